@@ -1,0 +1,23 @@
+# Builds every picture of assets/ into the program: a generated source pulls each
+# file in with .incbin and lists it by name (the file name without extension).
+file(GLOB asset_files CONFIGURE_DEPENDS
+     ${CMAKE_SOURCE_DIR}/assets/*.bmp ${CMAKE_SOURCE_DIR}/assets/*.jpg)
+list(SORT asset_files)
+set(gen ${CMAKE_BINARY_DIR}/generated/resources.cpp)
+set(body "// Generated from assets/ by cmake/assets.cmake.\n#include \"support/resource.h\"\n#include <array>\n\n")
+set(table "")
+set(i 0)
+foreach(f ${asset_files})
+  get_filename_component(stem ${f} NAME_WE)
+  get_filename_component(fname ${f} NAME)
+  string(APPEND body "extern \"C\" const unsigned char tresolo_res_${i}[];\nextern \"C\" const unsigned char tresolo_res_${i}_end[];\n")
+  string(APPEND body "asm(\".section .rodata\\n.balign 16\\n.global tresolo_res_${i}\\ntresolo_res_${i}:\\n.incbin \\\"${f}\\\"\\n.global tresolo_res_${i}_end\\ntresolo_res_${i}_end:\\n.byte 0\\n.previous\\n\");\n")
+  string(APPEND table "    Resource{\"${stem}\", \"${fname}\", tresolo_res_${i}, static_cast<size_t>(tresolo_res_${i}_end - tresolo_res_${i})},\n")
+  math(EXPR i "${i} + 1")
+endforeach()
+string(APPEND body "\nnamespace {\nconst Resource kResources[] = {\n${table}    Resource{nullptr, nullptr, nullptr, 0},\n};\n}\n\n")
+string(APPEND body "std::span<const Resource> AllResources() { return {kResources, ${i}}; }\n")
+file(CONFIGURE OUTPUT ${gen} CONTENT "${body}" @ONLY)
+add_library(tresolo_assets STATIC ${gen})
+set_source_files_properties(${gen} PROPERTIES OBJECT_DEPENDS "${asset_files}")
+target_include_directories(tresolo_assets PUBLIC ${CMAKE_SOURCE_DIR})

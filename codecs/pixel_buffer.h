@@ -1,0 +1,51 @@
+#pragma once
+// A plain 24-bit picture: rows top to bottom, three bytes per pixel in the order
+// blue, green, red, no padding between rows.
+#include <cstdint>
+#include <vector>
+
+struct Bgr {
+    std::uint8_t b = 0, g = 0, r = 0;
+    friend bool operator==(const Bgr&, const Bgr&) = default;
+};
+
+class PixelBuffer {
+public:
+    PixelBuffer() = default;
+    PixelBuffer(int width, int height, Bgr fill = {}) { resize(width, height, fill); }
+
+    void resize(int width, int height, Bgr fill = {}) {
+        width_ = width < 0 ? 0 : width;
+        height_ = height < 0 ? 0 : height;
+        data_.assign(static_cast<std::size_t>(width_) * height_ * 3, 0);
+        if (fill != Bgr{}) this->fill(fill);
+    }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    bool empty() const { return width_ == 0 || height_ == 0; }
+    int stride() const { return width_ * 3; }
+
+    std::uint8_t* scanLine(int y) { return data_.data() + static_cast<std::size_t>(y) * stride(); }
+    const std::uint8_t* scanLine(int y) const { return data_.data() + static_cast<std::size_t>(y) * stride(); }
+    std::uint8_t* data() { return data_.data(); }
+    const std::uint8_t* data() const { return data_.data(); }
+
+    Bgr pixel(int x, int y) const {
+        const std::uint8_t* p = scanLine(y) + x * 3;
+        return {p[0], p[1], p[2]};
+    }
+    void setPixel(int x, int y, Bgr c) {
+        std::uint8_t* p = scanLine(y) + x * 3;
+        p[0] = c.b; p[1] = c.g; p[2] = c.r;
+    }
+    void fill(Bgr c) {
+        for (std::size_t i = 0; i < data_.size(); i += 3) {
+            data_[i] = c.b; data_[i + 1] = c.g; data_[i + 2] = c.r;
+        }
+    }
+    friend bool operator==(const PixelBuffer&, const PixelBuffer&) = default;
+
+private:
+    int width_ = 0, height_ = 0;
+    std::vector<std::uint8_t> data_;
+};
