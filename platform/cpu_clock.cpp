@@ -1,0 +1,67 @@
+#include "platform/cpu_clock.h"
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "platform/sleep.h"
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <cpuid.h>
+#include <x86intrin.h>
+#endif
+
+namespace {
+
+constexpr int kMeasureMs = 500;
+constexpr unsigned kCpuidTscBit = 1u << 4;  // leaf 1, EDX: the processor has a time-stamp counter
+constexpr double kTicksPerMHz = 500000.0;  // ticks in 500 ms at 1 MHz
+
+double SystemEstimateMHz() {
+    std::ifstream in("/proc/cpuinfo");
+    std::ostringstream text;
+    text << in.rdbuf();
+    return CpuInfoMHz(text.str()).value_or(0.0);
+}
+
+}  // namespace
+
+std::optional<uint64_t> ReadTimeStampCounter() {
+#if defined(__x86_64__) || defined(__i386__)
+    unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
+    if (__get_cpuid(1, &eax, &ebx, &ecx, &edx) && (edx & kCpuidTscBit)) return __rdtsc();
+#endif
+    return std::nullopt;
+}
+
+double ClockMHzFromCounter(uint64_t before, uint64_t after) {
+    const uint32_t ticks = static_cast<uint32_t>(after) - static_cast<uint32_t>(before);
+    return ticks / kTicksPerMHz;
+}
+
+std::optional<double> CpuInfoMHz(std::string_view cpuinfo) {
+    std::istringstream lines{std::string(cpuinfo)};
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t colon = line.find(':');
+        if (colon == std::string::npos || line.rfind("cpu MHz", 0) != 0) continue;
+        // from_chars, unlike stod, ignores the locale's decimal separator.
+        const std::size_t start = std::min(line.find_first_not_of(" \t", colon + 1), line.size());
+        double mhz = 0;
+        const auto [end, error] = std::from_chars(line.data() + start, line.data() + line.size(), mhz);
+        if (error != std::errc()) return std::nullopt;
+        return mhz;
+    }
+    return std::nullopt;
+}
+
+double GetCPUSpeed(const ClockProbe& probe) {
+    const std::optional<uint64_t> before = probe.readCounter();
+    if (!before) return probe.estimateMHz ? probe.estimateMHz() : SystemEstimateMHz();
+    if (probe.sleep)
+        probe.sleep(kMeasureMs);
+    else
+        SleepMilliseconds(kMeasureMs);
+    return ClockMHzFromCounter(*before, probe.readCounter().value_or(*before));
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Opening a document or web page with the desktop's viewer for it.
+#include <string>
+#include <string_view>
+
+// True for text that starts with a URL scheme ("https:", "mailto:", "file:").
+// One-letter schemes are not taken, so "C:/x.pdf" stays a path.
+bool IsUrl(std::string_view text);
+
+// Hands a web address, or a file (relative paths are taken from the working folder),
+// to xdg-open and returns without waiting for the viewer. False when the file does not
+// exist or the opener cannot be started; what the viewer does later is not known.
+bool OpenDocument(const std::string& pathOrUrl);

@@ -1,0 +1,10 @@
+#include "platform/sleep.h"
+
+#include <chrono>
+#include <thread>
+
+void SleepMilliseconds(int ms) {
+    if (ms <= 0) return;
+    // sleep_for resumes after EINTR and never returns early.
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}

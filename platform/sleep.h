@@ -1,0 +1,5 @@
+#pragma once
+// Blocks the calling thread; no messages are dispatched meanwhile.
+
+// Sleeps for ms milliseconds; a length of zero or less returns at once.
+void SleepMilliseconds(int ms);

@@ -1,0 +1,37 @@
+#include "platform/user_config_dir.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+constexpr const char* kAppFolder = "tresolo";
+
+bool IsSet(const char* value) { return value != nullptr && *value != '\0'; }
+
+// The home folder from the account database, for a process started without $HOME.
+std::string AccountHome() {
+    passwd entry{};
+    passwd* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr) return {};
+    return IsSet(found->pw_dir) ? found->pw_dir : "";
+}
+
+}  // namespace
+
+std::filesystem::path UserConfigDirFrom(const char* xdgConfigHome, const char* home) {
+    // Relative values of XDG_CONFIG_HOME are invalid and must be ignored.
+    if (IsSet(xdgConfigHome) && xdgConfigHome[0] == '/') return std::filesystem::path(xdgConfigHome) / kAppFolder;
+    if (IsSet(home)) return std::filesystem::path(home) / ".config" / kAppFolder;
+    return {};
+}
+
+std::filesystem::path UserConfigDir() {
+    const char* home = std::getenv("HOME");
+    const std::string fallback = IsSet(home) ? std::string() : AccountHome();
+    return UserConfigDirFrom(std::getenv("XDG_CONFIG_HOME"), IsSet(home) ? home : fallback.c_str());
+}

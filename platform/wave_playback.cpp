@@ -1,0 +1,12 @@
+#include "platform/wave_playback.h"
+
+#include <utility>
+
+#include "platform/audio_device.h"
+
+WaveResult PlayWaveAsync(const std::string& path) {
+    LoadedWave wave = LoadWaveFile(path);
+    if (wave.result.status == WaveStatus::Ok)
+        WithAudioVoices([&](AudioVoices& voices) { voices.wave.Start(std::move(wave.samples)); });
+    return wave.result;
+}

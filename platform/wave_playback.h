@@ -1,0 +1,10 @@
+#pragma once
+// Playing a wave file in the background.
+#include <string>
+
+#include "platform/wave_file.h"
+
+// Loads the file and starts it playing, returning at once; a sound already playing
+// is cut off and this one starts from the beginning. Missing or damaged files play
+// nothing and say so in the result. Without sound output a good file plays silently.
+WaveResult PlayWaveAsync(const std::string& path);

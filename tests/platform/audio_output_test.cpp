@@ -1,0 +1,132 @@
+// Sound through SDL's dummy driver (see sdl_environment.cpp): nothing is heard, but
+// the device, its playback thread and the file loading run for real.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "platform/audio_device.h"
+#include "platform/tone.h"
+#include "platform/wave_playback.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+void PutLE(std::string& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+// A PCM wave file of frames sample frames of a simple ramp.
+std::string WaveBytes(int rate, int channels, int bits, int frames) {
+    const uint32_t blockAlign = channels * bits / 8;
+    const uint32_t dataSize = frames * blockAlign;
+    std::string out = "RIFF";
+    PutLE(out, 36 + dataSize, 4);
+    out += "WAVEfmt ";
+    PutLE(out, 16, 4);
+    PutLE(out, 1, 2);  // PCM
+    PutLE(out, channels, 2);
+    PutLE(out, rate, 4);
+    PutLE(out, rate * blockAlign, 4);
+    PutLE(out, blockAlign, 2);
+    PutLE(out, bits, 2);
+    out += "data";
+    PutLE(out, dataSize, 4);
+    for (uint32_t i = 0; i < dataSize; ++i) out.push_back(static_cast<char>(i * 7));
+    return out;
+}
+
+class AudioOutput : public testing::Test {
+protected:
+    void TearDown() override {
+        ShutdownAudio();
+        std::filesystem::remove_all(dir_);
+    }
+    std::string Write(const std::string& name, const std::string& bytes) {
+        std::filesystem::create_directories(dir_);
+        const std::filesystem::path path = dir_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+    static bool WavePlaying() {
+        bool playing = false;
+        WithAudioVoices([&](AudioVoices& voices) { playing = voices.wave.Playing(); });
+        return playing;
+    }
+
+    std::filesystem::path dir_ = std::filesystem::path(testing::TempDir()) /
+                                 ("tresolo-audio-" + std::to_string(getpid()));
+};
+
+TEST_F(AudioOutput, ToneBlocksForItsLength) {
+    const Clock::time_point start = Clock::now();
+    PlayTone(400, 200);
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(190));
+}
+
+TEST_F(AudioOutput, SilentTonesStillWaitAndEmptyOnesReturn) {
+    const Clock::time_point start = Clock::now();
+    PlayTone(20, 60);      // below the range
+    PlayTone(40000, 60);   // above it
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(110));
+    PlayTone(440, 0);
+    PlayTone(440, -100);
+}
+
+TEST_F(AudioOutput, DeviceOpensAgainAfterShutdown) {
+    EXPECT_TRUE(WithAudioVoices([](AudioVoices&) {}));
+    ShutdownAudio();
+    PlayTone(800, 20);
+    EXPECT_TRUE(WithAudioVoices([](AudioVoices& voices) { voices.tone.Clear(); }));
+}
+
+TEST_F(AudioOutput, GoodWavePlaysInTheBackgroundToItsEnd) {
+    const std::string path = Write("coin.wav", WaveBytes(22050, 1, 16, 2205));  // 100 ms
+    EXPECT_EQ(PlayWaveAsync(path).status, WaveStatus::Ok);
+    EXPECT_TRUE(WavePlaying());
+    const Clock::time_point deadline = Clock::now() + std::chrono::seconds(10);
+    while (WavePlaying() && Clock::now() < deadline) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_FALSE(WavePlaying()) << "the device's thread never consumed the sound";
+    EXPECT_EQ(PlayWaveAsync(path).status, WaveStatus::Ok);
+    EXPECT_TRUE(WavePlaying()) << "playing again starts over";
+}
+
+TEST_F(AudioOutput, MissingWaveIsSilentWithoutError) {
+    const WaveResult result = PlayWaveAsync((dir_ / "Muenze.WAV").string());
+    EXPECT_EQ(result.status, WaveStatus::Missing);
+    EXPECT_TRUE(result.error.empty());
+    EXPECT_FALSE(WavePlaying());
+}
+
+TEST_F(AudioOutput, UnreadableWavesReportAnErrorText) {
+    const std::string good = WaveBytes(22050, 1, 16, 2205);
+    const std::string cases[][2] = {
+        {"garbage.wav", "this is not a sound at all, just some text long enough to look like a header"},
+        {"empty.wav", ""},
+        {"cut-data.wav", good.substr(0, good.size() / 2)},
+        {"cut-header.wav", good.substr(0, 30)},
+    };
+    for (const auto& [name, bytes] : cases) {
+        const std::string path = Write(name, bytes);
+        const WaveResult result = PlayWaveAsync(path);
+        EXPECT_EQ(result.status, WaveStatus::Damaged) << name;
+        EXPECT_NE(result.error.find(path), std::string::npos) << result.error;
+        EXPECT_GT(result.error.size(), path.size() + 2) << "no reason given for " << name;
+    }
+    EXPECT_FALSE(WavePlaying());
+    EXPECT_EQ(PlayWaveAsync(dir_.string()).status, WaveStatus::Damaged) << "a folder is no wave file";
+}
+
+TEST_F(AudioOutput, OtherFormatsAreConvertedToTheDeviceFormat) {
+    // 8-bit stereo at 11025 Hz: 1102 frames last 100 ms, that is 4410 device samples.
+    const LoadedWave wave = LoadWaveFile(Write("stereo8.wav", WaveBytes(11025, 2, 8, 1102)));
+    ASSERT_EQ(wave.result.status, WaveStatus::Ok) << wave.result.error;
+    EXPECT_NEAR(static_cast<double>(wave.samples.size()), 4408.0, 50.0);
+}
+
+}  // namespace

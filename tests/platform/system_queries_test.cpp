@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include "platform/executable_path.h"
+#include "platform/open_document.h"
+#include "platform/screen_size.h"
+
+namespace {
+
+TEST(ExecutablePath, IsThisTestProgram) {
+    EXPECT_TRUE(ExecutablePath().is_absolute());
+    EXPECT_EQ(ExecutablePath().filename(), "platform_tests");
+    EXPECT_EQ(ExecutableDir(), ExecutablePath().parent_path());
+    EXPECT_TRUE(std::filesystem::is_directory(ExecutableDir()));
+}
+
+TEST(ScreenSize, DummyDisplayHasItsFixedSize) {
+    // sdl_environment.cpp selects SDL's dummy video driver.
+    const std::optional<ScreenDimensions> size = ScreenSize();
+    ASSERT_TRUE(size.has_value());
+    EXPECT_EQ(*size, (ScreenDimensions{1024, 768}));
+}
+
+TEST(OpenDocument, TellsUrlsFromPaths) {
+    EXPECT_TRUE(IsUrl("https://example.org/tresolo"));
+    EXPECT_TRUE(IsUrl("mailto:someone@example.org"));
+    EXPECT_TRUE(IsUrl("file:///tmp/Tresolo-Hilfe.pdf"));
+    EXPECT_FALSE(IsUrl("C:/Tresolo/Tresolo-Hilfe.pdf"));
+    EXPECT_FALSE(IsUrl("/opt/tresolo/Tresolo-Hilfe.pdf"));
+    EXPECT_FALSE(IsUrl("Tresolo-Hilfe.pdf"));
+    EXPECT_FALSE(IsUrl("-x:y"));
+    EXPECT_FALSE(IsUrl("my file:1.pdf"));
+    EXPECT_FALSE(IsUrl(""));
+}
+
+TEST(OpenDocument, MissingFileFailsWithoutStartingAnything) {
+    EXPECT_FALSE(OpenDocument("/nonexistent/Tresolo-Hilfe.pdf"));
+    EXPECT_FALSE(OpenDocument("no-such-Tresolo-Hilfe.pdf"));
+    EXPECT_FALSE(OpenDocument(""));
+}
+
+}  // namespace
