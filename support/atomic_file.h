@@ -1,0 +1,21 @@
+#pragma once
+// Replaces a file's content all at once: a reader sees the old file or the new one, never half.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+struct WriteOutcome {
+    bool ok = false;
+    std::string error;  // a one-line reason naming the file when !ok
+    explicit operator bool() const { return ok; }
+};
+
+struct AtomicWriteOptions {
+    bool makeFolder = false;        // create missing folders first
+    unsigned newFileMode = 0644;    // permissions of a file that did not exist yet
+};
+
+// Writes a temporary file in the same folder, flushes it to disk and renames it over `file`.
+// An existing file keeps its permissions. Never throws; the temporary file is removed on failure.
+WriteOutcome WriteFileAtomically(const std::filesystem::path& file, std::string_view content,
+                                 const AtomicWriteOptions& options = {});

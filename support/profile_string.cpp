@@ -1,0 +1,44 @@
+#include "support/profile_string.h"
+
+#include <algorithm>
+#include <iostream>
+#include <optional>
+
+#include "support/atomic_file.h"
+#include "support/ini_document.h"
+#include "support/read_file.h"
+
+namespace {
+
+std::string FitBuffer(std::string text, std::size_t bufferSize) {
+    text.resize(std::min(text.find('\0'), text.size()));
+    if (bufferSize == 0) return {};
+    if (text.size() > bufferSize - 1) text.resize(bufferSize - 1);
+    return text;
+}
+
+bool Report(const std::string& error) {
+    std::cerr << "tresolo: " << error << '\n';
+    return false;
+}
+
+}  // namespace
+
+std::string GetPrivateProfileString(std::string_view section, std::string_view key,
+                                    std::string_view defaultText, const std::filesystem::path& file,
+                                    std::size_t bufferSize) {
+    const FileText stored = ReadFileText(file);
+    std::optional<std::string> value;
+    if (stored.status == ReadStatus::Ok) value = IniDocument(stored.text).Find(section, key);
+    return FitBuffer(value.value_or(std::string(defaultText)), bufferSize);
+}
+
+bool WritePrivateProfileString(std::string_view section, std::string_view key, std::string_view value,
+                               const std::filesystem::path& file) {
+    const FileText stored = ReadFileText(file);
+    if (stored.status == ReadStatus::Unreadable) return Report(stored.error);
+    IniDocument document(stored.text);
+    document.Set(section, key, value);
+    const WriteOutcome outcome = WriteFileAtomically(file, document.Text());
+    return outcome.ok || Report(outcome.error);
+}
