@@ -11,4 +11,5 @@
 bool WithAudioVoices(const std::function<void(AudioVoices&)>& change);
 
 // Stops all sound and closes the device; a later use opens it again.
+// Call it before SDL_Quit at the program's end.
 void ShutdownAudio();

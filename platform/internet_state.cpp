@@ -1,5 +1,6 @@
 #include "platform/internet_state.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <optional>

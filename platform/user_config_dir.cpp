@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -32,6 +33,6 @@ std::filesystem::path UserConfigDirFrom(const char* xdgConfigHome, const char* h
 
 std::filesystem::path UserConfigDir() {
     const char* home = std::getenv("HOME");
-    const std::string fallback = IsSet(home) ? std::string() : AccountHome();
-    return UserConfigDirFrom(std::getenv("XDG_CONFIG_HOME"), IsSet(home) ? home : fallback.c_str());
+    const std::string homeDir = IsSet(home) ? home : AccountHome();
+    return UserConfigDirFrom(std::getenv("XDG_CONFIG_HOME"), homeDir.c_str());
 }

@@ -63,26 +63,20 @@ protected:
                                  ("tresolo-audio-" + std::to_string(getpid()));
 };
 
-TEST_F(AudioOutput, ToneBlocksForItsLength) {
+TEST_F(AudioOutput, TonesBlockForTheirLengthAudibleOrNot) {
     const Clock::time_point start = Clock::now();
-    PlayTone(400, 200);
+    PlayTone(400, 100);
+    PlayTone(20, 50);     // below the range: silent
+    PlayTone(40000, 50);  // above it
     EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(190));
-}
-
-TEST_F(AudioOutput, SilentTonesStillWaitAndEmptyOnesReturn) {
-    const Clock::time_point start = Clock::now();
-    PlayTone(20, 60);      // below the range
-    PlayTone(40000, 60);   // above it
-    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(110));
     PlayTone(440, 0);
     PlayTone(440, -100);
 }
 
 TEST_F(AudioOutput, DeviceOpensAgainAfterShutdown) {
-    EXPECT_TRUE(WithAudioVoices([](AudioVoices&) {}));
-    ShutdownAudio();
     PlayTone(800, 20);
-    EXPECT_TRUE(WithAudioVoices([](AudioVoices& voices) { voices.tone.Clear(); }));
+    ShutdownAudio();
+    EXPECT_TRUE(WithAudioVoices([](AudioVoices&) {}));
 }
 
 TEST_F(AudioOutput, GoodWavePlaysInTheBackgroundToItsEnd) {
@@ -106,7 +100,7 @@ TEST_F(AudioOutput, MissingWaveIsSilentWithoutError) {
 TEST_F(AudioOutput, UnreadableWavesReportAnErrorText) {
     const std::string good = WaveBytes(22050, 1, 16, 2205);
     const std::string cases[][2] = {
-        {"garbage.wav", "this is not a sound at all, just some text long enough to look like a header"},
+        {"garbage.wav", std::string(100, 'x')},
         {"empty.wav", ""},
         {"cut-data.wav", good.substr(0, good.size() / 2)},
         {"cut-header.wav", good.substr(0, 30)},

@@ -38,13 +38,6 @@ TEST(ToneVoice, QueuedTonesFollowEachOtherAcrossBuffers) {
     EXPECT_EQ(out, expected);
 }
 
-TEST(ToneVoice, EmptyLengthsQueueNothing) {
-    ToneVoice voice(8000);
-    voice.Queue(440, 0);
-    voice.Queue(440, -5);
-    EXPECT_TRUE(voice.Idle());
-}
-
 TEST(ToneVoice, ABacklogOfMoreThanTwoSecondsIsDropped) {
     ToneVoice voice(1000);
     voice.Queue(100, 1500);
