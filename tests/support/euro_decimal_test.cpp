@@ -61,8 +61,6 @@ TEST(EuroDecimal, ArithmeticStaysExactWhereBinaryFractionsWouldDrift) {
     const EuroDecimal stake = EuroDecimal::Parse("0,20");
     for (int i = 0; i < 1000; ++i) credit += stake;
     EXPECT_EQ(credit.ToFixed(2), "200,00");
-    for (int i = 0; i < 1000; ++i) credit -= EuroDecimal::Parse("0,1");
-    EXPECT_EQ(credit.ToShortest(), "100");
     EXPECT_EQ((EuroDecimal::Parse("0,1") + EuroDecimal::Parse("0,2")).ToShortest(), "0,3");
     EXPECT_EQ((EuroDecimal::Parse("5") - EuroDecimal::Parse("7,40")).Sign(), -1);
     EXPECT_EQ((EuroDecimal::Parse("5") - EuroDecimal::Parse("5,00")).Sign(), 0);

@@ -43,12 +43,6 @@ TEST_F(ProfileString, ReadsLikeTheWindowsProfileFunctions) {
     EXPECT_EQ(Read("Einstellungen", "GroesseSchatztruhe"), "");
 }
 
-TEST_F(ProfileString, LongValuesAreCutToTheBuffer) {
-    WriteBytes(ini_, "[Einstellungen]\nSpielerName=" + std::string(300, 'x') + "\n");
-    EXPECT_EQ(Read("Einstellungen", "SpielerName"), std::string(254, 'x'));
-    EXPECT_EQ(GetPrivateProfileString("Einstellungen", "SpielerName", "", ini_, 21), std::string(20, 'x'));
-}
-
 TEST_F(ProfileString, WritingCreatesTheFileAndTheSection) {
     ASSERT_TRUE(WritePrivateProfileString("Einstellungen", "Sound", "1", ini_));
     EXPECT_EQ(ReadBytes(ini_), "[Einstellungen]\nSound=1\n");
