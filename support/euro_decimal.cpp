@@ -33,9 +33,9 @@ std::string DigitsOf(UWide value) {
 }  // namespace
 
 // Reads the pieces of a number text; see EuroDecimal::Parse for the grammar.
-class DecimalParser {
+class EuroDecimalParser {
 public:
-    explicit DecimalParser(std::string_view text) : text_(text) {}
+    explicit EuroDecimalParser(std::string_view text) : text_(text) {}
 
     std::optional<EuroDecimal> Run() {
         SkipBlanks();
@@ -124,7 +124,7 @@ EuroDecimal EuroDecimal::Parse(std::string_view text) {
 }
 
 std::optional<EuroDecimal> EuroDecimal::TryParse(std::string_view text) noexcept {
-    return DecimalParser(text).Run();
+    return EuroDecimalParser(text).Run();
 }
 
 EuroDecimal EuroDecimal::FromInteger(long long value) {

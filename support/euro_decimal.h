@@ -51,7 +51,7 @@ private:
     __extension__ typedef __int128 Units;
     explicit EuroDecimal(Units units) : units_(units) {}
     static EuroDecimal Checked(Units units);
-    friend class DecimalParser;
+    friend class EuroDecimalParser;
 
     Units units_ = 0;  // value times 10^18
 };
