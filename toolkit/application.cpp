@@ -1,0 +1,277 @@
+#include "toolkit/application.h"
+
+#include <algorithm>
+#include <iostream>
+#include <limits>
+
+#include "toolkit/dialogs.h"
+#include "toolkit/form.h"
+#include "toolkit/timer.h"
+
+TApplication* Application = nullptr;
+
+namespace {
+constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max();
+}
+
+TApplication::TApplication(std::unique_ptr<Backend> backend, std::unique_ptr<Clock> clock)
+    : TComponent(nullptr), backend_(std::move(backend)), clock_(std::move(clock)) {
+    Application = this;
+}
+
+TApplication::~TApplication() {
+    // Forms are destroyed last-created first; each one's destroy event runs before.
+    while (!forms_.empty()) FreeForm(forms_.back());
+    while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
+    Application = nullptr;
+}
+
+void TApplication::AddForm(TForm* f) { forms_.push_back(f); }
+
+void TApplication::RemoveForm(TForm* f) {
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), f), forms_.end());
+    focusedForms_.erase(std::remove(focusedForms_.begin(), focusedForms_.end(), f), focusedForms_.end());
+    modal_.erase(std::remove(modal_.begin(), modal_.end(), f), modal_.end());
+    if (hoverForm_ == f) {
+        hoverForm_ = nullptr;
+        hoverControl_ = nullptr;
+    }
+}
+
+void TApplication::RemoveTimer(TTimer* t) { timers_.erase(std::remove(timers_.begin(), timers_.end(), t), timers_.end()); }
+
+void TApplication::FreeForm(TForm* form) {
+    try {
+        form->DoDestroy();
+    } catch (const std::exception& e) {
+        std::cerr << "tresolo: " << e.what() << '\n';
+    }
+    delete form;
+}
+
+void TApplication::DoCreateForm(TForm* f) {
+    f->DoCreate();
+}
+
+void TApplication::Halt(int exitCode) {
+    terminated_ = true;
+    throw HaltRequest{exitCode};
+}
+
+template <class F>
+void TApplication::Guarded(F&& f) {
+    try {
+        f();
+    } catch (const std::exception& e) {
+        ShowException(e);
+    }
+}
+
+void TApplication::ShowException(const std::exception& e) {
+    std::string text = e.what();
+    std::cerr << "tresolo: " << text << '\n';
+    if (OnException) OnException(text);
+    MessageDlg(text, TMsgDlgType::mtError, mbOK, Title);
+}
+
+void TApplication::QueueCall(std::function<void()> fn) {
+    queued_.push_back(std::move(fn));
+    backend_->Wake();
+}
+
+// ---- the loop ----
+
+void TApplication::Run() {
+    if (TForm* main = MainForm()) main->Show();
+    while (!terminated_) HandleMessage();
+}
+
+void TApplication::RunUntil(std::int64_t us) {
+    while (!terminated_ && clock_->NowUs() < us) {
+        ProcessMessages();
+        if (terminated_) break;
+        std::int64_t deadline = std::min(NextDeadline(), us);
+        backend_->WaitEvent(std::max<std::int64_t>(0, deadline - clock_->NowUs()));
+    }
+}
+
+void TApplication::ProcessMessages() {
+    unsigned round = ++round_;
+    while (!terminated_ && ProcessOne(round)) {
+    }
+}
+
+void TApplication::HandleMessage() {
+    if (!ProcessOne(++round_) && !terminated_) WaitMessage();
+}
+
+bool TApplication::ProcessOne(unsigned round) {
+    if (auto ev = backend_->PollEvent()) {
+        Guarded([&] { Dispatch(*ev); });
+        return true;
+    }
+    if (CheckActivation()) return true;
+    if (!queued_.empty()) {
+        auto fn = std::move(queued_.front());
+        queued_.pop_front();
+        Guarded(fn);
+        return true;
+    }
+    if (FireDueTimer(round)) return true;
+    if (UpdateHint()) return true;
+    return ComposeForms();
+}
+
+bool TApplication::FireDueTimer(unsigned round) {
+    const std::int64_t now = clock_->NowUs();
+    TTimer* next = nullptr;
+    for (TTimer* t : timers_)
+        if (t->Armed() && t->DueUs() <= now && (!next || t->DueUs() < next->DueUs())) next = t;
+    if (!next) return false;
+    bool fired = false;
+    Guarded([&] { fired = next->Fire(now, round); });
+    if (fired) return true;
+    // Already fired in this round: look for another due timer.
+    for (TTimer* t : timers_) {
+        if (t == next || !t->Armed() || t->DueUs() > now) continue;
+        Guarded([&] { fired = t->Fire(now, round); });
+        if (fired) return true;
+    }
+    return false;
+}
+
+bool TApplication::ComposeForms() {
+    bool any = false;
+    for (std::size_t i = 0; i < forms_.size(); ++i) {
+        TForm* f = forms_[i];
+        Guarded([&] { any = f->Compose() || any; });
+    }
+    return any;
+}
+
+std::int64_t TApplication::NextDeadline() const {
+    if (!queued_.empty()) return clock_->NowUs();
+    std::int64_t next = kNever;
+    for (TTimer* t : timers_)
+        if (t->Armed()) next = std::min(next, t->DueUs());
+    if (hoverControl_ && !hintShown_) next = std::min(next, hoverSince_ + HintPauseUs);
+    if (hintShown_) next = std::min(next, hoverSince_ + HintPauseUs + HintHideUs);
+    return next;
+}
+
+void TApplication::WaitMessage() {
+    std::int64_t next = NextDeadline();
+    std::int64_t now = clock_->NowUs();
+    backend_->WaitEvent(next == kNever ? -1 : std::max<std::int64_t>(0, next - now));
+}
+
+// ---- input ----
+
+void TApplication::Dispatch(const InputEvent& ev) {
+    if (ev.kind == InputEvent::Quit) {
+        if (TForm* main = MainForm()) main->Close();
+        else Terminate();
+        return;
+    }
+    TForm* form = nullptr;
+    for (TForm* f : forms_)
+        if (f->Window() == ev.window && f->Window() != 0) form = f;
+    if (ev.kind == InputEvent::FocusGained || ev.kind == InputEvent::FocusLost) {
+        if (form) FormFocusChanged(form, ev.kind == InputEvent::FocusGained);
+        return;
+    }
+    if (!form) return;
+    TForm* modal = ModalForm();
+    const bool blocked = modal && modal != form;
+    switch (ev.kind) {
+        case InputEvent::CloseRequest:
+            if (!blocked) form->Close();
+            break;
+        case InputEvent::Exposed:
+            form->InvalidateAll();
+            break;
+        case InputEvent::MouseMove:
+        case InputEvent::MouseLeave:
+            form->HandleMouse(ev);
+            TrackHover(form, ev.kind == InputEvent::MouseLeave ? nullptr : form->ControlAt(ev.x, ev.y),
+                       {ev.x, ev.y});
+            break;
+        case InputEvent::MouseDown:
+        case InputEvent::MouseUp:
+            if (hintShown_ && hoverForm_) hoverForm_->HideHintText();
+            hintShown_ = false;
+            hoverSince_ = clock_->NowUs() + HintHideUs;  // no hint again until the pointer moves
+            if (blocked) {
+                if (ev.kind == InputEvent::MouseDown) modal->BringToFront();
+                break;
+            }
+            form->HandleMouse(ev);
+            break;
+        case InputEvent::KeyDown:
+            if (!blocked) form->HandleKey(ev.key, ev.shift);
+            break;
+        case InputEvent::Text:
+            if (!blocked) form->HandleText(ev.text);
+            break;
+        default:
+            break;
+    }
+}
+
+void TApplication::FormFocusChanged(TForm* f, bool focused) {
+    auto it = std::find(focusedForms_.begin(), focusedForms_.end(), f);
+    if (focused && it == focusedForms_.end()) focusedForms_.push_back(f);
+    if (!focused && it != focusedForms_.end()) focusedForms_.erase(it);
+}
+
+bool TApplication::CheckActivation() {
+    // Focus moving between our own windows is neither activation nor deactivation:
+    // the state is compared only once the queue is empty.
+    bool nowActive = !focusedForms_.empty();
+    if (nowActive == active_) return false;
+    active_ = nowActive;
+    if (!active_ && hoverForm_) {
+        hoverForm_->HideHintText();
+        hintShown_ = false;
+    }
+    Guarded([&] {
+        TNotifyEvent& handler = active_ ? OnActivate : OnDeactivate;
+        if (handler) handler(this);
+    });
+    return true;
+}
+
+// ---- hints ----
+
+void TApplication::TrackHover(TForm* form, TControl* control, TPoint at) {
+    while (control && control->Hint().empty() && control->Parent()) {
+        if (!control->Parent()->Parent()) break;
+        control = control->Parent();
+    }
+    if (control && (control->Hint().empty() || !control->ShowHint)) control = nullptr;
+    if (form == hoverForm_ && control == hoverControl_) return;
+    if (hintShown_ && hoverForm_) hoverForm_->HideHintText();
+    hintShown_ = false;
+    hoverForm_ = form;
+    hoverControl_ = control;
+    hoverAt_ = at;
+    hoverSince_ = clock_->NowUs();
+}
+
+bool TApplication::UpdateHint() {
+    if (!hoverControl_ || !hoverForm_) return false;
+    const std::int64_t now = clock_->NowUs();
+    if (!hintShown_ && now >= hoverSince_ + HintPauseUs && now < hoverSince_ + HintPauseUs + HintHideUs) {
+        if (!hoverControl_->Showing()) return false;
+        hoverForm_->ShowHintText(hoverControl_->Hint(), hoverAt_);
+        hintShown_ = true;
+        return true;
+    }
+    if (hintShown_ && now >= hoverSince_ + HintPauseUs + HintHideUs) {
+        hoverForm_->HideHintText();
+        hintShown_ = false;
+        hoverControl_ = nullptr;
+        return true;
+    }
+    return false;
+}

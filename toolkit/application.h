@@ -1,0 +1,118 @@
+#pragma once
+// The application object: one GUI thread, its windows, timers, queued calls and clock.
+// Everything is dispatched from here; waiting blocks in the backend until the next
+// input event or the next due timer.
+#include <cstdint>
+#include <deque>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "toolkit/backend.h"
+#include "toolkit/clock.h"
+#include "toolkit/component.h"
+#include "toolkit/random.h"
+
+class TForm;
+class TTimer;
+class TControl;
+
+// Thrown by Halt to end the process's work at once: it unwinds every handler and
+// nested loop up to Run, which returns; the forms are then destroyed as usual.
+struct HaltRequest {
+    int exitCode = 0;
+};
+
+class TApplication : public TComponent {
+public:
+    TApplication(std::unique_ptr<Backend> backend, std::unique_ptr<Clock> clock);
+    ~TApplication() override;
+
+    Backend& Backend_() { return *backend_; }
+    Clock& GetClock() { return *clock_; }
+    RandomGenerator& Rng() { return rng_; }
+    std::string Title = "Tresolo";
+
+    // Creates a form, sets `ref` to it before its create event runs, and runs it.
+    template <class T, class... Args>
+    T* CreateForm(T*& ref, Args&&... args) {
+        ref = new T(this, std::forward<Args>(args)...);
+        DoCreateForm(ref);
+        return ref;
+    }
+    TForm* MainForm() const { return forms_.empty() ? nullptr : forms_.front(); }
+    const std::vector<TForm*>& Forms() const { return forms_; }
+    // Frees a form (its destroy event runs first).
+    void FreeForm(TForm* form);
+
+    void Run();
+    // Runs the loop until the clock reaches `us` (for tests and tools).
+    void RunUntil(std::int64_t us);
+    void ProcessMessages();
+    // Dispatches one pending message, or waits for the next one when none is pending.
+    void HandleMessage();
+    void Terminate() { terminated_ = true; backend_->Wake(); }
+    bool Terminated() const { return terminated_; }
+    [[noreturn]] void Halt(int exitCode = 0);
+
+    bool Active() const { return active_; }
+    TNotifyEvent OnActivate, OnDeactivate;
+    // Called for every exception that escapes a handler, before the error box shows.
+    std::function<void(const std::string&)> OnException;
+    void ShowException(const std::exception& e);
+    // Called with caption and text whenever a message box opens.
+    std::function<void(const std::string&, const std::string&)> OnMessageBox;
+
+    // Runs `fn` from the loop later, outside the current call chain.
+    void QueueCall(std::function<void()> fn);
+
+    // Registration, used by the components themselves.
+    void AddForm(TForm* f);
+    void RemoveForm(TForm* f);
+    void AddTimer(TTimer* t) { timers_.push_back(t); }
+    void RemoveTimer(TTimer* t);
+    void PushModal(TForm* f) { modal_.push_back(f); }
+    void PopModal() { modal_.pop_back(); }
+    TForm* ModalForm() const { return modal_.empty() ? nullptr : modal_.back(); }
+    void FormFocusChanged(TForm* f, bool focused);
+
+    // Hints: how long the pointer must rest on a control before its hint shows.
+    std::int64_t HintPauseUs = 500000;
+    std::int64_t HintHideUs = 5000000;
+
+private:
+    void DoCreateForm(TForm* f);
+    bool ProcessOne(unsigned round);
+    void Dispatch(const InputEvent& ev);
+    bool FireDueTimer(unsigned round);
+    bool ComposeForms();
+    bool CheckActivation();
+    void WaitMessage();
+    std::int64_t NextDeadline() const;
+    void TrackHover(TForm* form, TControl* control, TPoint at);
+    bool UpdateHint();
+    template <class F>
+    void Guarded(F&& f);
+
+    std::unique_ptr<Backend> backend_;
+    std::unique_ptr<Clock> clock_;
+    RandomGenerator rng_;
+    std::vector<TForm*> forms_;
+    std::vector<TTimer*> timers_;
+    std::vector<TForm*> modal_;
+    std::deque<std::function<void()>> queued_;
+    std::vector<TForm*> focusedForms_;
+    bool active_ = false;
+    bool terminated_ = false;
+    unsigned round_ = 0;
+    // Hint tracking.
+    TForm* hoverForm_ = nullptr;
+    TControl* hoverControl_ = nullptr;
+    TPoint hoverAt_;
+    std::int64_t hoverSince_ = 0;
+    bool hintShown_ = false;
+};
+
+extern TApplication* Application;

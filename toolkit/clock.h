@@ -1,0 +1,35 @@
+#pragma once
+// The application's time source. Real time for the program, virtual time for tests:
+// under the virtual clock, waiting for a due time simply jumps the clock there.
+#include <chrono>
+#include <cstdint>
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Microseconds since an arbitrary start.
+    virtual std::int64_t NowUs() const = 0;
+    virtual bool IsVirtual() const { return false; }
+    std::int64_t NowMs() const { return NowUs() / 1000; }
+};
+
+class RealClock : public Clock {
+public:
+    std::int64_t NowUs() const override {
+        using namespace std::chrono;
+        return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+    }
+};
+
+class VirtualClock : public Clock {
+public:
+    std::int64_t NowUs() const override { return now_; }
+    bool IsVirtual() const override { return true; }
+    void AdvanceTo(std::int64_t us) {
+        if (us > now_) now_ = us;
+    }
+    void AdvanceBy(std::int64_t us) { AdvanceTo(now_ + us); }
+
+private:
+    std::int64_t now_ = 0;
+};

@@ -1,0 +1,70 @@
+#include "toolkit/headless/harness.h"
+
+#include "toolkit/blit.h"
+
+HeadlessHarness::HeadlessHarness() {
+    auto clock = std::make_unique<VirtualClock>();
+    clock_ = clock.get();
+    auto backend = std::make_unique<HeadlessBackend>(*clock_);
+    backend_ = backend.get();
+    app_ = std::make_unique<TApplication>(std::move(backend), std::move(clock));
+    app_->OnMessageBox = [this](const std::string& caption, const std::string& text) {
+        boxes_.emplace_back(caption, text);
+    };
+}
+
+HeadlessHarness::~HeadlessHarness() = default;
+
+bool HeadlessHarness::RunFor(std::int64_t ms) {
+    if (halted_) return false;
+    try {
+        app_->RunUntil(clock_->NowUs() + ms * 1000);
+    } catch (const HaltRequest& h) {
+        halted_ = true;
+        exitCode_ = h.exitCode;
+    }
+    return !halted_;
+}
+
+void HeadlessHarness::Click(TForm& form, int x, int y, std::int64_t delayMs) {
+    InputEvent move = InputEvent::Of(InputEvent::MouseMove, form.Window(), x, y);
+    InputEvent down = InputEvent::Of(InputEvent::MouseDown, form.Window(), x, y);
+    InputEvent up = InputEvent::Of(InputEvent::MouseUp, form.Window(), x, y);
+    backend_->Post(move, At(delayMs));
+    backend_->Post(down, At(delayMs));
+    backend_->Post(up, At(delayMs));
+}
+
+void HeadlessHarness::ClickControl(TControl& c, std::int64_t delayMs) {
+    TPoint o = c.FormOrigin();
+    Click(*c.ParentForm(), o.X + c.Width() / 2, o.Y + c.Height() / 2, delayMs);
+}
+
+void HeadlessHarness::MoveMouse(TForm& form, int x, int y, std::int64_t delayMs) {
+    InputEvent move = InputEvent::Of(InputEvent::MouseMove, form.Window(), x, y);
+    backend_->Post(move, At(delayMs));
+}
+
+void HeadlessHarness::Key(Word key, std::int64_t delayMs, TShiftState shift) {
+    InputEvent ev = InputEvent::Of(InputEvent::KeyDown, 0);
+    ev.key = key;
+    ev.shift = shift;
+    backend_->Post(ev, At(delayMs));
+}
+
+void HeadlessHarness::Type(const std::string& text, std::int64_t delayMs) {
+    InputEvent ev = InputEvent::Of(InputEvent::Text, 0);
+    ev.text = text;
+    backend_->Post(ev, At(delayMs));
+}
+
+void HeadlessHarness::Focus(TForm* form, bool gained, std::int64_t delayMs) {
+    InputEvent ev = InputEvent::Of(gained ? InputEvent::FocusGained : InputEvent::FocusLost, form ? form->Window() : 0);
+    backend_->Post(ev, At(delayMs));
+}
+
+TColor HeadlessHarness::Pixel(const TForm& form, int x, int y) const {
+    const HeadlessBackend::Window* w = backend_->Find(form.Window());
+    if (!w || x < 0 || y < 0 || x >= w->frame.width() || y >= w->frame.height()) return 0xFFFFFFFF;
+    return ToColor(w->frame.pixel(x, y));
+}

@@ -1,0 +1,64 @@
+#include "toolkit/image.h"
+
+#include "toolkit/blit.h"
+
+TImage::TImage(TComponent* owner) : TControl(owner) {
+    SetBounds(0, 0, 105, 105);
+    picture_.OnChange = [this] { PictureChanged(); };
+}
+
+void TImage::PictureChanged() {
+    if (autoSize_ && !picture_.Empty()) TControl::SetBounds(Left(), Top(), picture_.Width(), picture_.Height());
+    Invalidate();
+}
+
+TCanvas& TImage::Canvas() {
+    if (picture_.Empty()) picture_.Assign(TBitmap(Width(), Height()));
+    return picture_.Bitmap().Canvas();
+}
+
+void TImage::SetAutoSize(bool v) {
+    autoSize_ = v;
+    if (v) PictureChanged();
+}
+
+void TImage::SetStretch(bool v) {
+    if (v == stretch_) return;
+    stretch_ = v;
+    Invalidate();
+}
+
+void TImage::SetTransparent(bool v) {
+    if (v == transparent_) return;
+    transparent_ = v;
+    Invalidate();
+}
+
+void TImage::SetBounds(int left, int top, int width, int height) {
+    if (autoSize_ && !picture_.Empty()) {
+        width = picture_.Width();
+        height = picture_.Height();
+    }
+    TControl::SetBounds(left, top, width, height);
+}
+
+const PixelBuffer& TImage::Scaled() {
+    const TBitmap& bmp = picture_.Bitmap();
+    if (scaledVersion_ != bmp.Version() || scaled_.width() != Width() || scaled_.height() != Height()) {
+        scaled_ = StretchNearest(bmp.Pixels(), Width(), Height());
+        scaledVersion_ = bmp.Version();
+    }
+    return scaled_;
+}
+
+void TImage::Paint(PixelBuffer& target, TPoint origin, const TRect& clip) {
+    if (picture_.Empty()) return;
+    const bool sameSize = picture_.Width() == Width() && picture_.Height() == Height();
+    const PixelBuffer& src = (stretch_ && !sameSize) ? Scaled() : picture_.Bitmap().Pixels();
+    TRect area = Bounds(origin.X, origin.Y, Width(), Height()).Intersect(clip);
+    // JPEG pictures are never drawn transparently.
+    if (transparent_ && picture_.GraphicFormat() != TPicture::Format::Jpeg)
+        BlitKeyed(target, origin.X, origin.Y, src, picture_.Bitmap().TransparentColor(), area);
+    else
+        Blit(target, origin.X, origin.Y, src, area);
+}

@@ -1,0 +1,231 @@
+#include "toolkit/sdl/sdl_backend.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+Word KeyCode(SDL_Keycode k) {
+    switch (k) {
+        case SDLK_RETURN: case SDLK_KP_ENTER: return VK_RETURN;
+        case SDLK_ESCAPE: return VK_ESCAPE;
+        case SDLK_SPACE: return VK_SPACE;
+        case SDLK_TAB: return VK_TAB;
+        case SDLK_BACKSPACE: return VK_BACK;
+        case SDLK_DELETE: return VK_DELETE;
+        case SDLK_LEFT: return VK_LEFT;
+        case SDLK_RIGHT: return VK_RIGHT;
+        case SDLK_UP: return VK_UP;
+        case SDLK_DOWN: return VK_DOWN;
+        case SDLK_HOME: return VK_HOME;
+        case SDLK_END: return VK_END;
+        default: break;
+    }
+    if (k >= SDLK_a && k <= SDLK_z) return static_cast<Word>('A' + (k - SDLK_a));
+    if (k >= SDLK_0 && k <= SDLK_9) return static_cast<Word>('0' + (k - SDLK_0));
+    return 0;
+}
+
+TShiftState ShiftOf(Uint16 mod) {
+    TShiftState s = 0;
+    if (mod & KMOD_SHIFT) s |= ssShift;
+    if (mod & KMOD_ALT) s |= ssAlt;
+    if (mod & KMOD_CTRL) s |= ssCtrl;
+    return s;
+}
+
+TMouseButton ButtonOf(Uint8 b) {
+    if (b == SDL_BUTTON_RIGHT) return TMouseButton::mbRight;
+    if (b == SDL_BUTTON_MIDDLE) return TMouseButton::mbMiddle;
+    return TMouseButton::mbLeft;
+}
+
+// Whole-number scale for high-density displays; TRESOLO_SCALE overrides it.
+int DisplayScale() {
+    if (const char* s = std::getenv("TRESOLO_SCALE")) return std::clamp(std::atoi(s), 1, 4);
+    float ddpi = 0;
+    if (SDL_GetDisplayDPI(0, &ddpi, nullptr, nullptr) != 0 || ddpi <= 0) return 1;
+    return std::clamp(static_cast<int>(std::lround(ddpi / 96.0f)), 1, 4);
+}
+
+}  // namespace
+
+SdlBackend::SdlBackend() {
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
+        throw DisplayError(std::string("Keine Anzeige verfügbar (") + SDL_GetError() +
+                           "). Tresolo braucht eine grafische Oberfläche.");
+    wakeEvent_ = SDL_RegisterEvents(1);
+    scale_ = DisplayScale();
+    SDL_StartTextInput();
+}
+
+SdlBackend::~SdlBackend() {
+    for (auto& [id, w] : windows_) {
+        if (w.texture) SDL_DestroyTexture(w.texture);
+        if (w.renderer) SDL_DestroyRenderer(w.renderer);
+        if (w.window) SDL_DestroyWindow(w.window);
+    }
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+}
+
+SdlBackend::Win* SdlBackend::Find(WindowId id) {
+    auto it = windows_.find(id);
+    return it == windows_.end() ? nullptr : &it->second;
+}
+
+WindowId SdlBackend::CreateWindow(const WindowSpec& spec) {
+    Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
+    if (spec.borderless) flags |= SDL_WINDOW_BORDERLESS;
+    if (spec.stayOnTop) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+    int x = spec.centred ? SDL_WINDOWPOS_CENTERED : spec.left;
+    int y = spec.centred ? SDL_WINDOWPOS_CENTERED : spec.top;
+    Win w;
+    w.width = spec.width;
+    w.height = spec.height;
+    w.window = SDL_CreateWindow(spec.title.c_str(), x, y, spec.width * scale_, spec.height * scale_, flags);
+    if (!w.window) throw DisplayError(std::string("Fenster kann nicht geöffnet werden: ") + SDL_GetError());
+    w.renderer = SDL_CreateRenderer(w.window, -1, 0);
+    if (!w.renderer) w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_SOFTWARE);
+    if (!w.renderer) throw DisplayError(std::string("Keine Zeichenfläche: ") + SDL_GetError());
+    SDL_RenderSetLogicalSize(w.renderer, spec.width, spec.height);
+    w.texture = SDL_CreateTexture(w.renderer, SDL_PIXELFORMAT_BGR24, SDL_TEXTUREACCESS_STREAMING,
+                                  spec.width, spec.height);
+    WindowId id = SDL_GetWindowID(w.window);
+    windows_[id] = w;
+    return id;
+}
+
+void SdlBackend::DestroyWindow(WindowId id) {
+    Win* w = Find(id);
+    if (!w) return;
+    SDL_DestroyTexture(w->texture);
+    SDL_DestroyRenderer(w->renderer);
+    SDL_DestroyWindow(w->window);
+    windows_.erase(id);
+}
+
+void SdlBackend::ShowWindow(WindowId id, bool visible) {
+    if (Win* w = Find(id)) {
+        if (visible) {
+            SDL_ShowWindow(w->window);
+            SDL_RaiseWindow(w->window);
+        } else {
+            SDL_HideWindow(w->window);
+        }
+    }
+}
+
+void SdlBackend::MoveWindow(WindowId id, int left, int top) {
+    if (Win* w = Find(id)) SDL_SetWindowPosition(w->window, left, top);
+}
+
+void SdlBackend::RaiseWindow(WindowId id) {
+    if (Win* w = Find(id)) SDL_RaiseWindow(w->window);
+}
+
+void SdlBackend::SetWindowIcon(WindowId id, const PixelBuffer& icon) {
+    Win* w = Find(id);
+    if (!w || icon.empty()) return;
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint8_t*>(icon.data()), icon.width(),
+                                                        icon.height(), 24, icon.stride(), SDL_PIXELFORMAT_BGR24);
+    if (!s) return;
+    SDL_SetWindowIcon(w->window, s);
+    SDL_FreeSurface(s);
+}
+
+void SdlBackend::Present(WindowId id, const PixelBuffer& frame, const TRect& dirty) {
+    Win* w = Find(id);
+    if (!w || frame.width() != w->width || frame.height() != w->height) return;
+    TRect d = dirty.Intersect({0, 0, w->width, w->height});
+    if (d.Empty()) return;
+    SDL_Rect r{d.Left, d.Top, d.Width(), d.Height()};
+    SDL_UpdateTexture(w->texture, &r, frame.scanLine(d.Top) + d.Left * 3, frame.stride());
+    Redraw(*w);
+}
+
+void SdlBackend::Redraw(Win& w) {
+    SDL_RenderClear(w.renderer);
+    SDL_RenderCopy(w.renderer, w.texture, nullptr, nullptr);
+    SDL_RenderPresent(w.renderer);
+}
+
+std::optional<InputEvent> SdlBackend::PollEvent() {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        InputEvent ev;
+        switch (e.type) {
+            case SDL_QUIT:
+                ev.kind = InputEvent::Quit;
+                return ev;
+            case SDL_MOUSEBUTTONDOWN:
+            case SDL_MOUSEBUTTONUP:
+                ev.kind = e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::MouseDown : InputEvent::MouseUp;
+                ev.window = e.button.windowID;
+                ev.x = e.button.x;
+                ev.y = e.button.y;
+                ev.button = ButtonOf(e.button.button);
+                return ev;
+            case SDL_MOUSEMOTION:
+                ev.kind = InputEvent::MouseMove;
+                ev.window = e.motion.windowID;
+                ev.x = e.motion.x;
+                ev.y = e.motion.y;
+                return ev;
+            case SDL_KEYDOWN:
+                ev.kind = InputEvent::KeyDown;
+                ev.window = e.key.windowID;
+                ev.key = KeyCode(e.key.keysym.sym);
+                ev.shift = ShiftOf(e.key.keysym.mod);
+                if (ev.key == 0) continue;
+                return ev;
+            case SDL_TEXTINPUT:
+                ev.kind = InputEvent::Text;
+                ev.window = e.text.windowID;
+                ev.text = e.text.text;
+                return ev;
+            case SDL_WINDOWEVENT:
+                ev.window = e.window.windowID;
+                switch (e.window.event) {
+                    case SDL_WINDOWEVENT_FOCUS_GAINED: ev.kind = InputEvent::FocusGained; return ev;
+                    case SDL_WINDOWEVENT_FOCUS_LOST: ev.kind = InputEvent::FocusLost; return ev;
+                    case SDL_WINDOWEVENT_CLOSE: ev.kind = InputEvent::CloseRequest; return ev;
+                    case SDL_WINDOWEVENT_LEAVE: ev.kind = InputEvent::MouseLeave; return ev;
+                    case SDL_WINDOWEVENT_EXPOSED:
+                    case SDL_WINDOWEVENT_SIZE_CHANGED:
+                        if (Win* w = Find(e.window.windowID)) Redraw(*w);
+                        continue;
+                    default: continue;
+                }
+            default:
+                continue;  // the wake-up event and everything we do not use
+        }
+    }
+    return std::nullopt;
+}
+
+void SdlBackend::WaitEvent(std::int64_t timeoutUs) {
+    if (timeoutUs < 0) {
+        SDL_WaitEvent(nullptr);
+        return;
+    }
+    int ms = static_cast<int>(std::min<std::int64_t>((timeoutUs + 999) / 1000, 1 << 30));
+    if (ms > 0) SDL_WaitEventTimeout(nullptr, ms);
+}
+
+void SdlBackend::Wake() {
+    SDL_Event e{};
+    e.type = wakeEvent_;
+    SDL_PushEvent(&e);
+}
+
+TPoint SdlBackend::ScreenSize() const {
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return {0, 0};
+    return {mode.w, mode.h};
+}

@@ -1,0 +1,49 @@
+#pragma once
+// Real windows through SDL2. Each window shows its framebuffer through a streaming
+// texture; the logical size is scaled to the display on high-density screens.
+#include <map>
+#include <stdexcept>
+
+#include "toolkit/backend.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+
+class DisplayError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class SdlBackend : public Backend {
+public:
+    // Throws DisplayError when there is no display to open windows on.
+    SdlBackend();
+    ~SdlBackend() override;
+
+    WindowId CreateWindow(const WindowSpec& spec) override;
+    void DestroyWindow(WindowId id) override;
+    void ShowWindow(WindowId id, bool visible) override;
+    void MoveWindow(WindowId id, int left, int top) override;
+    void RaiseWindow(WindowId id) override;
+    void SetWindowIcon(WindowId id, const PixelBuffer& icon) override;
+    void Present(WindowId id, const PixelBuffer& frame, const TRect& dirty) override;
+    std::optional<InputEvent> PollEvent() override;
+    void WaitEvent(std::int64_t timeoutUs) override;
+    void Wake() override;
+    TPoint ScreenSize() const override;
+
+private:
+    struct Win {
+        SDL_Window* window = nullptr;
+        SDL_Renderer* renderer = nullptr;
+        SDL_Texture* texture = nullptr;
+        int width = 0, height = 0;
+    };
+    Win* Find(WindowId id);
+    void Redraw(Win& w);
+
+    std::map<WindowId, Win> windows_;
+    int scale_ = 1;
+    std::uint32_t wakeEvent_ = 0;
+};
