@@ -75,6 +75,8 @@ Layout ReadLayout(std::span<const std::uint8_t> b) {
         l.palette = ReadPalette(b, h + infoSize, ReadU32(b, h + 32), 8);
     else if (l.bitsPerPixel != 24 && l.bitsPerPixel != 32)
         Fail(std::to_string(l.bitsPerPixel) + " bits per pixel are not supported");
+    const std::size_t headersEnd = h + infoSize + l.palette.size() * 4;
+    if (l.pixelOffset < headersEnd) Fail("pixel data overlaps the header");
     const std::size_t need = RowBytes(l.width, l.bitsPerPixel) * static_cast<std::size_t>(l.height);
     if (l.pixelOffset > b.size() || b.size() - l.pixelOffset < need) Fail("file ends inside the pixels");
     return l;

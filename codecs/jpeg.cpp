@@ -72,7 +72,7 @@ void Decompress(jpeg_decompress_struct& info, std::span<const std::uint8_t> byte
     jpeg_finish_decompress(&info);
 }
 
-void Compress(jpeg_compress_struct& info, const PixelBuffer& picture, int quality,
+void Compress(jpeg_compress_struct& info, const PixelBuffer& picture, int quality, bool grayscale,
               unsigned char*& buffer, unsigned long& size) {
     jpeg_mem_dest(&info, &buffer, &size);
     info.image_width = static_cast<JDIMENSION>(picture.width());
@@ -80,6 +80,7 @@ void Compress(jpeg_compress_struct& info, const PixelBuffer& picture, int qualit
     info.input_components = 3;
     info.in_color_space = JCS_EXT_BGR;
     jpeg_set_defaults(&info);
+    if (grayscale) jpeg_set_colorspace(&info, JCS_GRAYSCALE);
     jpeg_set_quality(&info, quality, TRUE);
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
@@ -111,7 +112,7 @@ PixelBuffer DecodeJpeg(std::span<const std::uint8_t> bytes) {
     return out;
 }
 
-std::vector<std::uint8_t> EncodeJpeg(const PixelBuffer& picture, int quality) {
+std::vector<std::uint8_t> EncodeJpeg(const PixelBuffer& picture, int quality, bool grayscale) {
     if (picture.empty()) throw CodecError("JPEG: cannot encode an empty picture");
     jpeg_compress_struct info{};
     ErrorJump err;
@@ -120,7 +121,7 @@ std::vector<std::uint8_t> EncodeJpeg(const PixelBuffer& picture, int quality) {
     InstallHandler(err, info.err);
     const bool ok = RunGuarded(err, [&] {
         jpeg_create_compress(&info);
-        Compress(info, picture, quality, buffer, size);
+        Compress(info, picture, quality, grayscale, buffer, size);
     });
     jpeg_destroy_compress(&info);
     std::vector<std::uint8_t> out;

@@ -4,7 +4,8 @@
 // DecodeJpeg returns the picture as 24-bit BGR; grayscale files are spread to three
 // equal channels. Truncated, corrupted or unsupported files (CMYK, for one) throw
 // CodecError with libjpeg's own message; the library never ends the program.
-// EncodeJpeg writes a baseline colour file of the given quality (1..100).
+// EncodeJpeg writes a baseline file of the given quality (1..100), in colour or,
+// with grayscale set, as one luminance channel.
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -17,4 +18,4 @@ bool LooksLikeJpeg(std::span<const std::uint8_t> bytes);
 
 PixelBuffer DecodeJpeg(std::span<const std::uint8_t> bytes);
 
-std::vector<std::uint8_t> EncodeJpeg(const PixelBuffer& picture, int quality = 90);
+std::vector<std::uint8_t> EncodeJpeg(const PixelBuffer& picture, int quality = 90, bool grayscale = false);
