@@ -1,0 +1,10 @@
+#pragma once
+// The three amounts of money: the player's credit, his debt and the machine's cash box.
+#include "support/euro_decimal.h"
+
+struct MoneyState {
+    EuroDecimal Spielgeld;
+    EuroDecimal Schulden;
+    EuroDecimal Automatenkasse;
+    int SpielgeldEuroGanz = 0;
+};

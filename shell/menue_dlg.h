@@ -1,0 +1,38 @@
+#pragma once
+// The menu dialog: deposits, payout, the switches, help and quit. It stays on top of
+// the main window without blocking it.
+#include "toolkit/buttons.h"
+#include "toolkit/checkbox.h"
+#include "toolkit/form.h"
+#include "toolkit/image.h"
+#include "toolkit/label.h"
+#include "toolkit/memo.h"
+#include "toolkit/panel.h"
+
+class TMenueDlg : public TForm {
+public:
+    explicit TMenueDlg(TComponent* owner);
+
+    TBevel* Bevel1;
+    TLabel* Label1;
+    TImage *Button_500_Euro, *Button_200_Euro, *Button_100_Euro, *Button_50_Euro;
+    TImage *Button_20_Euro, *Button_10_Euro, *Button_5_Euro;
+    TImage *Button_2_Euro, *Button_1_Euro, *Button_50_Cent, *Button_20_Cent, *Button_10_Cent;
+    TBevel* Bevel5;
+    TCheckBox *AutoStartCheckBox, *PC_LautsprHoeren, *LogDateiSpeichern;
+    TLabel *AutomatenGeldspeicherAnzeige, *LabelEurostand;
+    TBevel* Bevel2;
+    TLabel* Label2;
+    TBevel *Bevel3, *Bevel4;
+    TLabel* BisherEingezahltLabel1;
+    TMemo* Memo1;
+    TSpeedButton *ButtonRisiko, *ButtonGibsGeldHer;
+    TButton *Button2, *Button1, *CancelBtn;
+
+private:
+    void CreateMoneyPictures();
+    void CreateSwitches();
+    void CreateLowerPart();
+};
+
+extern TMenueDlg* MenueDlg;

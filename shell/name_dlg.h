@@ -1,0 +1,21 @@
+#pragma once
+// The modal dialog that asks for the player's name.
+#include "toolkit/buttons.h"
+#include "toolkit/edit.h"
+#include "toolkit/form.h"
+#include "toolkit/label.h"
+#include "toolkit/panel.h"
+
+class TNameEingabeDlg : public TForm {
+public:
+    explicit TNameEingabeDlg(TComponent* owner);
+
+    TBevel* Bevel1;
+    TLabel* Label2;
+    TButton* Button1;
+    TLabel* Label1;
+    TEdit* Edit1;
+    TButton* OKBtn;
+};
+
+extern TNameEingabeDlg* NameEingabeDlg;
