@@ -97,6 +97,8 @@ public:
     // Screen adaptation.
     void Elemente_an_Monitor_anpassen();
     void AufloesungsTimerTimer(TObject* Sender);
+    // Writes the debt log entry of the quit command (the debt log fills it in).
+    void SchuldenLogSchreiben();
 
     // Treasure chest: shrinks it by n steps of 20 × 15 pixels.
     void GroesseTruheEinstellen(int n);
@@ -112,8 +114,16 @@ public:
     void PiepsePCLautsprecher(int frequenz, int dauer);
     void MuenzGeraeuschAbspielen();
 
+    // The spinning reels: Image1 blurred by an amount, shown in the left, middle, right reel.
+    void Effect_SplitBlur_1(int amount);
+    void Effect_SplitBlur_2(int amount);
+    void Effect_SplitBlur_3(int amount);
+
 private:
     void CreateScene();
+    void StyleLabels();
+    void CreateButtonBar();
+    void BindHandlers();
     void CompareScreenSize();
     void SetUpDisplays();
     void FindInstallFolder();
