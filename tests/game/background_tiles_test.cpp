@@ -36,7 +36,7 @@ TEST(BackgroundTiles, ColumnAtAnOffsetAndEmptyTiles) {
     TBitmap canvas(10, 7);
     const TBitmap tile = CoordinateTile(3, 5);
     DrawTiles(canvas.Canvas(), tile, 10 - 3, 0, 1, TileCount(7, 5));
-    EXPECT_EQ(canvas.Pixels().pixel(6, 6).r, 0);    // left of the column: untouched
+    EXPECT_EQ(canvas.Pixels().pixel(6, 6).r, 255);  // left of the column: still white
     EXPECT_EQ(canvas.Pixels().pixel(9, 6).b, 2);    // second tile, cut at the bottom
     EXPECT_EQ(canvas.Pixels().pixel(9, 6).g, 1);
     // A tile without pixels covers nothing and must not divide by its size.
