@@ -125,9 +125,11 @@ private:
     void CreateButtonBar();
     void BindHandlers();
     void CompareScreenSize();
+    void PlaceShellAndTitle();
     void SetUpDisplays();
     void FindInstallFolder();
     void ReadCashBox();
+    void ShowLaddersUnlit();
     void ApplyStoredSwitches();
     void FitChest();
 

@@ -29,6 +29,10 @@ public:
     TSpeedButton *ButtonRisiko, *ButtonGibsGeldHer;
     TButton *Button2, *Button1, *CancelBtn;
 
+    // The stored switches: "1" or "0" in the settings on every change.
+    void PC_LautsprHoerenClick(TObject* Sender);
+    void LogDateiSpeichernClick(TObject* Sender);
+
 private:
     void CreateMoneyPictures();
     void CreateSwitches();

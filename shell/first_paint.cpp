@@ -1,0 +1,52 @@
+// FormPaint: every paint watches the screen size; the first one finishes the set-up
+// that needs the menu dialog, and fits the chest above the button bar.
+#include "shell/form1.h"
+#include "shell/menue_dlg.h"
+#include "shell/settings_store.h"
+#include "toolkit/application.h"
+
+namespace {
+
+// Shrink steps of 15 pixels that lift a lower edge above the bar's top.
+int StepsAbove(int bottom, int barTop) { return (bottom - barTop) / 15 + 1; }
+
+}  // namespace
+
+void TForm1::CompareScreenSize() {
+    const TPoint screen = Application->Backend_().ScreenSize();
+    if (screen.Y != Shell.StartBildschirmHoehe || screen.X != Shell.StartBildschirmBreite)
+        Shell.AufloesungGeaendert = true;
+}
+
+void TForm1::FormPaint(TObject*) {
+    CompareScreenSize();
+    if (!Shell.ErstesZeichnen) return;
+    // Cleared first: the chest fitting lays the scene out again, which paints.
+    Shell.ErstesZeichnen = false;
+    MenueBtn->SetFocus();
+    Walze_links1->Picture().Assign(Walzenbild1->Picture());
+    Walze_mitte1->Picture().Assign(Walzenbild3->Picture());
+    Walze_rechts1->Picture().Assign(Walzenbild1->Picture());
+    ImageRisiko->SetVisible(Game.RisikospielEin);
+    MenueBtn->SetFocus();
+    ApplyStoredSwitches();
+    FitChest();
+}
+
+void TForm1::ApplyStoredSwitches() {
+    if (!MenueDlg) return;
+    MenueDlg->AutomatenGeldspeicherAnzeige->SetCaption(Shell.AutomatenkasseText);
+    const std::string& ini = Shell.IniDateiName;
+    MenueDlg->PC_LautsprHoeren->SetChecked(settings::SwitchOn(settings::ReadIniKey(ini, settings::kSoundKey)));
+    MenueDlg->LogDateiSpeichern->SetChecked(settings::SwitchOn(settings::ReadIniKey(ini, settings::kLogKey)));
+}
+
+void TForm1::FitChest() {
+    const std::string stored = settings::ReadIniKey(Shell.IniDateiName, settings::kChestSizeKey);
+    if (std::optional<int> steps = settings::StoredChestSteps(stored)) GroesseTruheEinstellen(*steps);
+    const int chestBottom = VordergrundImage->Top() + VordergrundImage->Height();
+    if (chestBottom >= Panel1->Top()) GroesseTruheEinstellen(StepsAbove(chestBottom, Panel1->Top()));
+    const int sceneBottom = Hintergrund2->Top() + Hintergrund2->Height();
+    if (sceneBottom >= Panel1->Top() && Chest.TruheInOriginalGroesse)
+        GroesseTruheEinstellen(StepsAbove(sceneBottom, Panel1->Top()));
+}

@@ -1,0 +1,13 @@
+#pragma once
+// The program's start: the three windows in their order, the per-user store, the icon.
+#include "shell/shell_services.h"
+#include "toolkit/application.h"
+
+// Points the per-user store at the user's configuration folder.
+void UseUserStore();
+
+// Creates the main window (its FormCreate runs), the menu dialog and the name dialog.
+void CreateTresoloWindows(TApplication& app, ShellServices services = {});
+
+// The window icon from the built-in artwork.
+void SetWindowIcon(TForm& form);

@@ -1,0 +1,56 @@
+// The clock, the help document and the maker's web page behind the flag.
+#include <ctime>
+#include <filesystem>
+
+#include "platform/internet_state.h"
+#include "platform/open_document.h"
+#include "shell/clock_text.h"
+#include "shell/form1.h"
+#include "shell/maker.h"
+#include "toolkit/dialogs.h"
+
+namespace {
+
+constexpr const char* kHelpFileName = "Tresolo-Hilfe.pdf";
+
+std::tm LocalNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+}  // namespace
+
+void TForm1::UhrzeitTimerTimer(TObject*) {
+    const std::tm now = Services.localTime ? Services.localTime() : LocalNow();
+    Shell.Uhrzeit = TimeOfDayInDays(now);
+    Label1->SetCaption(LongTimeText(now));
+    Shell.DatumText = ShortDateText(now);
+    Shell.UhrzeitText = LongTimeText(now);
+}
+
+void TForm1::HilfeBtnClick(TObject*) {
+    const std::string path = Shell.AnwendungsPfad + kHelpFileName;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        ShowInformation("Die Hilfe \"" + std::string(kHelpFileName) + "\" wurde nicht gefunden.\n" +
+                        "Sie gehört in den Ordner des Programms.");
+        return;
+    }
+    Services.openDocument ? Services.openDocument(path) : OpenDocument(path);
+}
+
+bool TForm1::InternetVerbindungVorhanden() {
+    return Services.internetConnected ? Services.internetConnected() : InternetConnected();
+}
+
+void TForm1::FlaggeClick(TObject*) {
+    if (!InternetVerbindungVorhanden()) {
+        Flagge->SetHint("Es besteht keine Verbindung zum Internet");
+        return;
+    }
+    Flagge->SetHint("Webseite " + HostOf(kMakerWebPage));
+    const std::string url(kMakerWebPage);
+    Services.openDocument ? Services.openDocument(url) : OpenDocument(url);
+}
