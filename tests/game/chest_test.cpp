@@ -2,6 +2,7 @@
 // title, the water tile and the money picture following.
 #include <gtest/gtest.h>
 
+#include "shell/menue_dlg.h"
 #include "tests/game/scene_window.h"
 
 namespace {
@@ -15,6 +16,19 @@ struct ChestTest : ::testing::Test {
 int Bottom(const TControl& c) { return c.Top() + c.Height(); }
 
 }  // namespace
+
+// Without a stored size the first paint fits the chest above the bar in one call.
+TEST_F(ChestTest, FirstPaintFitsTheFullSizeChest) {
+    w.harness.App().CreateForm(MenueDlg);
+    f.Show();
+    w.harness.RunFor(50);
+    MenueDlg = nullptr;
+    EXPECT_EQ(chest.Width(), 506);
+    EXPECT_EQ(chest.Height(), 413);
+    EXPECT_EQ(Bottom(chest), 573);
+    EXPECT_EQ(f.Chest.ScheinFallSchritt, 13);
+    EXPECT_EQ(f.Shell.KachelBreite, 107);  // one layout pass more than at creation
+}
 
 // Nine steps fit the full-size chest (ending at 708) above the bar at 584.
 TEST_F(ChestTest, NineStepsFitTheChestAboveTheBar) {

@@ -28,7 +28,8 @@ public:
         ShellServices services;
         services.cpuClock.readCounter = [] { return std::optional<std::uint64_t>(0); };
         services.cpuClock.sleep = [](int) {};  // no 500 ms of real time per test
-        harness.App().CreateForm(form, services);
+        // Through the program's own form variable, which the dialogs reach it by.
+        form = harness.App().CreateForm(Form1, services);
     }
 
     // Destroyed in reverse: the window saves while the folder is still entered.
