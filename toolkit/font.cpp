@@ -133,6 +133,7 @@ FontEngine::FontEngine() : impl_(std::make_unique<Impl>()) {
 FontEngine::~FontEngine() {
     for (auto& [key, sf] : impl_->faces) FT_Done_Face(sf.face);
     if (impl_->library) FT_Done_FreeType(impl_->library);
+    FcFini();
 }
 
 void FontEngine::CheckAvailable() {
