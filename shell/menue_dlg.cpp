@@ -118,3 +118,7 @@ void TMenueDlg::CreateLowerPart() {
     CancelBtn->Cancel = true;
     CancelBtn->TabOrder = 0;
 }
+
+TMenueDlg::~TMenueDlg() {
+    if (MenueDlg == this) MenueDlg = nullptr;
+}

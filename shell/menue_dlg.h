@@ -12,6 +12,7 @@
 class TMenueDlg : public TForm {
 public:
     explicit TMenueDlg(TComponent* owner);
+    ~TMenueDlg() override;
 
     TBevel* Bevel1;
     TLabel* Label1;

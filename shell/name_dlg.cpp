@@ -20,3 +20,7 @@ TNameEingabeDlg::TNameEingabeDlg(TComponent* owner) : TForm(owner) {
     OKBtn->Default = true;
     OKBtn->ModalResult = mrOk;
 }
+
+TNameEingabeDlg::~TNameEingabeDlg() {
+    if (NameEingabeDlg == this) NameEingabeDlg = nullptr;
+}

@@ -9,6 +9,7 @@
 class TNameEingabeDlg : public TForm {
 public:
     explicit TNameEingabeDlg(TComponent* owner);
+    ~TNameEingabeDlg() override;
 
     TBevel* Bevel1;
     TLabel* Label2;
