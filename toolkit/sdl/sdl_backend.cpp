@@ -57,6 +57,10 @@ int DisplayScale() {
 SdlBackend::SdlBackend() {
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // Our frames are small and change in small parts: the software renderer shows them
+    // at a fraction of the memory an OpenGL driver takes (SDL_RENDER_DRIVER overrides).
+    SDL_SetHintWithPriority(SDL_HINT_RENDER_DRIVER, "software", SDL_HINT_DEFAULT);
+    SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         throw DisplayError(std::string("Keine Anzeige verfügbar (") + SDL_GetError() +
                            "). Tresolo braucht eine grafische Oberfläche.");
