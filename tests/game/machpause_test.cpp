@@ -24,8 +24,8 @@ TEST_F(PauseTest, WaitsItsLengthWhileTimersRun) {
     auto* t = new TTimer(&h.App());
     t->SetInterval(100);
     t->OnTimer = [&](TObject*) { ++ticks; };
-    pause->Pause(1000);
-    EXPECT_EQ(h.NowMs(), 1000);
+    pause->Pause(1050);
+    EXPECT_EQ(h.NowMs(), 1050);
     EXPECT_EQ(ticks, 10);
 }
 
