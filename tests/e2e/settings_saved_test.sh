@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Started from its own folder, the real program records the folder; ended by the window
+# system, it saves the cash box with a blank for the comma.
+source "$(dirname "$0")/lib.sh"
+app="$1"
+
+start_x
+mkdir -p "$E2E_TMP/run"
+cp "$app" "$E2E_TMP/run/tresolo"
+export XDG_CONFIG_HOME="$E2E_TMP/config"
+store="$XDG_CONFIG_HOME/tresolo/registry.ini"
+(cd "$E2E_TMP/run" && exec ./tresolo) >"$E2E_TMP/out" 2>&1 &
+APP_PID=$!
+
+for _ in $(seq 100); do
+  [ -f "$store" ] && break
+  kill -0 "$APP_PID" 2>/dev/null || { cat "$E2E_TMP/out"; fail "the program ended early"; }
+  sleep 0.1
+done
+grep -qx "InstallPfad=\"$E2E_TMP/run/\"" "$store" || fail "folder not recorded: $(cat "$store")"
+sleep 1
+kill -TERM "$APP_PID"
+wait "$APP_PID" || fail "exit code $? after a quit request"
+APP_PID=""
+grep -qx 'KA="0 00"' "$store" || fail "cash box not saved: $(cat "$store")"
+echo "1 passed, 0 failed"
