@@ -87,9 +87,10 @@ void TApplication::Run() {
 }
 
 void TApplication::RunUntil(std::int64_t us) {
-    while (!terminated_ && clock_->NowUs() < us) {
+    // Whatever falls due at the end time itself still runs.
+    for (;;) {
         ProcessMessages();
-        if (terminated_) break;
+        if (terminated_ || clock_->NowUs() >= us) break;
         std::int64_t deadline = std::min(NextDeadline(), us);
         backend_->WaitEvent(std::max<std::int64_t>(0, deadline - clock_->NowUs()));
     }

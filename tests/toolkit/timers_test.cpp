@@ -25,6 +25,12 @@ TEST_F(TimerTest, FiresOnceAtEachDueTime) {
     EXPECT_EQ(ticks, (std::vector<std::int64_t>{400, 800, 1200}));
 }
 
+TEST_F(TimerTest, ATickDueAtTheEndOfARunStillRuns) {
+    MakeTimer(1000);
+    h.RunFor(1000);
+    EXPECT_EQ(ticks, (std::vector<std::int64_t>{1000}));
+}
+
 TEST_F(TimerTest, MissedTicksCollapseIntoOne) {
     TTimer* t = MakeTimer(100);
     t->OnTimer = [this](TObject*) {
