@@ -9,7 +9,7 @@ struct GameState {
     bool MenueOffen = false;
     bool RuhePhaseErlaubt = false;
     bool ProgrammBeenden = false;
-    bool RisikospielEin = false;
+    bool RisikospielEin = true;
     bool ErsterMenueAufruf = true;
     EuroDecimal SonderspieleAnzahl;
     int SonderspieleTextX = 0;

@@ -86,7 +86,7 @@ TEST_F(StartUp, FirstPaintShowsReelsAndCashBoxOnce) {
     EXPECT_FALSE(Form1->Shell.ErstesZeichnen);
     EXPECT_EQ(Form1->Walze_mitte1->Picture().Width(), Form1->Walzenbild3->Picture().Width());
     EXPECT_FALSE(Form1->Walze_links1->Picture().Empty());
-    EXPECT_FALSE(Form1->ImageRisiko->Visible());
+    EXPECT_TRUE(Form1->ImageRisiko->Visible());  // the risk game is on at start
     EXPECT_EQ(Form1->Money.Automatenkasse, EuroDecimal::Parse("12,5"));
     EXPECT_EQ(MenueDlg->AutomatenGeldspeicherAnzeige->Caption(), "12,50");
     EXPECT_EQ(Form1->ActiveControl(), Form1->MenueBtn);
