@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The real window shows the scene exactly as the program composes it: regions of a
+# screenshot equal the same regions of the headless composition, pixel for pixel.
+source "$(dirname "$0")/lib.sh"
+app="$1"
+dump="$3"
+
+start_x
+mkdir -p "$E2E_TMP/run" "$E2E_TMP/composed"
+export XDG_CONFIG_HOME="$E2E_TMP/config"
+(cd "$E2E_TMP/run" && exec "$app") >"$E2E_TMP/out" 2>&1 &
+APP_PID=$!
+for _ in $(seq 100); do
+  [ -n "$(xdotool search --onlyvisible --class tresolo 2>/dev/null || true)" ] && break
+  kill -0 "$APP_PID" 2>/dev/null || { cat "$E2E_TMP/out"; fail "the program ended early"; }
+  sleep 0.1
+done
+sleep 1.5
+screenshot "$E2E_TMP/shot.png"
+(cd "$E2E_TMP/composed" && XDG_CONFIG_HOME="$E2E_TMP/config2" "$dump" "$E2E_TMP/composed.bmp") ||
+  fail "the headless composition failed"
+
+# Regions that do not move or tick in the first seconds: reels, ladders, chest, button bar.
+regions="770x73+25+24 90x416+40+130 90x355+689+130 300x240+250+200 776x40+22+584"
+for r in $regions; do
+  convert "$E2E_TMP/shot.png" -crop "$r" +repage "$E2E_TMP/a.png"
+  convert "$E2E_TMP/composed.bmp" -crop "$r" +repage "$E2E_TMP/b.png"
+  diff=$(compare -metric AE "$E2E_TMP/a.png" "$E2E_TMP/b.png" null: 2>&1 || true)
+  [ "$diff" = "0" ] || fail "region $r differs in $diff pixels"
+done
+echo "1 passed, 0 failed"

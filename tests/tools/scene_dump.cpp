@@ -1,0 +1,32 @@
+// Writes the main window as the program composes it after its first paint, started
+// headless in the current folder: the picture the real window must show.
+// Usage: scene_dump OUT.bmp
+#include <iostream>
+
+#include "codecs/bmp.h"
+#include "shell/form1.h"
+#include "shell/program.h"
+#include "support/atomic_file.h"
+#include "toolkit/headless/harness.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: scene_dump OUT.bmp\n";
+        return 2;
+    }
+    UseUserStore();
+    HeadlessHarness harness;
+    ShellServices services;
+    services.cpuClock.readCounter = [] { return std::optional<std::uint64_t>(0); };
+    services.cpuClock.sleep = [](int) {};
+    CreateTresoloWindows(harness.App(), services);
+    Form1->Show();
+    harness.RunFor(200);
+    std::vector<std::uint8_t> bmp = EncodeBmp(Form1->Frame());
+    WriteOutcome out = WriteFileAtomically(argv[1], std::string(bmp.begin(), bmp.end()));
+    if (!out) {
+        std::cerr << out.error << '\n';
+        return 1;
+    }
+    return 0;
+}
