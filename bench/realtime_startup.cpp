@@ -3,9 +3,9 @@
 // included, and the resident memory once the whole scene has run for two seconds.
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <string>
 
+#include "bench/process_stats.h"
 #include "shell/form1.h"
 #include "shell/program.h"
 #include "toolkit/sdl/sdl_backend.h"
@@ -26,19 +26,6 @@ public:
     }
 };
 
-long ResidentKb() {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    long value = 0;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            status >> value;
-            return value;
-        }
-        status.ignore(1 << 10, '\n');
-    }
-    return 0;
-}
 
 }  // namespace
 

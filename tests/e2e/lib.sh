@@ -54,3 +54,16 @@ pixel() {
 
 # The number of different colours in a region WxH+X+Y of a picture.
 colours_in() { convert "$1" -crop "$2" +repage -format %k info:; }
+
+# Starts the program "$2" (a path) in the folder "$1" with its output in $E2E_TMP/out,
+# and waits until its window is on the screen.
+start_app() {
+  (cd "$1" && exec "$2") >"$E2E_TMP/out" 2>&1 &
+  APP_PID=$!
+  for _ in $(seq 100); do
+    [ -n "$(xdotool search --onlyvisible --class tresolo 2>/dev/null || true)" ] && return 0
+    kill -0 "$APP_PID" 2>/dev/null || { cat "$E2E_TMP/out"; fail "the program ended early"; }
+    sleep 0.1
+  done
+  fail "no window appeared"
+}

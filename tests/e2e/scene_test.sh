@@ -8,13 +8,7 @@ dump="$3"
 start_x
 mkdir -p "$E2E_TMP/run" "$E2E_TMP/composed"
 export XDG_CONFIG_HOME="$E2E_TMP/config"
-(cd "$E2E_TMP/run" && exec "$app") >"$E2E_TMP/out" 2>&1 &
-APP_PID=$!
-for _ in $(seq 100); do
-  [ -n "$(xdotool search --onlyvisible --class tresolo 2>/dev/null || true)" ] && break
-  kill -0 "$APP_PID" 2>/dev/null || { cat "$E2E_TMP/out"; fail "the program ended early"; }
-  sleep 0.1
-done
+start_app "$E2E_TMP/run" "$app"
 sleep 1.5
 screenshot "$E2E_TMP/shot.png"
 (cd "$E2E_TMP/composed" && XDG_CONFIG_HOME="$E2E_TMP/config2" "$dump" "$E2E_TMP/composed.bmp") ||

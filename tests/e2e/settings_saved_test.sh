@@ -9,14 +9,7 @@ mkdir -p "$E2E_TMP/run"
 cp "$app" "$E2E_TMP/run/tresolo"
 export XDG_CONFIG_HOME="$E2E_TMP/config"
 store="$XDG_CONFIG_HOME/tresolo/registry.ini"
-(cd "$E2E_TMP/run" && exec ./tresolo) >"$E2E_TMP/out" 2>&1 &
-APP_PID=$!
-
-for _ in $(seq 100); do
-  [ -f "$store" ] && break
-  kill -0 "$APP_PID" 2>/dev/null || { cat "$E2E_TMP/out"; fail "the program ended early"; }
-  sleep 0.1
-done
+start_app "$E2E_TMP/run" ./tresolo
 grep -qx "InstallPfad=\"$E2E_TMP/run/\"" "$store" || fail "folder not recorded: $(cat "$store")"
 sleep 1
 kill -TERM "$APP_PID"

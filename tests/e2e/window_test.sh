@@ -16,16 +16,7 @@ chmod +x "$E2E_TMP/bin/xdg-open"
 cp "$app" "$E2E_TMP/run/tresolo"
 [ -f "$build/Tresolo-Hilfe.pdf" ] && cp "$build/Tresolo-Hilfe.pdf" "$E2E_TMP/run/"
 export XDG_CONFIG_HOME="$E2E_TMP/config"
-(cd "$E2E_TMP/run" && PATH="$E2E_TMP/bin:$PATH" exec ./tresolo) >"$E2E_TMP/out" 2>&1 &
-APP_PID=$!
-
-for _ in $(seq 100); do
-  ids=$(xdotool search --onlyvisible --class tresolo 2>/dev/null || true)
-  [ -n "$ids" ] && break
-  kill -0 "$APP_PID" 2>/dev/null || { cat "$E2E_TMP/out"; fail "the program ended early"; }
-  sleep 0.1
-done
-[ -n "$ids" ] || fail "no window appeared"
+PATH="$E2E_TMP/bin:$PATH" start_app "$E2E_TMP/run" ./tresolo
 sleep 1.5
 
 shot="$E2E_TMP/shot.png"
