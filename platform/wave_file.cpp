@@ -13,7 +13,7 @@ namespace {
 struct SdlWave {
     Uint8* data = nullptr;
     Uint32 length = 0;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     SdlWave() = default;
     SdlWave(const SdlWave&) = delete;
     SdlWave& operator=(const SdlWave&) = delete;
@@ -28,7 +28,7 @@ LoadedWave Damaged(const std::string& path) {
 // channels, width and rate at once.
 std::optional<std::vector<int16_t>> ToDeviceFormat(const SdlWave& wave) {
     SDL_AudioCVT cvt{};
-    if (SDL_BuildAudioCVT(&cvt, wave.spec.format, wave.spec.channels, wave.spec.freq, AUDIO_S16SYS, 1,
+    if (SDL_BuildAudioCVT(&cvt, wave.format.format, wave.format.channels, wave.format.freq, AUDIO_S16SYS, 1,
                           kAudioSampleRate) < 0)
         return std::nullopt;
     std::vector<Uint8> buffer(static_cast<std::size_t>(wave.length) * std::max(cvt.len_mult, 1));
@@ -52,7 +52,7 @@ LoadedWave LoadWaveFile(const std::string& path) {
     SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
     if (file == nullptr) return Damaged(path);
     SdlWave wave;
-    if (SDL_LoadWAV_RW(file, 1, &wave.spec, &wave.data, &wave.length) == nullptr) return Damaged(path);
+    if (SDL_LoadWAV_RW(file, 1, &wave.format, &wave.data, &wave.length) == nullptr) return Damaged(path);
     std::optional<std::vector<int16_t>> samples = ToDeviceFormat(wave);
     if (!samples) return Damaged(path);
     return {{}, std::move(*samples)};

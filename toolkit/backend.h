@@ -44,7 +44,7 @@ struct InputEvent {
 class Backend {
 public:
     virtual ~Backend() = default;
-    virtual WindowId CreateWindow(const WindowSpec& spec) = 0;
+    virtual WindowId CreateWindow(const WindowSpec& desc) = 0;
     virtual void DestroyWindow(WindowId id) = 0;
     virtual void ShowWindow(WindowId id, bool visible) = 0;
     virtual void MoveWindow(WindowId id, int left, int top) = 0;

@@ -36,16 +36,16 @@ void TForm::DoDestroy() {
 
 void TForm::EnsureWindow() {
     if (window_) return;
-    WindowSpec spec;
-    spec.title = Caption();
-    spec.left = Left();
-    spec.top = Top();
-    spec.width = Width();
-    spec.height = Height();
-    spec.centred = Position == TPosition::poScreenCenter;
-    spec.borderless = BorderStyle == TFormBorderStyle::bsNone;
-    spec.stayOnTop = FormStyle == TFormStyle::fsStayOnTop;
-    window_ = Application->Backend_().CreateWindow(spec);
+    WindowSpec desc;
+    desc.title = Caption();
+    desc.left = Left();
+    desc.top = Top();
+    desc.width = Width();
+    desc.height = Height();
+    desc.centred = Position == TPosition::poScreenCenter;
+    desc.borderless = BorderStyle == TFormBorderStyle::bsNone;
+    desc.stayOnTop = FormStyle == TFormStyle::fsStayOnTop;
+    window_ = Application->Backend_().CreateWindow(desc);
     if (!Icon.empty()) Application->Backend_().SetWindowIcon(window_, Icon);
 }
 

@@ -5,9 +5,9 @@
 
 HeadlessBackend::HeadlessBackend(VirtualClock& clock, TPoint screen) : clock_(clock), screen_(screen) {}
 
-WindowId HeadlessBackend::CreateWindow(const WindowSpec& spec) {
+WindowId HeadlessBackend::CreateWindow(const WindowSpec& desc) {
     WindowId id = nextId_++;
-    windows_[id].spec = spec;
+    windows_[id].desc = desc;
     return id;
 }
 
@@ -46,8 +46,8 @@ void HeadlessBackend::ShowWindow(WindowId id, bool visible) {
 void HeadlessBackend::MoveWindow(WindowId id, int left, int top) {
     auto it = windows_.find(id);
     if (it == windows_.end()) return;
-    it->second.spec.left = left;
-    it->second.spec.top = top;
+    it->second.desc.left = left;
+    it->second.desc.top = top;
 }
 
 void HeadlessBackend::RaiseWindow(WindowId id) {

@@ -12,7 +12,7 @@
 class HeadlessBackend : public Backend {
 public:
     struct Window {
-        WindowSpec spec;
+        WindowSpec desc;
         bool visible = false;
         PixelBuffer frame;
         int presents = 0;
@@ -21,7 +21,7 @@ public:
 
     explicit HeadlessBackend(VirtualClock& clock, TPoint screen = {1280, 1024});
 
-    WindowId CreateWindow(const WindowSpec& spec) override;
+    WindowId CreateWindow(const WindowSpec& desc) override;
     void DestroyWindow(WindowId id) override;
     void ShowWindow(WindowId id, bool visible) override;
     void MoveWindow(WindowId id, int left, int top) override;

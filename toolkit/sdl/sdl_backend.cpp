@@ -83,23 +83,23 @@ SdlBackend::Win* SdlBackend::Find(WindowId id) {
     return it == windows_.end() ? nullptr : &it->second;
 }
 
-WindowId SdlBackend::CreateWindow(const WindowSpec& spec) {
+WindowId SdlBackend::CreateWindow(const WindowSpec& desc) {
     Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
-    if (spec.borderless) flags |= SDL_WINDOW_BORDERLESS;
-    if (spec.stayOnTop) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
-    int x = spec.centred ? SDL_WINDOWPOS_CENTERED : spec.left;
-    int y = spec.centred ? SDL_WINDOWPOS_CENTERED : spec.top;
+    if (desc.borderless) flags |= SDL_WINDOW_BORDERLESS;
+    if (desc.stayOnTop) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+    int x = desc.centred ? SDL_WINDOWPOS_CENTERED : desc.left;
+    int y = desc.centred ? SDL_WINDOWPOS_CENTERED : desc.top;
     Win w;
-    w.width = spec.width;
-    w.height = spec.height;
-    w.window = SDL_CreateWindow(spec.title.c_str(), x, y, spec.width * scale_, spec.height * scale_, flags);
+    w.width = desc.width;
+    w.height = desc.height;
+    w.window = SDL_CreateWindow(desc.title.c_str(), x, y, desc.width * scale_, desc.height * scale_, flags);
     if (!w.window) throw DisplayError(std::string("Fenster kann nicht geöffnet werden: ") + SDL_GetError());
     w.renderer = SDL_CreateRenderer(w.window, -1, 0);
     if (!w.renderer) w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_SOFTWARE);
     if (!w.renderer) throw DisplayError(std::string("Keine Zeichenfläche: ") + SDL_GetError());
-    SDL_RenderSetLogicalSize(w.renderer, spec.width, spec.height);
+    SDL_RenderSetLogicalSize(w.renderer, desc.width, desc.height);
     w.texture = SDL_CreateTexture(w.renderer, SDL_PIXELFORMAT_BGR24, SDL_TEXTUREACCESS_STREAMING,
-                                  spec.width, spec.height);
+                                  desc.width, desc.height);
     WindowId id = SDL_GetWindowID(w.window);
     windows_[id] = w;
     return id;

@@ -21,7 +21,7 @@ public:
     SdlBackend();
     ~SdlBackend() override;
 
-    WindowId CreateWindow(const WindowSpec& spec) override;
+    WindowId CreateWindow(const WindowSpec& desc) override;
     void DestroyWindow(WindowId id) override;
     void ShowWindow(WindowId id, bool visible) override;
     void MoveWindow(WindowId id, int left, int top) override;
