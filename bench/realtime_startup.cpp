@@ -31,7 +31,6 @@ public:
 
 int main() {
     g_start = WallClock::now();
-    UseUserStore();
     TApplication app(std::make_unique<TimedBackend>(), std::make_unique<RealClock>());
     CreateTresoloWindows(app);
     auto* stop = new TTimer(&app);

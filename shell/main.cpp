@@ -9,7 +9,6 @@
 int main() {
     try {
         FontEngine::Instance().CheckAvailable();
-        UseUserStore();
         TApplication app(std::make_unique<SdlBackend>(), std::make_unique<RealClock>());
         try {
             CreateTresoloWindows(app);

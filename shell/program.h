@@ -1,10 +1,7 @@
 #pragma once
-// The program's start: the three windows in their order, the per-user store, the icon.
+// The program's start: the three windows in their order and the icon.
 #include "shell/shell_services.h"
 #include "toolkit/application.h"
-
-// Points the per-user store at the user's configuration folder.
-void UseUserStore();
 
 // Creates the main window (its FormCreate runs), the menu dialog and the name dialog.
 void CreateTresoloWindows(TApplication& app, ShellServices services = {});

@@ -4,32 +4,47 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
+
+constexpr const char* kAppFolder = "tresolo";
+
+bool IsSet(const char* value) { return value != nullptr && *value != '\0'; }
+
+// The home folder from the account database, for a process started without $HOME.
+std::string AccountHome() {
+    passwd entry{};
+    passwd* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr) return {};
+    return IsSet(found->pw_dir) ? found->pw_dir : "";
+}
 
 std::filesystem::path& Override() {
     static std::filesystem::path file;
     return file;
 }
 
-std::filesystem::path HomeFolder() {
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && *home != '\0') return home;
-    const passwd* entry = ::getpwuid(::getuid());
-    return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "";
-}
-
-std::filesystem::path ConfigFolder() {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg != nullptr && std::filesystem::path(xdg).is_absolute()) return xdg;
-    return HomeFolder() / ".config";
-}
-
 }  // namespace
+
+std::filesystem::path UserConfigDirFrom(const char* xdgConfigHome, const char* home) {
+    // Relative values of XDG_CONFIG_HOME are invalid and must be ignored.
+    if (IsSet(xdgConfigHome) && xdgConfigHome[0] == '/') return std::filesystem::path(xdgConfigHome) / kAppFolder;
+    if (IsSet(home)) return std::filesystem::path(home) / ".config" / kAppFolder;
+    return {};
+}
+
+std::filesystem::path UserConfigDir() {
+    const char* home = std::getenv("HOME");
+    const std::string homeDir = IsSet(home) ? home : AccountHome();
+    return UserConfigDirFrom(std::getenv("XDG_CONFIG_HOME"), homeDir.c_str());
+}
 
 std::filesystem::path UserStorePath() {
     if (!Override().empty()) return Override();
-    return ConfigFolder() / "tresolo" / "registry.ini";
+    return UserConfigDir() / "registry.ini";
 }
 
 void SetUserStorePath(const std::filesystem::path& file) {

@@ -3,6 +3,13 @@
 // $HOME/.config/tresolo/registry.ini when XDG_CONFIG_HOME is unset, empty or relative.
 #include <filesystem>
 
+// $XDG_CONFIG_HOME/tresolo when that is an absolute path, else $HOME/.config/tresolo;
+// empty when neither is known. Null or empty arguments count as unset.
+std::filesystem::path UserConfigDirFrom(const char* xdgConfigHome, const char* home);
+
+// The same for this process's environment; without $HOME, the account's home folder.
+std::filesystem::path UserConfigDir();
+
 std::filesystem::path UserStorePath();
 
 // Points every later store access at another file (tests, portable installs); an empty path

@@ -14,7 +14,6 @@ int main(int argc, char** argv) {
         std::cerr << "usage: scene_dump OUT.bmp\n";
         return 2;
     }
-    UseUserStore();
     HeadlessHarness harness;
     ShellServices services;
     services.cpuClock.readCounter = [] { return std::optional<std::uint64_t>(0); };

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/user_config_dir.h"
+#include "support/user_store_path.h"
 
 namespace {
 
