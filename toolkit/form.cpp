@@ -161,9 +161,8 @@ void TForm::InvalidateRect(const TRect& r) {
 }
 
 bool TForm::Compose() {
-    if (!shown_ || !window_) return false;
+    if (!shown_ || !window_ || damage_.Empty()) return false;
     if (OnPaint) OnPaint(this);
-    if (damage_.Empty()) return false;
     TRect dirty = damage_;
     damage_ = {};
     if (frame_.width() != Width() || frame_.height() != Height()) frame_.resize(Width(), Height());
