@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "shell/form1.h"
+#include "machine/form1.h"
 #include "toolkit/headless/harness.h"
 
 namespace {
@@ -15,7 +15,7 @@ void BM_FirstPaintChestFit(benchmark::State& state) {
     const auto settings = std::filesystem::temp_directory_path() / "tresolo-bench-settings";
     std::filesystem::create_directories(settings);
     ::setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
-    ShellServices services;
+    PlatformServices services;
     services.cpuClock.readCounter = [] { return std::optional<std::uint64_t>(0); };
     services.cpuClock.sleep = [](int) {};
     for (auto _ : state) {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "bench/process_stats.h"
-#include "media/machpause.h"
+#include "toolkit/machpause.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/label.h"

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "bench/process_stats.h"
-#include "shell/form1.h"
-#include "shell/program.h"
+#include "machine/form1.h"
+#include "machine/program.h"
 #include "toolkit/sdl/sdl_backend.h"
 #include "toolkit/timer.h"
 

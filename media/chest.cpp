@@ -1,8 +1,8 @@
 // The treasure chest: shrinking it step by step, and back to full size below the
 // smallest height. The clam, the title, the water tile and the money picture follow.
-#include "media/resampled.h"
-#include "shell/centred.h"
-#include "shell/form1.h"
+#include "toolkit/resampled.h"
+#include "machine/scene_geometry.h"
+#include "machine/form1.h"
 
 namespace {
 
@@ -43,18 +43,12 @@ void ShowCentred(TImage& image, const TBitmap& picture, int top, int windowWidth
 }
 
 void ReturnToFullSize(TForm1& f) {
-    ChestState& c = f.Chest;
-    c.ScheinFallSchritt = 22;
-    c.AuszahlungsBildHoehe = 57;
-    c.AuszahlungsBildBreite = 81;
-    c.AuszahlungsBildLinks = f.SonderSpieleAnzeige->Left();
-    c.AuszahlungsBildOben = 360;
+    f.Chest.SetFullSizeGeometry(f.SonderSpieleAnzeige->Left());
     f.VordergrundImage->Hide();
     f.Hintergrund2->Show();
     f.Wasser_kachel->Picture().Assign(f.Wasser_Kachel_original_groesse->Picture());
-    f.Shell.KachelBreite = f.Wasser_kachel->Picture().Width();
-    f.Shell.KachelHoehe = f.Wasser_kachel->Picture().Height();
-    c.TruheInOriginalGroesse = true;
+    TakeWaterTileSize(f);
+    f.Chest.TruheInOriginalGroesse = true;
 }
 
 void ShrinkMoneyPicture(ChestState& c, int steps) {
@@ -81,12 +75,6 @@ void PlaceTitleAtCopy(TForm1& f) {
     title.SetWidth(title.Width() - 4);
 }
 
-void PlaceClamAndTitleAtFullSize(TForm1& f) {
-    const TImage& chest = *f.Hintergrund2;
-    f.Muschel->SetBounds(chest.Left() + 20 + chest.Width() - chest.Width() / 3, Bottom(chest) - 56 - 40, 80, 56);
-    f.Tresolo_Ueberschrift->SetBounds(f.Muschel->Left() - 168 - 40, Bottom(chest) - 67 - 15, 168, 67);
-}
-
 }  // namespace
 
 void TForm1::GroesseTruheEinstellen(int n) {
@@ -106,5 +94,5 @@ void TForm1::GroesseTruheEinstellen(int n) {
     PlaceClamAtCopy(*this);
     ShrinkMoneyPicture(Chest, tooSmall ? 0 : n);
     PlaceTitleAtCopy(*this);
-    if (tooSmall) PlaceClamAndTitleAtFullSize(*this);
+    if (tooSmall) PlaceClamAndTitleAtFullChest(*this);
 }

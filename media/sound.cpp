@@ -2,11 +2,12 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "machine/form1.h"
+#include "machine/menue_dlg.h"
 #include "platform/cpu_clock.h"
 #include "platform/tone.h"
 #include "platform/wave_playback.h"
-#include "shell/form1.h"
-#include "shell/menue_dlg.h"
+#include "toolkit/application.h"
 
 namespace {
 
@@ -20,7 +21,10 @@ bool SpeakerSwitchedOn() {
 
 void TForm1::PiepsePCLautsprecher(int frequenz, int dauer) {
     if (!SpeakerSwitchedOn()) return;
-    PlayTone(frequenz, dauer);
+    // Blocks like a beep: nothing is dispatched while the tone sounds, and the wait runs
+    // on the application's clock.
+    StartTone(frequenz, dauer);
+    Application->Sleep(dauer);
 }
 
 double TForm1::GetCPUSpeed() {

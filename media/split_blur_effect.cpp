@@ -1,6 +1,6 @@
 // The spinning reels' look: a blurred copy of the strip picture in a reel window.
 #include "media/split_blur.h"
-#include "shell/form1.h"
+#include "machine/form1.h"
 
 namespace {
 

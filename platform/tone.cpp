@@ -3,10 +3,14 @@
 #include "platform/audio_device.h"
 #include "platform/sleep.h"
 
-void PlayTone(int hz, int ms) {
+void StartTone(int hz, int ms) {
     if (ms <= 0) return;
     // A silent tone is queued too, so that later tones keep their place in time.
     const int pitch = hz >= kToneMinHz && hz <= kToneMaxHz ? hz : 0;
     WithAudioVoices([&](AudioVoices& voices) { voices.tone.Queue(pitch, ms); });
+}
+
+void PlayTone(int hz, int ms) {
+    StartTone(hz, ms);
     SleepMilliseconds(ms);
 }

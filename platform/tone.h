@@ -9,3 +9,7 @@ constexpr int kToneMaxHz = 32767;
 // after another. Without sound output, or for a pitch outside kToneMinHz..kToneMaxHz,
 // it is silent but still waits; a length of zero or less returns at once.
 void PlayTone(int hz, int ms);
+
+// Queues the same tone and returns at once; the caller waits for its length on a clock of
+// its own.
+void StartTone(int hz, int ms);

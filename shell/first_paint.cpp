@@ -1,9 +1,10 @@
 // FormPaint: every paint watches the screen size; the first one finishes the set-up
 // that needs the menu dialog, and fits the chest above the button bar.
-#include "shell/form1.h"
-#include "shell/menue_dlg.h"
-#include "shell/settings_store.h"
+#include "machine/form1.h"
+#include "machine/menue_dlg.h"
+#include "machine/settings_store.h"
 #include "toolkit/application.h"
+#include "toolkit/screen.h"
 
 namespace {
 
@@ -13,16 +14,15 @@ int StepsAbove(int bottom, int barTop) { return (bottom - barTop) / 15 + 1; }
 }  // namespace
 
 void TForm1::CompareScreenSize() {
-    const TPoint screen = Application->Backend_().ScreenSize();
-    if (screen.Y != Shell.StartBildschirmHoehe || screen.X != Shell.StartBildschirmBreite)
-        Shell.AufloesungGeaendert = true;
+    if (Screen->Height() != Program.StartBildschirmHoehe || Screen->Width() != Program.StartBildschirmBreite)
+        Program.AufloesungGeaendert = true;
 }
 
 void TForm1::FormPaint(TObject*) {
     CompareScreenSize();
-    if (!Shell.ErstesZeichnen) return;
+    if (!Program.ErstesZeichnen) return;
     // Cleared first: the chest fitting lays the scene out again, which paints.
-    Shell.ErstesZeichnen = false;
+    Program.ErstesZeichnen = false;
     MenueBtn->SetFocus();
     Walze_links1->Picture().Assign(Walzenbild1->Picture());
     Walze_mitte1->Picture().Assign(Walzenbild3->Picture());
@@ -35,14 +35,14 @@ void TForm1::FormPaint(TObject*) {
 
 void TForm1::ApplyStoredSwitches() {
     if (!MenueDlg) return;
-    MenueDlg->AutomatenGeldspeicherAnzeige->SetCaption(Shell.AutomatenkasseText);
-    const std::string& ini = Shell.IniDateiName;
+    MenueDlg->AutomatenGeldspeicherAnzeige->SetCaption(Program.AutomatenkasseText);
+    const std::string& ini = Program.IniDateiName;
     MenueDlg->PC_LautsprHoeren->SetChecked(settings::SwitchOn(settings::ReadIniKey(ini, settings::kSoundKey)));
     MenueDlg->LogDateiSpeichern->SetChecked(settings::SwitchOn(settings::ReadIniKey(ini, settings::kLogKey)));
 }
 
 void TForm1::FitChest() {
-    const std::string stored = settings::ReadIniKey(Shell.IniDateiName, settings::kChestSizeKey);
+    const std::string stored = settings::ReadIniKey(Program.IniDateiName, settings::kChestSizeKey);
     if (std::optional<int> steps = settings::StoredChestSteps(stored)) GroesseTruheEinstellen(*steps);
     const int chestBottom = VordergrundImage->Top() + VordergrundImage->Height();
     if (chestBottom >= Panel1->Top()) GroesseTruheEinstellen(StepsAbove(chestBottom, Panel1->Top()));

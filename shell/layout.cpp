@@ -1,11 +1,11 @@
 // Laying out the scene from the main window's size, and the watch on the screen size.
 #include <string>
 
-#include "media/resampled.h"
+#include "toolkit/resampled.h"
 #include "shell/background_tiles.h"
-#include "shell/centred.h"
-#include "shell/form1.h"
-#include "shell/menue_dlg.h"
+#include "machine/scene_geometry.h"
+#include "machine/form1.h"
+#include "machine/menue_dlg.h"
 #include "toolkit/application.h"
 #include "toolkit/dialogs.h"
 
@@ -73,7 +73,7 @@ void PlaceShark(TForm1& f, int W) {
 
 // Every pass makes the water tile 2 × 1 pixels smaller, resampled from its last size.
 void ShrinkWaterTile(TForm1& f) {
-    ShellState& s = f.Shell;
+    ProgramState& s = f.Program;
     s.KachelBreite -= 2;
     s.KachelHoehe -= 1;
     TPicture& tile = f.Wasser_kachel->Picture();
@@ -156,9 +156,9 @@ void TForm1::Elemente_an_Monitor_anpassen() {
 }
 
 void TForm1::AufloesungsTimerTimer(TObject*) {
-    if (!Shell.AufloesungGeaendert) return;
+    if (!Program.AufloesungGeaendert) return;
     // Cleared before the box opens, so ticks while it is open find nothing to do.
-    Shell.AufloesungGeaendert = false;
+    Program.AufloesungGeaendert = false;
     ShowInformation(
         "Die Monitor-Auflösung hat sich geändert. Tresolo wird jetzt beendet. "
         "Starten Sie ihn danach erneut!");

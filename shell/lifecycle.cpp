@@ -1,27 +1,27 @@
 // Activation, closing and destruction of the main window.
-#include "shell/form1.h"
-#include "shell/settings_store.h"
+#include "machine/form1.h"
+#include "machine/settings_store.h"
 #include "platform/taskbar.h"
 
 void TForm1::ApplicationActivate(TObject*) {
-    Shell.AnwendungInaktiv = false;
+    Program.AnwendungInaktiv = false;
     CompareScreenSize();
     Timer4->SetEnabled(true);
 }
 
 void TForm1::AppDeactivate(TObject*) {
-    Shell.AnwendungInaktiv = true;
+    Program.AnwendungInaktiv = true;
     CompareScreenSize();
-    Shell.RuhePhaseAktiv = false;
+    Program.RuhePhaseAktiv = false;
 }
 
 void TForm1::FormClose(TObject*, TCloseAction&) { ShowTaskbar(); }
 
 // Saves the player's name and the cash box; a start refused for the system saves nothing.
 void TForm1::FormDestroy(TObject*) {
-    if (!Shell.WindowsVersionOK) return;
-    if (!Shell.SpielerName.empty())
-        settings::WriteIniKey(Shell.IniDateiName, settings::kPlayerKey, Shell.SpielerName);
+    if (!Program.WindowsVersionOK) return;
+    if (!Program.SpielerName.empty())
+        settings::WriteIniKey(Program.IniDateiName, settings::kPlayerKey, Program.SpielerName);
     delete AuszahlungsListe;
     AuszahlungsListe = nullptr;
     settings::WriteCashBoxText(settings::CashBoxTextAtExit(Money.Automatenkasse));

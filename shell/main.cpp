@@ -1,8 +1,8 @@
 // The program: a real window through SDL, the three windows in their order, the loop.
 #include <iostream>
 
-#include "shell/form1.h"
-#include "shell/program.h"
+#include "machine/form1.h"
+#include "machine/program.h"
 #include "toolkit/font.h"
 #include "toolkit/sdl/sdl_backend.h"
 

@@ -2,7 +2,7 @@
 // with its design place, flags, artwork and start state. Later entries lie above.
 #include <stdexcept>
 
-#include "shell/form1.h"
+#include "machine/form1.h"
 #include "support/resource.h"
 
 namespace {

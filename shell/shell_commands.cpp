@@ -5,7 +5,7 @@
 #include "platform/internet_state.h"
 #include "platform/open_document.h"
 #include "shell/clock_text.h"
-#include "shell/form1.h"
+#include "machine/form1.h"
 #include "shell/maker.h"
 #include "toolkit/dialogs.h"
 
@@ -24,14 +24,14 @@ std::tm LocalNow() {
 
 void TForm1::UhrzeitTimerTimer(TObject*) {
     const std::tm now = Services.localTime ? Services.localTime() : LocalNow();
-    Shell.Uhrzeit = TimeOfDayInDays(now);
+    Program.Uhrzeit = TimeOfDayInDays(now);
     Label1->SetCaption(LongTimeText(now));
-    Shell.DatumText = ShortDateText(now);
-    Shell.UhrzeitText = LongTimeText(now);
+    Program.DatumText = ShortDateText(now);
+    Program.UhrzeitText = LongTimeText(now);
 }
 
 void TForm1::HilfeBtnClick(TObject*) {
-    const std::string path = Shell.AnwendungsPfad + kHelpFileName;
+    const std::string path = Program.AnwendungsPfad + kHelpFileName;
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) {
         ShowInformation("Die Hilfe \"" + std::string(kHelpFileName) + "\" wurde nicht gefunden.\n" +

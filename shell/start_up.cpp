@@ -2,11 +2,13 @@
 // layout, the displays, the installation folder and the stored cash box.
 #include <filesystem>
 
-#include "shell/form1.h"
-#include "shell/settings_store.h"
+#include "machine/form1.h"
+#include "machine/scene_geometry.h"
+#include "machine/settings_store.h"
 #include "shell/version_check.h"
 #include "support/decimal_mask.h"
 #include "toolkit/application.h"
+#include "toolkit/screen.h"
 #include "toolkit/dialogs.h"
 
 namespace {
@@ -29,37 +31,32 @@ std::string FolderWithSeparator(const std::filesystem::path& folder) {
 }  // namespace
 
 void TForm1::FormCreate(TObject*) {
-    Shell.SpielerName.clear();
-    Shell.AufloesungGeaendert = false;
-    const TPoint screen = Application->Backend_().ScreenSize();
-    Shell.StartBildschirmHoehe = screen.Y;
-    Shell.StartBildschirmBreite = screen.X;
+    Program.SpielerName.clear();
+    Program.AufloesungGeaendert = false;
+    Program.StartBildschirmHoehe = Screen->Height();
+    Program.StartBildschirmBreite = Screen->Width();
 
-    Shell.WindowsVersionText = WindowsVersionErmitteln();
-    Shell.WindowsVersionOK = VersionSupported(Shell.WindowsVersionText);
-    if (!Shell.WindowsVersionOK) {
+    Program.WindowsVersionText = WindowsVersionErmitteln();
+    Program.WindowsVersionOK = VersionSupported(Program.WindowsVersionText);
+    if (!Program.WindowsVersionOK) {
         ShowInformation(kUnsupportedSystemMessage);
         Application->Halt(1);
     }
 
     AuszahlungsListe = new TStringList();
     AuszahlungsListe->Sorted = false;
-    Shell.KachelBreite = Wasser_kachel->Picture().Width();
-    Shell.KachelHoehe = Wasser_kachel->Picture().Height();
+    TakeWaterTileSize(*this);
     Chest.TruheInOriginalGroesse = true;
 
     const int mhz = static_cast<int>(GetCPUSpeed());
-    Shell.CPUTaktMHz = mhz > kSlowestKnownClockMHz ? mhz : 0;
+    Program.CPUTaktMHz = mhz > kSlowestKnownClockMHz ? mhz : 0;
 
     Application->OnDeactivate = Handler(this, &TForm1::AppDeactivate);
     Application->OnActivate = Handler(this, &TForm1::ApplicationActivate);
 
     Elemente_an_Monitor_anpassen();
-    Chest.AuszahlungsBildLinks = SonderSpieleAnzeige->Left();
-    Chest.AuszahlungsBildOben = 360;
-    Chest.AuszahlungsBildHoehe = 57;
-    Chest.AuszahlungsBildBreite = 81;
-    PlaceShellAndTitle();
+    Chest.SetFullSizeGeometry(SonderSpieleAnzeige->Left());
+    PlaceClamAndTitleAtFullChest(*this);
     SetUpDisplays();
     FindInstallFolder();
     ReadCashBox();
@@ -75,25 +72,13 @@ void TForm1::FormCreate(TObject*) {
 
 std::string TForm1::WindowsVersionErmitteln() { return OsVersionText(Services.queryOsVersion()); }
 
-// The shell and the title sit at the lower right of the full-size chest; the title's
-// place uses its size from before it is made smaller.
-void TForm1::PlaceShellAndTitle() {
-    const TRect scene = Hintergrund2->BoundsRect();
-    Muschel->SetLeft(scene.Left + scene.Width() - scene.Width() / 3 + 20);
-    Muschel->SetTop(scene.Bottom - Muschel->Height() - 40);
-    Tresolo_Ueberschrift->SetLeft(Muschel->Left() - Tresolo_Ueberschrift->Width() - 40);
-    Tresolo_Ueberschrift->SetTop(scene.Bottom - Tresolo_Ueberschrift->Height() - 15);
-    Tresolo_Ueberschrift->SetHeight(67);
-    Tresolo_Ueberschrift->SetWidth(168);
-}
-
 void TForm1::SetUpDisplays() {
     TCanvas& credit = SpielGeldSpeicherAnzeige->Canvas();
     UseDisplayFont(credit);
     Money.Spielgeld = EuroDecimal::Parse("0");
-    Shell.SpielgeldTextX = SpielGeldSpeicherAnzeige->Width() / 6;
-    Shell.SpielgeldTextY = 1;
-    credit.TextOut(Shell.SpielgeldTextX, Shell.SpielgeldTextY, FormatWithMask(Money.Spielgeld, "########0,0"));
+    Program.SpielgeldTextX = SpielGeldSpeicherAnzeige->Width() / 6;
+    Program.SpielgeldTextY = 1;
+    credit.TextOut(Program.SpielgeldTextX, Program.SpielgeldTextY, FormatWithMask(Money.Spielgeld, "########0,0"));
 
     TCanvas& games = SonderSpieleAnzeige->Canvas();
     UseDisplayFont(games);
@@ -108,21 +93,21 @@ void TForm1::SetUpDisplays() {
 // otherwise the folder an earlier start recorded is used.
 void TForm1::FindInstallFolder() {
     std::error_code error;
-    Shell.AnwendungsPfad = FolderWithSeparator(std::filesystem::current_path(error));
-    Shell.IniDateiName = Shell.AnwendungsPfad + std::string(settings::kIniFileName);
-    const std::string programFile = Shell.AnwendungsPfad + Services.programFileName;
+    Program.AnwendungsPfad = FolderWithSeparator(std::filesystem::current_path(error));
+    Program.IniDateiName = Program.AnwendungsPfad + std::string(settings::kIniFileName);
+    const std::string programFile = Program.AnwendungsPfad + Services.programFileName;
     if (std::filesystem::is_regular_file(programFile, error)) {
         SchreibAnwendungsPfadINRegistry(programFile);
         return;
     }
-    Shell.AnwendungsPfad = LiesAnwendungsPfadINRegistry();
-    Shell.IniDateiName = Shell.AnwendungsPfad + std::string(settings::kIniFileName);
+    Program.AnwendungsPfad = LiesAnwendungsPfadINRegistry();
+    Program.IniDateiName = Program.AnwendungsPfad + std::string(settings::kIniFileName);
 }
 
 void TForm1::ReadCashBox() {
     const settings::CashBox box = settings::CashBoxFromStored(settings::ReadCashBoxText());
     Money.Automatenkasse = box.amount;
-    Shell.AutomatenkasseText = box.text;
+    Program.AutomatenkasseText = box.text;
 }
 
 void TForm1::ShowLaddersUnlit() {
@@ -137,7 +122,7 @@ void TForm1::ShowLaddersUnlit() {
 }
 
 void TForm1::SchreibAnwendungsPfadINRegistry(const std::string& programmDatei) {
-    settings::RecordInstallFolder(programmDatei, Shell.AnwendungsPfad);
+    settings::RecordInstallFolder(programmDatei, Program.AnwendungsPfad);
 }
 
 std::string TForm1::LiesAnwendungsPfadINRegistry() { return settings::RecordedInstallFolder(); }

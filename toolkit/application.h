@@ -53,6 +53,11 @@ public:
     void ProcessMessages();
     // Dispatches one pending message, or waits for the next one when none is pending.
     void HandleMessage();
+    // Blocks for ms milliseconds of the application's clock without dispatching anything,
+    // as a beep does.
+    void Sleep(int ms) {
+        if (ms > 0) clock_->Sleep(std::int64_t{ms} * 1000);
+    }
     void Terminate() { terminated_ = true; backend_->Wake(); }
     bool Terminated() const { return terminated_; }
     [[noreturn]] void Halt(int exitCode = 0);

@@ -3,6 +3,7 @@
 // under the virtual clock, waiting for a due time simply jumps the clock there.
 #include <chrono>
 #include <cstdint>
+#include <thread>
 
 class Clock {
 public:
@@ -11,6 +12,8 @@ public:
     virtual std::int64_t NowUs() const = 0;
     virtual bool IsVirtual() const { return false; }
     std::int64_t NowMs() const { return NowUs() / 1000; }
+    // Blocks the thread for us microseconds of this clock's time.
+    virtual void Sleep(std::int64_t us) = 0;
 };
 
 class RealClock : public Clock {
@@ -18,6 +21,9 @@ public:
     std::int64_t NowUs() const override {
         using namespace std::chrono;
         return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+    }
+    void Sleep(std::int64_t us) override {
+        if (us > 0) std::this_thread::sleep_for(std::chrono::microseconds(us));
     }
 };
 
@@ -29,6 +35,7 @@ public:
         if (us > now_) now_ = us;
     }
     void AdvanceBy(std::int64_t us) { AdvanceTo(now_ + us); }
+    void Sleep(std::int64_t us) override { AdvanceBy(us); }
 
 private:
     std::int64_t now_ = 0;

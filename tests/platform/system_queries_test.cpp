@@ -2,7 +2,6 @@
 
 #include "platform/executable_path.h"
 #include "platform/open_document.h"
-#include "platform/screen_size.h"
 
 namespace {
 
@@ -11,13 +10,6 @@ TEST(ExecutablePath, IsThisTestProgram) {
     EXPECT_EQ(ExecutablePath().filename(), "platform_tests");
     EXPECT_EQ(ExecutableDir(), ExecutablePath().parent_path());
     EXPECT_TRUE(std::filesystem::is_directory(ExecutableDir()));
-}
-
-TEST(ScreenSize, DummyDisplayHasItsFixedSize) {
-    // sdl_environment.cpp selects SDL's dummy video driver.
-    const std::optional<ScreenDimensions> size = ScreenSize();
-    ASSERT_TRUE(size.has_value());
-    EXPECT_EQ(*size, (ScreenDimensions{1024, 768}));
 }
 
 TEST(OpenDocument, TellsUrlsFromPaths) {

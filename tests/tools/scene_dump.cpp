@@ -4,8 +4,8 @@
 #include <iostream>
 
 #include "codecs/bmp.h"
-#include "shell/form1.h"
-#include "shell/program.h"
+#include "machine/form1.h"
+#include "machine/program.h"
 #include "support/atomic_file.h"
 #include "toolkit/headless/harness.h"
 
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     HeadlessHarness harness;
-    ShellServices services;
+    PlatformServices services;
     services.cpuClock.readCounter = [] { return std::optional<std::uint64_t>(0); };
     services.cpuClock.sleep = [](int) {};
     CreateTresoloWindows(harness.App(), services);

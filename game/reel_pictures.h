@@ -1,0 +1,49 @@
+#pragma once
+// The fourteen reel pictures, the three reels and the record of which picture each reel
+// stopped on (BildAufWalze).
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+// In the order of the stop record: the amounts, the shells, the starfish, the sharks.
+enum class Walzenbild { W7, W8, W9, W10, W11, W12, W3, W4, W5, W6_1, W6_2, W6_3, W1, W2 };
+inline constexpr int kWalzenbildCount = 14;
+
+inline constexpr std::array<Walzenbild, kWalzenbildCount> kAllWalzenbilder = {
+    Walzenbild::W7,   Walzenbild::W8,   Walzenbild::W9,   Walzenbild::W10, Walzenbild::W11,
+    Walzenbild::W12,  Walzenbild::W3,   Walzenbild::W4,   Walzenbild::W5,  Walzenbild::W6_1,
+    Walzenbild::W6_2, Walzenbild::W6_3, Walzenbild::W1,   Walzenbild::W2,
+};
+
+enum class Reel { Left = 0, Middle = 1, Right = 2 };
+inline constexpr int kReelCount = 3;
+inline constexpr std::array<Reel, kReelCount> kAllReels = {Reel::Left, Reel::Middle, Reel::Right};
+
+// Name of the image component that holds the picture, e.g. "Walzenbild6_1".
+constexpr std::string_view ComponentName(Walzenbild picture) {
+    constexpr std::array<std::string_view, kWalzenbildCount> names = {
+        "Walzenbild7",   "Walzenbild8",   "Walzenbild9",   "Walzenbild10", "Walzenbild11",
+        "Walzenbild12",  "Walzenbild3",   "Walzenbild4",   "Walzenbild5",  "Walzenbild6_1",
+        "Walzenbild6_2", "Walzenbild6_3", "Walzenbild1",   "Walzenbild2",
+    };
+    return names[static_cast<std::size_t>(picture)];
+}
+
+// One entry per (picture, reel), picture-major: left, middle and right of a picture side by side.
+using BildAufWalzeTable = std::array<bool, kWalzenbildCount * kReelCount>;
+
+constexpr std::size_t BildAufWalzeIndex(Walzenbild picture, Reel reel) {
+    return static_cast<std::size_t>(picture) * kReelCount + static_cast<std::size_t>(reel);
+}
+
+// "Picture P is on reel R": the only way the game reads the record.
+constexpr bool IsOnReel(const BildAufWalzeTable& table, Walzenbild picture, Reel reel) {
+    return table[BildAufWalzeIndex(picture, reel)];
+}
+
+// A stopping reel forgets its previous picture and records the new one; the other reels keep
+// theirs.
+constexpr void RecordStop(BildAufWalzeTable& table, Reel reel, Walzenbild picture) {
+    for (Walzenbild p : kAllWalzenbilder) table[BildAufWalzeIndex(p, reel)] = false;
+    table[BildAufWalzeIndex(picture, reel)] = true;
+}

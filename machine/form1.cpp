@@ -1,0 +1,34 @@
+// The main window as an object: its look, its components and which handler runs when.
+#include "machine/form1.h"
+
+#include "toolkit/application.h"
+
+TForm1* Form1 = nullptr;
+
+TForm1::TForm1(TComponent* owner, PlatformServices services) : TForm(owner), Services(std::move(services)) {
+    SetName("Form1");
+    BorderStyle = TFormBorderStyle::bsNone;
+    Color = clBlack;
+    SetCaption("Form1");
+    Font().Height = 11;
+    KeyPreview = true;
+    SetBounds(54, 24, 820, 649);
+    CreateScene();
+    BindHandlers();
+}
+
+TForm1::~TForm1() {
+    delete AuszahlungsListe;
+    if (Form1 == this) Form1 = nullptr;
+}
+
+void TForm1::BindHandlers() {
+    OnCreate = Handler(this, &TForm1::FormCreate);
+    OnPaint = Handler(this, &TForm1::FormPaint);
+    OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
+    OnDestroy = Handler(this, &TForm1::FormDestroy);
+    UhrzeitTimer->OnTimer = Handler(this, &TForm1::UhrzeitTimerTimer);
+    AufloesungsTimer->OnTimer = Handler(this, &TForm1::AufloesungsTimerTimer);
+    HilfeBtn->OnClick = Handler(this, &TForm1::HilfeBtnClick);
+    Flagge->OnClick = Handler(this, &TForm1::FlaggeClick);
+}

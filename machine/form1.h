@@ -1,0 +1,138 @@
+#pragma once
+// The main window: the underwater scene, the reels, the win ladders, the button bar
+// and the timers that drive the game. Its methods live in the folders of their parts.
+#include <string>
+
+#include "machine/game_state.h"
+#include "machine/chest_state.h"
+#include "toolkit/machpause.h"
+#include "toolkit/media_player.h"
+#include "machine/shark_state.h"
+#include "machine/money_state.h"
+#include "machine/platform_services.h"
+#include "machine/program_state.h"
+#include "toolkit/buttons.h"
+#include "toolkit/form.h"
+#include "toolkit/image.h"
+#include "toolkit/label.h"
+#include "toolkit/panel.h"
+#include "toolkit/stringlist.h"
+#include "toolkit/timer.h"
+
+class TForm1 : public TForm {
+public:
+    explicit TForm1(TComponent* owner, PlatformServices services = {});
+    ~TForm1() override;
+
+    // Scene pictures, bottom first.
+    TImage *Hintergrund, *Hintergrund2, *Walze_links1, *Walze_mitte1, *Walze_rechts1;
+    TImage *SpielGeldSpeicherAnzeige, *SonderSpieleAnzeige;
+    TImage *T_links, *Bogen_oben_rechts, *Bogen_oben_links, *T_rechts, *RandOben;
+    TImage *Hintergrund3, *VordergrundImage, *VordergrHaibewegt, *Muschel, *HaiImage2;
+    TImage* AuszahlungsImage;
+    TLabel* Label1;
+    TImage *Schein, *Image2mal, *Image1mal, *Image0mal;
+    TLabel* LabelBetrag;
+    TImage *Flagge, *Tresolo_Ueberschrift, *ImageRisiko;
+    TImage *Sondersp20Image, *Sondersp10Image, *Sondersp5Image, *Euro_2_20_Image;
+    TImage *Euro_1_50_Image, *Cent_50_Image, *Image_00;
+    TImage *Sondersp40Image, *Sondersp30Image, *Sondersp15Image, *Euro_3_70_Image;
+    TImage *Euro_2_50_Image, *Euro_1_20_Image, *Image_00_2;
+    TImage *UmrandungsKachelSeite, *MarkierungsImage, *Umrandung_unten_Image;
+
+    // Hidden picture sources.
+    TImage *Walzenbild1, *Walzenbild2, *Walzenbild3, *Walzenbild4, *Walzenbild5;
+    TImage *Walzenbild6_1, *Walzenbild6_2, *Walzenbild6_3, *Walzenbild7, *Walzenbild8;
+    TImage *Walzenbild9, *Walzenbild10, *Walzenbild11, *Walzenbild12;
+    TImage* Image1;
+    TImage *Muschel_Zu, *Muschel_Halb_offen, *Muschel_Offen;
+    TImage *Wasser_kachel, *Wasser_Kachel_original_groesse, *UmrandungsKachelOben;
+    TImage *Sondersp20Image_gelb, *Sondersp10Image_gelb, *Sondersp5Image_gelb;
+    TImage *Sondersp40Image_gelb, *Sondersp30Image_gelb, *Sondersp15Image_gelb;
+    TImage *Sondersp20Image_normal, *Sondersp10Image_normal, *Sondersp5Image_normal;
+    TImage *Sondersp40Image_normal, *Sondersp30Image_normal, *Sondersp15Image_normal;
+    TImage *Euro_2_20_Image_gelb, *Euro_1_50_Image_gelb, *Cent_50_Image_gelb, *Image_00_gelb;
+    TImage *Euro_3_70_Image_gelb, *Euro_2_50_Image_gelb, *Euro_1_20_Image_gelb, *Image_00_2_gelb;
+    TImage *Euro_2_20_Image_normal, *Euro_1_50_Image_normal, *Cent_50_Image_normal;
+    TImage *Image_00_normal, *Euro_3_70_Image_normal, *Euro_2_50_Image_normal;
+    TImage *Euro_1_20_Image_normal, *Image_00_2_normal;
+    TImage *HaiNachLinks, *HaiNachRechts, *HaiGebuecktLinks, *HaiGebuecktRechts;
+    TImage *HaiNachObenRechts, *HaiNachObenGebuecktImage, *FlaggeNachLinks, *FlaggeNachRechts;
+    TImage *TrueGroesserImage, *TruekleinerImage;
+    TImage *StartImage, *StartAktImage, *StopImage, *StopAktImage;
+
+    // The button bar and the two hidden push buttons.
+    TPanel* Panel1;
+    TBitBtn *StopBtn1, *StopBtn2, *StartBtn, *StopWalzenBtn, *MenueBtn;
+    TBitBtn *TruhestretchenBtn, *MinimierenBtn, *HilfeBtn;
+    TButton *EinzahlenButton, *AuszahlenButton;
+
+    // Timers, the pause and the media player.
+    TTimer *Timer1, *Timer2, *Timer3, *GewinnLeiste00Timer, *GewinnLeisteTimer2;
+    TTimer *UhrzeitTimer, *Timer4, *PausenTimer, *AufloesungsTimer;
+    TMachPause* MachPause1;
+    TMediaPlayer* MediaPlayer1;
+
+    // State of the subsystems; every window starts from fresh state.
+    ProgramState Program;
+    GameState Game;
+    MoneyState Money;
+    ChestState Chest;
+    SharkState Hai;
+    PlatformServices Services;
+
+    // Start-up and lifecycle.
+    void FormCreate(TObject* Sender);
+    void FormPaint(TObject* Sender);
+    void ApplicationActivate(TObject* Sender);
+    void AppDeactivate(TObject* Sender);
+    void FormClose(TObject* Sender, TCloseAction& Action);
+    void FormDestroy(TObject* Sender);
+    std::string WindowsVersionErmitteln();
+
+    // Settings.
+    void SchreibAnwendungsPfadINRegistry(const std::string& programmDatei);
+    std::string LiesAnwendungsPfadINRegistry();
+
+    // Screen adaptation.
+    void Elemente_an_Monitor_anpassen();
+    void AufloesungsTimerTimer(TObject* Sender);
+    // Writes the debt log entry of the quit command (the debt log fills it in).
+    void SchuldenLogSchreiben();
+
+    // Treasure chest: shrinks it by n steps of 20 × 15 pixels.
+    void GroesseTruheEinstellen(int n);
+
+    // Shell commands.
+    void UhrzeitTimerTimer(TObject* Sender);
+    void HilfeBtnClick(TObject* Sender);
+    void FlaggeClick(TObject* Sender);
+    bool InternetVerbindungVorhanden();
+
+    // Sound and the clock measurement.
+    double GetCPUSpeed();
+    void PiepsePCLautsprecher(int frequenz, int dauer);
+    void MuenzGeraeuschAbspielen();
+
+    // The spinning reels: Image1 blurred by an amount, shown in the left, middle, right reel.
+    void Effect_SplitBlur_1(int amount);
+    void Effect_SplitBlur_2(int amount);
+    void Effect_SplitBlur_3(int amount);
+
+private:
+    void CreateScene();
+    void StyleLabels();
+    void CreateButtonBar();
+    void BindHandlers();
+    void CompareScreenSize();
+    void SetUpDisplays();
+    void FindInstallFolder();
+    void ReadCashBox();
+    void ShowLaddersUnlit();
+    void ApplyStoredSwitches();
+    void FitChest();
+
+    TStringList* AuszahlungsListe = nullptr;
+};
+
+extern TForm1* Form1;

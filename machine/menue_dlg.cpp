@@ -1,0 +1,124 @@
+// The menu dialog's components with their texts, looks and places.
+#include "machine/menue_dlg.h"
+
+#include <stdexcept>
+
+#include "machine/dialog_parts.h"
+#include "support/resource.h"
+
+TMenueDlg* MenueDlg = nullptr;
+
+namespace {
+
+struct MoneyPicture {
+    TImage* TMenueDlg::*member;
+    const char* name;
+    Place at;
+    bool coin;
+};
+
+#define M(n) &TMenueDlg::n, #n
+const MoneyPicture kMoney[] = {
+    {M(Button_500_Euro), {8, 48, 80, 118}, false},   {M(Button_200_Euro), {103, 48, 80, 118}, false},
+    {M(Button_100_Euro), {198, 48, 80, 118}, false}, {M(Button_50_Euro), {294, 48, 80, 118}, false},
+    {M(Button_20_Euro), {388, 48, 80, 118}, false},  {M(Button_10_Euro), {483, 48, 80, 118}, false},
+    {M(Button_5_Euro), {579, 48, 80, 118}, false},   {M(Button_2_Euro), {4, 189, 79, 79}, true},
+    {M(Button_1_Euro), {104, 191, 75, 75}, true},    {M(Button_50_Cent), {203, 194, 70, 70}, true},
+    {M(Button_20_Cent), {305, 200, 58, 59}, true},   {M(Button_10_Cent), {401, 205, 50, 50}, true},
+};
+#undef M
+
+TCheckBox* MakeSwitch(TForm& form, const char* name, Place at, const char* caption, int tabOrder) {
+    auto* box = MakeControl<TCheckBox>(form, name, at);
+    box->SetFont(BoldFont());
+    box->SetCaption(caption);
+    box->SetChecked(true);
+    box->TabOrder = tabOrder;
+    return box;
+}
+
+TSpeedButton* MakeFlatButton(TForm& form, const char* name, Place at, const char* caption,
+                             TColor color, const char* hint) {
+    auto* button = MakeControl<TSpeedButton>(form, name, at);
+    button->SetFont(BoldFont(color));
+    button->SetCaption(caption);
+    button->SetHint(hint);
+    return button;
+}
+
+}  // namespace
+
+TMenueDlg::TMenueDlg(TComponent* owner) : TForm(owner) {
+    SetName("MenueDlg");
+    BorderStyle = TFormBorderStyle::bsDialog;
+    FormStyle = TFormStyle::fsStayOnTop;
+    Position = TPosition::poScreenCenter;
+    SetCaption("Tresolo Version 2.5");
+    SetClientSize(717, 435);
+    Bevel1 = MakeBevel(*this, "Bevel1", {3, 3, 711, 422}, TBevelShape::bsFrame, TBevelStyle::bsLowered);
+    Label1 = MakeDialogLabel(*this, "Label1", {74, 16, 517, 24},
+                             "Klicken Sie den Betrag an, mit dem Sie spielen wollen! ", BoldFont(clBlue, 19));
+    CreateMoneyPictures();
+    CreateSwitches();
+    CreateLowerPart();
+    PC_LautsprHoeren->OnClick = Handler(this, &TMenueDlg::PC_LautsprHoerenClick);
+    LogDateiSpeichern->OnClick = Handler(this, &TMenueDlg::LogDateiSpeichernClick);
+}
+
+void TMenueDlg::CreateMoneyPictures() {
+    for (const MoneyPicture& m : kMoney) {
+        auto* image = MakeControl<TImage>(*this, m.name, m.at);
+        image->SetStretch(true);
+        image->SetTransparent(m.coin);
+        const Resource* r = FindResource(m.name);
+        if (!r) throw std::runtime_error(std::string("Bild fehlt im Programm: ") + m.name);
+        image->Picture().LoadFromMemory(r->data, r->size, m.name);
+        this->*m.member = image;
+    }
+}
+
+void TMenueDlg::CreateSwitches() {
+    Bevel5 = MakeBevel(*this, "Bevel5", {464, 174, 233, 96}, TBevelShape::bsBox, TBevelStyle::bsLowered);
+    AutoStartCheckBox = MakeSwitch(*this, "AutoStartCheckBox", {471, 185, 218, 14}, "Automatischer Start", 5);
+    AutoStartCheckBox->Alignment = TAlignment::taLeftJustify;
+    PC_LautsprHoeren =
+        MakeSwitch(*this, "PC_LautsprHoeren", {471, 206, 218, 17}, "Geräusche (PC-Lautsprecher) ein", 1);
+    LogDateiSpeichern = MakeSwitch(*this, "LogDateiSpeichern", {471, 229, 218, 17}, "Auswertung speichern", 3);
+    AutomatenGeldspeicherAnzeige =
+        MakeDialogLabel(*this, "AutomatenGeldspeicherAnzeige", {473, 256, 40, 13}, "100,00", BoldFont(clRed));
+    LabelEurostand = MakeDialogLabel(*this, "LabelEurostand", {537, 256, 141, 13}, "Euros in der Schatztruhe",
+                                     BoldFont(clRed));
+}
+
+void TMenueDlg::CreateLowerPart() {
+    Bevel2 = MakeBevel(*this, "Bevel2", {5, 276, 701, 4}, TBevelShape::bsTopLine, TBevelStyle::bsRaised);
+    Label2 = MakeDialogLabel(*this, "Label2", {71, 294, 549, 13},
+                             "Tastaturbefehle sind: [Esc] = Programm beenden, [Enter] oder [Leertaste] = "
+                             "Spielstart bzw. Stop.",
+                             BoldFont());
+    Bevel3 = MakeBevel(*this, "Bevel3", {5, 316, 699, 4}, TBevelShape::bsTopLine, TBevelStyle::bsRaised);
+    Bevel4 = MakeBevel(*this, "Bevel4", {430, 328, 4, 96}, TBevelShape::bsLeftLine, TBevelStyle::bsRaised);
+    BisherEingezahltLabel1 =
+        MakeDialogLabel(*this, "BisherEingezahltLabel1", {6, 334, 6, 16}, "-", BoldFont(clRed, 13));
+    Memo1 = MakeControl<TMemo>(*this, "Memo1", {328, 350, 89, 47});
+    Memo1->SetVisible(false);
+    Memo1->ReadOnly = true;
+    Memo1->WordWrap = false;
+    Memo1->TabOrder = 2;
+    ButtonRisiko = MakeFlatButton(*this, "ButtonRisiko", {448, 332, 121, 37}, "Risikospiel ist ein", clBlack,
+                                  "Risiko: Doppelter Gewinn, einfacher oder nichts");
+    ButtonGibsGeldHer = MakeFlatButton(*this, "ButtonGibsGeldHer", {576, 332, 121, 37}, "Auszahlung", clBlue,
+                                       "Guthaben wird ausbezahlt");
+    Button2 = MakeDialogButton(*this, "Button2", {448, 380, 121, 37}, "Programm beenden");
+    Button2->TabOrder = 6;
+    Button1 = MakeDialogButton(*this, "Button1", {576, 380, 51, 37}, "Hilfe");
+    Button1->TabOrder = 4;
+    CancelBtn = MakeDialogButton(*this, "CancelBtn", {640, 380, 57, 37}, "Ok");
+    CancelBtn->SetHint("Schließt das Menü");
+    CancelBtn->Cancel = true;
+    CancelBtn->TabOrder = 0;
+}
+
+TMenueDlg::~TMenueDlg() {
+    if (MenueDlg == this) MenueDlg = nullptr;
+}

@@ -1,0 +1,20 @@
+#include "machine/program.h"
+
+#include "machine/form1.h"
+#include "machine/menue_dlg.h"
+#include "machine/name_dlg.h"
+#include "support/resource.h"
+
+void CreateTresoloWindows(TApplication& app, PlatformServices services) {
+    app.CreateForm(Form1, std::move(services));
+    app.CreateForm(MenueDlg);
+    app.CreateForm(NameEingabeDlg);
+}
+
+void SetWindowIcon(TForm& form) {
+    const Resource* r = FindResource("icon32");
+    if (!r) return;
+    TPicture icon;
+    icon.LoadFromMemory(r->data, r->size, r->fileName);
+    form.Icon = icon.Bitmap().Pixels();
+}

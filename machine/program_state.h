@@ -1,0 +1,29 @@
+#pragma once
+// State of the program shell: start-up, screen watch, installation folder, player, clock.
+#include <cstdint>
+#include <string>
+
+struct ProgramState {
+    std::string WindowsVersionText;
+    bool WindowsVersionOK = false;
+    int StartBildschirmHoehe = 0;
+    int StartBildschirmBreite = 0;
+    bool AufloesungGeaendert = false;
+    bool AnwendungInaktiv = false;
+    bool RuhePhaseAktiv = false;
+    bool ErstesZeichnen = true;
+    int CPUTaktMHz = 0;
+    int KachelBreite = 0;
+    int KachelHoehe = 0;
+    int SpielgeldTextX = 0;
+    int SpielgeldTextY = 0;
+    std::string AnwendungsPfad;   // ends in the path separator, or empty
+    std::string IniDateiName;     // AnwendungsPfad + "Tresolo.ini"
+    std::string SpielerName;      // at most 20 characters
+    std::string AutomatenkasseText;
+
+    // The clock, renewed every second.
+    double Uhrzeit = 0;           // time of day in days
+    std::string DatumText;        // 06.12.2026
+    std::string UhrzeitText;      // 22:39:00
+};

@@ -1,9 +1,0 @@
-#include "media/resampled.h"
-
-#include "codecs/lanczos.h"
-
-TBitmap Resampled(const TBitmap& source, int width, int height) {
-    TBitmap out;
-    out.Assign(LanczosResize(source.Pixels(), width, height));
-    return out;
-}

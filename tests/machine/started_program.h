@@ -1,0 +1,93 @@
+#pragma once
+// The whole program (main window and both dialogs) on a headless application with a
+// virtual clock, started in a fresh working folder with its own per-user store.
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "machine/form1.h"
+#include "machine/menue_dlg.h"
+#include "machine/program.h"
+#include "support/profile_string.h"
+#include "support/tstregini.h"
+#include "support/user_store_path.h"
+#include "tests/support/temp_folder.h"
+#include "toolkit/headless/harness.h"
+
+// Sitting in a folder (working folder) until destroyed.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const std::filesystem::path& folder) : old_(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder);
+    }
+    ~WorkingFolder() { std::filesystem::current_path(old_); }
+
+private:
+    std::filesystem::path old_;
+};
+
+inline std::tm FixedTime() {
+    std::tm t{};
+    t.tm_year = 2026 - 1900;
+    t.tm_mon = 11;
+    t.tm_mday = 6;
+    t.tm_hour = 22;
+    t.tm_min = 39;
+    return t;
+}
+
+// Services that cost no real time and touch nothing outside the test.
+inline PlatformServices QuietServices() {
+    PlatformServices s;
+    s.queryOsVersion = [] { return ParseKernelRelease("Linux", "6.1.0-18-amd64"); };
+    s.cpuClock.readCounter = [] { return std::optional<std::uint64_t>(0); };
+    s.cpuClock.sleep = [](int) {};
+    s.localTime = FixedTime;
+    s.internetConnected = [] { return false; };
+    s.openDocument = [](const std::string&) { return true; };
+    return s;
+}
+
+class StartedProgram {
+public:
+    StartedProgram() : store(home / "registry.ini") { SetUserStorePath(store); }
+    ~StartedProgram() {
+        Stop();
+        SetUserStorePath({});
+    }
+
+    // Creates the three windows in the working folder and shows the main window.
+    void Start(PlatformServices services = QuietServices()) {
+        harness = std::make_unique<HeadlessHarness>();
+        CreateTresoloWindows(harness->App(), std::move(services));
+        Form1->Show();
+    }
+    // Ends the program: the windows are destroyed and the main window saves.
+    void Stop() { harness.reset(); }
+
+    std::string Ini(const char* key) const {
+        return GetPrivateProfileString("Einstellungen", key, "", folder / "Tresolo.ini");
+    }
+    void SetIni(const char* key, const std::string& value) const {
+        WritePrivateProfileString("Einstellungen", key, value, folder / "Tresolo.ini");
+    }
+    std::string Registry(const char* key, const char* value) const {
+        TStRegIni reg("C_USERS", store);
+        reg.SetCurSubKey(key);
+        return reg.ReadString(value, "<none>");
+    }
+    void SetRegistry(const char* key, const char* value, const std::string& text) const {
+        TStRegIni reg("C_USERS", store);
+        reg.SetCurSubKey(key);
+        reg.WriteString(value, text);
+    }
+    std::string Folder() const { return folder.path().string() + "/"; }
+
+    TempFolder folder;
+    TempFolder home;
+    std::filesystem::path store;
+    WorkingFolder entered{folder.path()};
+    std::unique_ptr<HeadlessHarness> harness;
+};

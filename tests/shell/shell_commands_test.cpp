@@ -1,0 +1,74 @@
+// The clock, the help document and the flag's web link.
+#include <gtest/gtest.h>
+
+#include "tests/machine/started_program.h"
+
+namespace {
+
+class ShellCommands : public ::testing::Test {
+protected:
+    void Start() {
+        PlatformServices s = QuietServices();
+        s.openDocument = [this](const std::string& what) {
+            opened.push_back(what);
+            return true;
+        };
+        s.internetConnected = [this] { return online; };
+        program.Start(s);
+    }
+
+    StartedProgram program;
+    std::vector<std::string> opened;
+    bool online = false;
+};
+
+}  // namespace
+
+TEST_F(ShellCommands, ClockTicksAfterOneSecond) {
+    Start();
+    program.harness->RunFor(999);
+    EXPECT_EQ(Form1->Label1->Caption(), "Label1");
+    EXPECT_EQ(Form1->Program.DatumText, "");
+    EXPECT_EQ(Form1->Program.UhrzeitText, "");
+    program.harness->RunFor(2);  // a tick due at the very end of a run waits for the next run
+    EXPECT_EQ(Form1->Label1->Caption(), "22:39:00");
+    EXPECT_EQ(Form1->Program.DatumText, "06.12.2026");
+    EXPECT_EQ(Form1->Program.UhrzeitText, "22:39:00");
+    EXPECT_DOUBLE_EQ(Form1->Program.Uhrzeit, (22 * 3600 + 39 * 60) / 86400.0);
+}
+
+TEST_F(ShellCommands, HelpOpensTheDocumentBesideTheProgram) {
+    WriteBytes(program.folder / "tresolo", "");
+    WriteBytes(program.folder / "Tresolo-Hilfe.pdf", "%PDF-1.4");
+    Start();
+    program.harness->ClickControl(*Form1->HilfeBtn);
+    program.harness->RunFor(50);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], program.Folder() + "Tresolo-Hilfe.pdf");
+    EXPECT_TRUE(program.harness->MessageBoxes().empty());
+}
+
+TEST_F(ShellCommands, MissingHelpSaysSoInGerman) {
+    WriteBytes(program.folder / "tresolo", "");
+    Start();
+    program.harness->ClickControl(*Form1->HilfeBtn);
+    program.harness->Key(VK_RETURN, 100);
+    program.harness->RunFor(200);
+    EXPECT_TRUE(opened.empty());
+    ASSERT_EQ(program.harness->MessageBoxes().size(), 1u);
+    EXPECT_EQ(program.harness->MessageBoxes()[0].first, "Information");
+    EXPECT_NE(program.harness->MessageBoxes()[0].second.find("Tresolo-Hilfe.pdf"), std::string::npos);
+}
+
+TEST_F(ShellCommands, FlagOfflineChangesOnlyItsHintThenOnlineOpensThePage) {
+    Start();
+    EXPECT_EQ(Form1->Flagge->Hint(), "");
+    Form1->FlaggeClick(Form1->Flagge);
+    EXPECT_EQ(Form1->Flagge->Hint(), "Es besteht keine Verbindung zum Internet");
+    EXPECT_TRUE(opened.empty());
+    online = true;
+    Form1->FlaggeClick(Form1->Flagge);
+    EXPECT_EQ(Form1->Flagge->Hint(), "Webseite tresolo.example.org");
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], "https://tresolo.example.org/");
+}

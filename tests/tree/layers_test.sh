@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Every include runs downward, and the game's folders meet only in machine/.
+set -euo pipefail
+cd "$1"
+rank() {
+  case "$1" in
+    support) echo 0 ;; codecs) echo 1 ;; platform) echo 2 ;; toolkit) echo 3 ;;
+    machine) echo 4 ;; shell|game|money|media) echo 5 ;; *) echo "" ;;
+  esac
+}
+bad=0
+checked=0
+for dir in support codecs platform toolkit machine shell game money media; do
+  while IFS=: read -r file _ line; do
+    target=$(sed -E 's/^#include "([a-z_]+)\/.*$/\1/' <<<"$line")
+    from=$(rank "$dir"); to=$(rank "$target")
+    [ -z "$to" ] && continue
+    checked=$((checked + 1))
+    if [ "$to" -gt "$from" ] || { [ "$to" -eq 5 ] && [ "$target" != "$dir" ]; }; then
+      echo "upward or sideways: $file includes $target/" >&2
+      bad=$((bad + 1))
+    fi
+  done < <(grep -rnE '^#include "[a-z_]+/' "$dir" --include='*.h' --include='*.cpp' || true)
+done
+[ "$checked" -gt 50 ] || { echo "too few includes found: $checked" >&2; exit 1; }
+[ "$bad" -eq 0 ] || exit 1
+echo "1 passed, 0 failed"
