@@ -30,5 +30,16 @@ void TForm1::BindHandlers() {
     UhrzeitTimer->OnTimer = Handler(this, &TForm1::UhrzeitTimerTimer);
     AufloesungsTimer->OnTimer = Handler(this, &TForm1::AufloesungsTimerTimer);
     HilfeBtn->OnClick = Handler(this, &TForm1::HilfeBtnClick);
+    Timer1->OnTimer = Handler(this, &TForm1::Timer1Timer);
+    Timer2->OnTimer = Handler(this, &TForm1::Timer2Timer);
+    Timer3->OnTimer = Handler(this, &TForm1::Timer3Timer);
+    GewinnLeiste00Timer->OnTimer = Handler(this, &TForm1::GewinnLeiste00TimerTimer);
+    GewinnLeisteTimer2->OnTimer = Handler(this, &TForm1::GewinnLeisteTimer2Timer);
+    StartBtn->OnClick = Handler(this, &TForm1::StartBtnClick);
+    StopWalzenBtn->OnClick = Handler(this, &TForm1::StopWalzenBtnClick);
+    MenueBtn->OnClick = Handler(this, &TForm1::MenueBtnClick);
+    StopBtn1->OnClick = Handler(this, &TForm1::StopBtn1Click);
+    StopBtn2->OnClick = Handler(this, &TForm1::StopBtn2Click);
+    OnKeyDown = [this](TObject* sender, Word& key, TShiftState shift) { FormKeyDown(sender, key, shift); };
     Flagge->OnClick = Handler(this, &TForm1::FlaggeClick);
 }

@@ -109,6 +109,47 @@ public:
     void FlaggeClick(TObject* Sender);
     bool InternetVerbindungVorhanden();
 
+    // Reels.
+    void DreheWalzen();
+    void DreheWalzeMitteNochmal();
+    void Timer1Timer(TObject* Sender);
+    void Timer2Timer(TObject* Sender);
+    void Timer3Timer(TObject* Sender);
+    void StoppeLinkeWalze();
+    void StoppeMitteWalze();
+    void StoppeRechteWalze();
+
+    // Game control and keys.
+    void StartBtnClick(TObject* Sender);
+    void ButtonStartClick(TObject* Sender);
+    void AutoStartClick(TObject* Sender);
+    // Runs AutoStartClick from the outermost loop, once however often it is asked for.
+    void AutoStartAnfordern();
+    void StopWalzenBtnClick(TObject* Sender);
+    void MenueBtnClick(TObject* Sender);
+    void FormKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+
+    // Evaluation, win ladders, ladder stops and the risk game.
+    void Auswertung();
+    void ClearLeisten();
+    void GewinnLeiste00TimerTimer(TObject* Sender);
+    void GewinnLeisteTimer2Timer(TObject* Sender);
+    void StopBtn1Click(TObject* Sender);
+    void StopBtn2Click(TObject* Sender);
+    // Ends a ladder sequence (a phase or a stop); the outermost runs the stops that waited.
+    void LeiterSequenzBeendet();
+    void MuschelAnimation();
+    void RisikoSpiel();
+
+    // Crediting wins and special games, and the two displays.
+    void AddiereGewinn(const std::string& betrag);
+    void AddiereSonderspiele(const std::string& anzahl);
+    void AnzeigeLoeschen();
+    void AnzeigeSonderspieleLoeschen();
+    void SpielgeldZeichnen();
+    void SonderspieleZeichnen();
+    void TonSignal();
+
     // Sound and the clock measurement.
     double GetCPUSpeed();
     void PiepsePCLautsprecher(int frequenz, int dauer);

@@ -60,6 +60,11 @@ void TApplication::Halt(int exitCode) {
 
 template <class F>
 void TApplication::Guarded(F&& f) {
+    struct Depth {
+        int& d;
+        explicit Depth(int& depth) : d(depth) { ++d; }
+        ~Depth() { --d; }
+    } depth(handlerDepth_);
     try {
         f();
     } catch (const std::exception& e) {
@@ -118,6 +123,12 @@ bool TApplication::ProcessOne(unsigned round) {
         Guarded(fn);
         return true;
     }
+    if (handlerDepth_ == 0 && !outerQueued_.empty()) {
+        auto fn = std::move(outerQueued_.front());
+        outerQueued_.pop_front();
+        Guarded(fn);
+        return true;
+    }
     if (FireDueTimer(round)) return true;
     if (UpdateHint()) return true;
     return ComposeForms();
@@ -151,7 +162,7 @@ bool TApplication::ComposeForms() {
 }
 
 std::int64_t TApplication::NextDeadline() const {
-    if (!queued_.empty()) return clock_->NowUs();
+    if (!queued_.empty() || (handlerDepth_ == 0 && !outerQueued_.empty())) return clock_->NowUs();
     std::int64_t next = kNever;
     for (TTimer* t : timers_)
         if (t->Armed()) next = std::min(next, t->DueUs());

@@ -72,6 +72,14 @@ public:
 
     // Runs `fn` from the loop later, outside the current call chain.
     void QueueCall(std::function<void()> fn);
+    // Runs `fn` later from the outermost loop only, when no handler is running: a chain of
+    // such calls never nests one link inside the one before it.
+    void QueueOuterCall(std::function<void()> fn) {
+        outerQueued_.push_back(std::move(fn));
+        backend_->Wake();
+    }
+    // How many handlers are running, one inside another's nested loop.
+    int HandlerDepth() const { return handlerDepth_; }
 
     // Registration, used by the components themselves.
     void AddForm(TForm* f);
@@ -108,6 +116,8 @@ private:
     std::vector<TTimer*> timers_;
     std::vector<TForm*> modal_;
     std::deque<std::function<void()>> queued_;
+    std::deque<std::function<void()>> outerQueued_;
+    int handlerDepth_ = 0;
     std::vector<TForm*> focusedForms_;
     bool active_ = false;
     bool terminated_ = false;

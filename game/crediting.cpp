@@ -1,0 +1,95 @@
+// Crediting money and special games, the tone signal, and the two displays.
+#include "game/scene_parts.h"
+#include "support/decimal_mask.h"
+
+namespace {
+
+constexpr const char* kGeldMaske = "########0,00";
+constexpr const char* kSonderspieleMaske = "########0#";
+
+void CreditAndAnnounce(TForm1& f, const EuroDecimal& amount, int signals) {
+    f.MachPause1->Pause(500);
+    for (int i = 0; i < signals; ++i) f.TonSignal();
+    f.Money.Spielgeld += amount;
+    f.SpielgeldZeichnen();
+    f.LabelBetrag->SetCaption(amount.ToFixed(2) + " Euro gewonnen!");
+}
+
+// The risk game decides: double, single or nothing.
+void CreditThroughRisk(TForm1& f, const std::string& text, const EuroDecimal& amount) {
+    f.LabelBetrag->SetCaption(text + " Euro");
+    f.RisikoSpiel();
+    f.Game.RisikoLaeuft = false;
+    SetGlyph(*f.StopWalzenBtn, *f.StopImage);
+    if (f.Image0mal->Visible())
+        f.LabelBetrag->SetCaption("Nichts!");
+    else if (f.Image2mal->Visible())
+        CreditAndAnnounce(f, amount + amount, 2);
+    else if (f.Image1mal->Visible())
+        CreditAndAnnounce(f, amount, 1);
+}
+
+void TextOutWhite(TCanvas& canvas, int x, int y, const std::string& text) {
+    canvas.Font.Color = clWhite;
+    canvas.TextOut(x, y, text);
+    canvas.Font.Color = clBlack;
+}
+
+}  // namespace
+
+void TForm1::AddiereGewinn(const std::string& betrag) {
+    if (Game.LetzterGewinnText == betrag) return;
+    Game.LetzterGewinnText = betrag;
+    const EuroDecimal amount = EuroDecimal::Parse(betrag);
+    if (Game.RisikospielEin) {
+        CreditThroughRisk(*this, betrag, amount);
+    } else {
+        LabelBetrag->Show();
+        CreditAndAnnounce(*this, amount, 1);
+    }
+    MachPause1->Pause(2000);
+    for (TImage* m : {Image2mal, Image1mal, Image0mal}) m->Hide();
+    LabelBetrag->SetCaption("");
+    LabelBetrag->Hide();
+    Game.LetzterGewinnText = betrag;
+}
+
+void TForm1::AddiereSonderspiele(const std::string& anzahl) {
+    SetGlyph(*StartBtn, *StartImage);
+    if (Game.LetzterGewinnText == anzahl) return;
+    TonSignal();
+    Game.SonderspieleAnzahl += EuroDecimal::Parse(anzahl);
+    SonderspieleZeichnen();
+    LabelBetrag->SetCaption(anzahl + " Sonderspiele gewonnen!!!");
+    Game.LetzterGewinnText = anzahl;
+}
+
+void TForm1::TonSignal() {
+    PiepsePCLautsprecher(400, 200);
+    PiepsePCLautsprecher(800, 200);
+    PiepsePCLautsprecher(500, 200);
+}
+
+void TForm1::SpielgeldZeichnen() {
+    SpielGeldSpeicherAnzeige->Canvas().TextOut(Program.SpielgeldTextX, Program.SpielgeldTextY,
+                                               FormatWithMask(Money.Spielgeld, kGeldMaske));
+}
+
+void TForm1::SonderspieleZeichnen() {
+    SonderSpieleAnzeige->Canvas().TextOut(Game.SonderspieleTextX, Game.SonderspieleTextY,
+                                          FormatWithMask(Game.SonderspieleAnzahl, kSonderspieleMaske));
+}
+
+void TForm1::AnzeigeLoeschen() {
+    TextOutWhite(SpielGeldSpeicherAnzeige->Canvas(), Program.SpielgeldTextX, Program.SpielgeldTextY,
+                 std::string(16, ' '));
+    Game.SonderspieleTextX = 35;
+    Game.SonderspieleTextY = 1;
+    SonderSpieleAnzeige->Canvas().TextOut(35, 1, std::string(16, ' '));
+    SonderspieleZeichnen();
+}
+
+void TForm1::AnzeigeSonderspieleLoeschen() {
+    TextOutWhite(SonderSpieleAnzeige->Canvas(), Game.SonderspieleTextX, Game.SonderspieleTextY,
+                 std::string(8, ' '));
+}

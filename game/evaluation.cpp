@@ -1,0 +1,15 @@
+// The stopped pictures against the combination table: a win starts a ladder at its level.
+#include "game/scene_parts.h"
+
+void TForm1::Auswertung() {
+    Game.SpielLaeuft = false;
+    const std::optional<Combination> win = FindCombination(Game.BildAufWalze);
+    if (!win) return;
+    ClearLeisten();
+    Game.StufeErreicht[StepIndex(win->ladder, win->step)] = true;
+    Game.LeiterLinksAktiv = win->ladder == Ladder::Left;
+    Game.LeiterRechtsAktiv = win->ladder == Ladder::Right;
+    StopButton(*this, win->focus).SetFocus();
+    Game.LetzterGewinnText.clear();
+    GewinnLeiste00Timer->SetEnabled(true);
+}

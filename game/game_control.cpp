@@ -1,0 +1,180 @@
+// Starting games: the start button, the autostart step, the reel stop button, the menu
+// button and the Escape key.
+#include "game/scene_parts.h"
+#include "machine/menue_dlg.h"
+#include "toolkit/application.h"
+#include "toolkit/dialogs.h"
+
+namespace {
+
+// Parsed when first used: the parser's own tables are set up with the program.
+const EuroDecimal& Einsatz() {
+    static const EuroDecimal stake = EuroDecimal::Parse("0,2");
+    return stake;
+}
+const EuroDecimal& EinSonderspiel() {
+    static const EuroDecimal one = EuroDecimal::Parse("1");
+    return one;
+}
+
+// Amounts are judged by their text, as everywhere in the game.
+bool Negative(const EuroDecimal& amount) { return amount.ToShortest().front() == '-'; }
+
+bool AutoStartTicked() { return MenueDlg && MenueDlg->AutoStartCheckBox->Checked(); }
+
+bool LadderRunning(const TForm1& f) {
+    return f.GewinnLeisteTimer2->Enabled() || f.GewinnLeiste00Timer->Enabled();
+}
+
+void WaitForLadder(TForm1& f) {
+    while (LadderRunning(f)) f.MachPause1->Pause(1000);
+}
+
+void FocusMenu() {
+    if (MenueDlg) MenueDlg->Show();
+}
+
+void AllStopGlyphsNormal(TForm1& f) {
+    SetGlyph(*f.StopBtn1, *f.StopImage);
+    SetGlyph(*f.StopBtn2, *f.StopImage);
+    SetGlyph(*f.StopWalzenBtn, *f.StopImage);
+}
+
+// Takes one special game and spins.
+void PlaySpecialGame(TForm1& f) {
+    f.Game.SonderspieleAnzahl -= EinSonderspiel();
+    f.AnzeigeSonderspieleLoeschen();
+    f.SonderspieleZeichnen();
+    f.DreheWalzen();
+}
+
+bool SpecialGameAvailable(const TForm1& f) { return !Negative(f.Game.SonderspieleAnzahl - EinSonderspiel()); }
+
+// Takes the stake; false (and the stake back) when the credit is too small.
+bool TakeStake(TForm1& f) {
+    f.Money.Spielgeld -= Einsatz();
+    if (!Negative(f.Money.Spielgeld)) return true;
+    f.Money.Spielgeld += Einsatz();
+    return false;
+}
+
+void AutomaticGame(TForm1& f) {
+    GameState& g = f.Game;
+    g.WalzeGestoppt = false;
+    if (g.SpielLaeuft) return;
+    f.MachPause1->Pause(2000);
+    AllStopGlyphsNormal(f);
+    if (SpecialGameAvailable(f)) {
+        if (!g.MenueOffen) PlaySpecialGame(f);
+        return;
+    }
+    if (g.MenueOffen) return;
+    const bool paid = TakeStake(f);
+    if (!paid) g.RuhePhaseErlaubt = true;
+    f.AnzeigeLoeschen();
+    f.SpielgeldZeichnen();
+    if (paid) f.DreheWalzen();
+}
+
+}  // namespace
+
+void TForm1::StartBtnClick(TObject*) {
+    if (Game.MitteNochmalMoeglich) {
+        Game.MitteNochmalMoeglich = false;
+        MarkierungsImage->Hide();
+        DreheWalzeMitteNochmal();
+    }
+    if (Game.SpielLaeuft) return;
+    if (Game.ErsterMenueAufruf && AutoStartTicked()) {
+        MenueBtnClick(nullptr);
+        return;
+    }
+    if (AutoStartTicked()) return;
+    Game.RuhePhaseErlaubt = false;
+    Game.RisikoStopGedrueckt = false;
+    Game.WalzeGestoppt = false;
+    ButtonStartClick(nullptr);
+}
+
+void TForm1::ButtonStartClick(TObject*) {
+    if (Game.MenueOffen) {
+        FocusMenu();
+        return;
+    }
+    if (AutoStartTicked() || Game.SpielLaeuft) return;
+    AllStopGlyphsNormal(*this);
+    if (SpecialGameAvailable(*this)) {
+        PlaySpecialGame(*this);
+        return;
+    }
+    if (!TakeStake(*this)) {
+        SpielgeldZeichnen();
+        MenueBtnClick(nullptr);
+        return;
+    }
+    AnzeigeLoeschen();
+    SpielgeldZeichnen();
+    DreheWalzen();
+}
+
+void TForm1::AutoStartAnfordern() {
+    if (Game.AutoStartAngefordert) return;
+    Game.AutoStartAngefordert = true;
+    Application->QueueOuterCall([this] {
+        Game.AutoStartAngefordert = false;
+        AutoStartClick(nullptr);
+    });
+}
+
+void TForm1::AutoStartClick(TObject*) {
+    if (Game.MenueOffen) {
+        FocusMenu();
+        return;
+    }
+    WaitForLadder(*this);
+    ClearLeisten();
+    if (AutoStartTicked()) {
+        AutomaticGame(*this);
+        return;
+    }
+    WaitForLadder(*this);
+    SetGlyph(*StartBtn, *StartAktImage);
+    SetGlyph(*StopBtn1, *StopImage);
+    SetGlyph(*StopBtn2, *StopImage);
+    StartBtn->SetFocus();
+}
+
+void TForm1::StopWalzenBtnClick(TObject*) {
+    Game.RisikoStopGedrueckt = true;
+    if (Game.WalzeGestoppt) return;
+    const std::pair<bool, void (TForm1::*)()> windows[] = {
+        {Game.LinkeWalzeStoppbereit, &TForm1::StoppeLinkeWalze},
+        {Game.MitteWalzeStoppbereit, &TForm1::StoppeMitteWalze},
+        {Game.RechteWalzeStoppbereit, &TForm1::StoppeRechteWalze},
+    };
+    for (const auto& [open, stop] : windows) {
+        if (!open) continue;
+        SetGlyph(*StopWalzenBtn, *StopImage);
+        Game.WalzeGestoppt = true;
+        (this->*stop)();
+    }
+}
+
+void TForm1::MenueBtnClick(TObject*) {
+    if (Game.SpielLaeuft) return;
+    Game.RuhePhaseErlaubt = false;
+    if (MenueDlg) MenueDlg->Show();
+}
+
+void TForm1::FormKeyDown(TObject*, Word& Key, TShiftState) {
+    if (Key != VK_ESCAPE) return;
+    Key = 0;
+    Game.ProgrammBeenden = true;
+    if (!AskConfirmation("Programm jetzt beenden?")) {
+        Game.ProgrammBeenden = false;
+        return;
+    }
+    const bool logOn = MenueDlg && MenueDlg->LogDateiSpeichern->Checked();
+    if (logOn && Money.Schulden.ToFixed(2) != "0,00") SchuldenLogSchreiben();
+    Application->Halt(0);
+}

@@ -1,0 +1,68 @@
+#include "game/scene_parts.h"
+
+#include <array>
+
+namespace {
+
+using Member = TImage* TForm1::*;
+
+constexpr std::array<Member, kWalzenbildCount> kReelPictures = {
+    &TForm1::Walzenbild7,   &TForm1::Walzenbild8,   &TForm1::Walzenbild9,   &TForm1::Walzenbild10,
+    &TForm1::Walzenbild11,  &TForm1::Walzenbild12,  &TForm1::Walzenbild3,   &TForm1::Walzenbild4,
+    &TForm1::Walzenbild5,   &TForm1::Walzenbild6_1, &TForm1::Walzenbild6_2, &TForm1::Walzenbild6_3,
+    &TForm1::Walzenbild1,   &TForm1::Walzenbild2};
+
+struct StepMembers {
+    Member display, lit, normal;
+};
+
+#define STEP(n) {&TForm1::n, &TForm1::n##_gelb, &TForm1::n##_normal}
+constexpr StepMembers kSteps[2][7] = {
+    {STEP(Image_00), STEP(Cent_50_Image), STEP(Euro_1_50_Image), STEP(Euro_2_20_Image),
+     STEP(Sondersp5Image), STEP(Sondersp10Image), STEP(Sondersp20Image)},
+    {STEP(Image_00_2), STEP(Euro_1_20_Image), STEP(Euro_2_50_Image), STEP(Euro_3_70_Image),
+     STEP(Sondersp15Image), STEP(Sondersp30Image), STEP(Sondersp40Image)},
+};
+#undef STEP
+
+}  // namespace
+
+TImage& ReelImage(TForm1& f, Reel reel) {
+    switch (reel) {
+        case Reel::Left: return *f.Walze_links1;
+        case Reel::Middle: return *f.Walze_mitte1;
+        case Reel::Right: break;
+    }
+    return *f.Walze_rechts1;
+}
+
+TImage& ReelPicture(TForm1& f, Walzenbild picture) { return *(f.*kReelPictures[static_cast<int>(picture)]); }
+
+StepPictures LadderStep(TForm1& f, Ladder ladder, int step) {
+    const StepMembers& m = kSteps[ladder == Ladder::Left ? 0 : 1][step];
+    return {f.*m.display, f.*m.lit, f.*m.normal};
+}
+
+void ShowStepLit(TForm1& f, Ladder ladder, int step) {
+    const StepPictures s = LadderStep(f, ladder, step);
+    s.display->Picture().Assign(s.lit->Picture().Bitmap());
+}
+
+void ShowStepNormal(TForm1& f, Ladder ladder, int step) {
+    const StepPictures s = LadderStep(f, ladder, step);
+    s.display->Picture().Assign(s.normal->Picture().Bitmap());
+}
+
+int LadderLevel(const GameState& g, Ladder ladder) {
+    for (int step = 1; step <= kTopStep; ++step)
+        if (g.StufeErreicht[StepIndex(ladder, step)]) return step;
+    return 0;
+}
+
+void SetLadderLevel(GameState& g, Ladder ladder, int step) {
+    for (int s = 1; s <= kTopStep; ++s) g.StufeErreicht[StepIndex(ladder, s)] = s == step;
+}
+
+TBitBtn& StopButton(TForm1& f, Ladder ladder) { return ladder == Ladder::Left ? *f.StopBtn1 : *f.StopBtn2; }
+
+void SetGlyph(TBitBtn& button, const TImage& source) { button.Glyph().Assign(source.Picture().Bitmap()); }

@@ -1,0 +1,30 @@
+#pragma once
+// The scene's components as the game names them: reels, ladder steps, stop buttons.
+#include "game/combination_table.h"
+#include "game/reel_pictures.h"
+#include "machine/form1.h"
+
+// The reel's window in the scene and the picture component of a reel picture.
+TImage& ReelImage(TForm1& f, Reel reel);
+TImage& ReelPicture(TForm1& f, Walzenbild picture);
+
+// A ladder step's display and its two looks; step 0 is the 00 step.
+struct StepPictures {
+    TImage* display;
+    TImage* lit;
+    TImage* normal;
+};
+StepPictures LadderStep(TForm1& f, Ladder ladder, int step);
+void ShowStepLit(TForm1& f, Ladder ladder, int step);
+void ShowStepNormal(TForm1& f, Ladder ladder, int step);
+
+// Index of step 1..6 of a ladder into StufeErreicht and StufeLeuchtet.
+constexpr int StepIndex(Ladder ladder, int step) { return (ladder == Ladder::Left ? 0 : 6) + step - 1; }
+
+// The level a ladder stands on (1..6), or 0 for none.
+int LadderLevel(const GameState& g, Ladder ladder);
+void SetLadderLevel(GameState& g, Ladder ladder, int step);  // 0 clears every level
+
+TBitBtn& StopButton(TForm1& f, Ladder ladder);
+// Copies a hidden source picture's bitmap onto a button as its glyph.
+void SetGlyph(TBitBtn& button, const TImage& source);

@@ -1,0 +1,131 @@
+// The win ladders: the reset, the 00 phase and the win phase that alternate, and the
+// direct credit of the level the reels still show.
+#include "game/scene_parts.h"
+#include "toolkit/random.h"
+
+namespace {
+
+constexpr Ladder kLadders[] = {Ladder::Left, Ladder::Right};
+
+bool Active(const GameState& g, Ladder ladder) {
+    return ladder == Ladder::Left ? g.LeiterLinksAktiv : g.LeiterRechtsAktiv;
+}
+
+// A whole number from low to 199 or 149: drawn below `bound` until it exceeds `floor`.
+int RandomInterval(int bound, int floor) {
+    int ms = Random(bound);
+    while (ms <= floor) ms = Random(bound);
+    return ms;
+}
+
+// The step the win phase lights: the one directly above the level.
+int StepAbove(int level) { return level + 1; }
+
+// The steps that the 00 phase turns back to normal, for each level 0..6 (0 ends a row).
+constexpr int kDarkenedInZeroPhase[7][3] = {{2, 1, 0}, {2, 0, 0}, {3, 1, 0}, {4, 2, 1},
+                                            {5, 2, 1}, {6, 2, 1}, {2, 1, 0}};
+
+void ZeroPhase(TForm1& f, Ladder ladder) {
+    GameState& g = f.Game;
+    if (g.LeiterTakt == 17 && Random(6) == 0) {
+        (f.*(ladder == Ladder::Left ? &TForm1::StopBtn1Click : &TForm1::StopBtn2Click))(nullptr);
+        // A caught top step has ended the ladder: it stays ended.
+        if (!f.GewinnLeiste00Timer->Enabled()) return;
+    }
+    for (int step : kDarkenedInZeroPhase[LadderLevel(g, ladder)]) {
+        if (step == 0) break;
+        ShowStepNormal(f, ladder, step);
+        g.StufeLeuchtet[StepIndex(ladder, step)] = false;
+    }
+    ShowStepLit(f, ladder, 0);
+}
+
+void CreditDirectly(TForm1& f, Ladder ladder, int level) {
+    f.GewinnLeiste00Timer->SetEnabled(false);
+    f.GewinnLeisteTimer2->SetEnabled(false);
+    for (int i = 0; i < 3; ++i) {
+        ShowStepLit(f, ladder, level);
+        f.MachPause1->Pause(500);
+        ShowStepNormal(f, ladder, level);
+        f.MachPause1->Pause(500);
+    }
+    f.LabelBetrag->SetCaption("");
+    ClearCreditedLevel(f.Game.BildAufWalze, ladder, level);
+    const std::string text(StepAmountText(ladder, level));
+    if (IsMoneyStep(level))
+        f.AddiereGewinn(text);
+    else
+        f.AddiereSonderspiele(text);
+    TBitBtn& stop = StopButton(f, ladder);
+    stop.SetFocus();
+    SetGlyph(stop, *f.StopAktImage);
+}
+
+void WinPhase(TForm1& f, Ladder ladder) {
+    GameState& g = f.Game;
+    StopButton(f, ladder).SetFocus();
+    ShowStepNormal(f, ladder, 0);
+    const int level = LadderLevel(g, ladder);
+    if (level == kTopStep) return;
+    if (level > 0 && ShowsCombinationOfLevel(g.BildAufWalze, ladder, level)) {
+        CreditDirectly(f, ladder, level);
+        return;
+    }
+    ShowStepLit(f, ladder, StepAbove(level));
+    g.StufeLeuchtet[StepIndex(ladder, StepAbove(level))] = true;
+}
+
+void EndUnanswered(TForm1& f) {
+    f.Game.LeiterTakt = 0;
+    f.GewinnLeiste00Timer->SetEnabled(false);
+    f.GewinnLeisteTimer2->SetEnabled(false);
+    ShowStepNormal(f, Ladder::Left, 0);
+    ShowStepNormal(f, Ladder::Right, 0);
+    f.Game.SpielLaeuft = false;
+    f.AutoStartAnfordern();
+}
+
+}  // namespace
+
+void TForm1::ClearLeisten() {
+    if (Game.RisikospielEin) ImageRisiko->Show();
+    for (TControl* c : std::initializer_list<TControl*>{Image2mal, Image1mal, Image0mal, LabelBetrag}) c->Hide();
+    Game.RuhePhaseErlaubt = false;
+    GewinnLeiste00Timer->SetInterval(300);
+    GewinnLeisteTimer2->SetInterval(300);
+    Randomize();
+    Game.LeiterTakt = 0;
+    Game.StufeErreicht.fill(false);
+    Game.StufeLeuchtet.fill(false);
+    for (Ladder ladder : kLadders)
+        for (int step = 1; step <= kTopStep; ++step) ShowStepNormal(*this, ladder, step);
+}
+
+void TForm1::GewinnLeiste00TimerTimer(TObject*) {
+    Game.SpielLaeuft = true;
+    GewinnLeiste00Timer->SetInterval(RandomInterval(200, 100));
+    ++Game.LeiterTakt;
+    ++Game.LeiterSequenzen;
+    for (Ladder ladder : kLadders)
+        if (Active(Game, ladder)) ZeroPhase(*this, ladder);
+    const bool ended = !GewinnLeiste00Timer->Enabled();
+    if (!ended) {
+        GewinnLeisteTimer2->SetEnabled(true);
+        GewinnLeiste00Timer->SetEnabled(false);
+    }
+    LeiterSequenzBeendet();
+}
+
+void TForm1::GewinnLeisteTimer2Timer(TObject*) {
+    GewinnLeisteTimer2->SetInterval(RandomInterval(150, 120));
+    if (Game.LeiterTakt >= 18) {
+        EndUnanswered(*this);
+        return;
+    }
+    ++Game.LeiterSequenzen;
+    for (Ladder ladder : kLadders)
+        if (Active(Game, ladder)) WinPhase(*this, ladder);
+    GewinnLeiste00Timer->SetEnabled(true);
+    GewinnLeisteTimer2->SetEnabled(false);
+    LeiterSequenzBeendet();
+}

@@ -1,0 +1,138 @@
+#pragma once
+// The whole program, played as a player plays it: clicks and keys at virtual times,
+// scripted reel stops, and a look at what the scene shows.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+#include "game/reel_pictures.h"
+#include "machine/form1.h"
+#include "machine/menue_dlg.h"
+#include "tests/machine/started_program.h"
+#include "toolkit/application.h"
+#include "toolkit/random.h"
+
+// Reel positions that show a picture: left and right reel, middle reel.
+constexpr int PositionOf(Walzenbild picture) {
+    switch (picture) {
+        case Walzenbild::W1: return 0;
+        case Walzenbild::W2: return 3;
+        case Walzenbild::W3: return 6;
+        case Walzenbild::W4: return 7;
+        case Walzenbild::W5: return 8;
+        case Walzenbild::W6_1: return 9;
+        case Walzenbild::W6_2: return 12;
+        case Walzenbild::W6_3: return 15;
+        case Walzenbild::W7: return 18;
+        case Walzenbild::W8: return 19;
+        case Walzenbild::W9: return 20;
+        case Walzenbild::W10: return 21;
+        case Walzenbild::W11: return 22;
+        case Walzenbild::W12: return 23;
+    }
+    return 0;
+}
+
+// Draws that accept a ladder interval at once: one for the 00 phase, one for the win phase.
+constexpr int kZeroPhaseDraw = 150, kWinPhaseDraw = 130;
+
+class PlayedGame : public StartedProgram {
+public:
+    explicit PlayedGame(bool autostart = false, bool speaker = false) {
+        Start();
+        f = Form1;
+        MenueDlg->AutoStartCheckBox->SetChecked(autostart);
+        MenueDlg->PC_LautsprHoeren->SetChecked(speaker);
+        h().RunFor(100);  // the first paint
+    }
+
+    HeadlessHarness& h() { return *harness; }
+    RandomGenerator& Rng() { return h().App().Rng(); }
+
+    void SetCredit(const char* euro) {
+        f->Money.Spielgeld = EuroDecimal::Parse(euro);
+        f->SpielgeldZeichnen();
+    }
+    // The next spin stops on these pictures; the ladder intervals drawn after it are fixed.
+    void NextReels(Walzenbild left, Walzenbild middle, Walzenbild right) {
+        Rng().Script({PositionOf(left), PositionOf(right), PositionOf(middle)});
+    }
+    void Click(TControl& c, int delayMs = 0) { h().ClickControl(c, delayMs); }
+    void Key(Word key, int delayMs = 0) { h().Key(key, delayMs); }
+    // Runs `fn` from the loop `ms` from now, inside whatever sequence is waiting then: a
+    // sequence's pauses are nested loops that a test cannot step out of.
+    void At(int ms, std::function<void()> fn) {
+        auto* t = new TTimer(&h().App());
+        t->SetInterval(ms);
+        ++scheduled_;
+        t->OnTimer = [this, t, fn](TObject*) {
+            t->SetEnabled(false);
+            ++ran_;
+            fn();
+        };
+    }
+    ~PlayedGame() {
+        if (ran_ != scheduled_) ADD_FAILURE() << scheduled_ - ran_ << " scheduled checks never ran";
+    }
+    // Plays on for at least `ms`; a sequence that is waiting then finishes first, so what
+    // must hold at a moment is checked with At.
+    void Run(int ms) { h().RunFor(ms); }
+    // A player's eye: every 5 ms, `act` runs once each time `seen` turns true.
+    void Whenever(std::function<bool()> seen, std::function<void()> act) {
+        auto* t = new TTimer(&h().App());
+        t->SetInterval(5);
+        t->OnTimer = [seen, act, was = false](TObject*) mutable {
+            const bool now = seen();
+            if (now && !was) act();
+            was = now;
+        };
+    }
+    // Virtual milliseconds since the test's start of play.
+    std::int64_t Now() const { return harness->NowMs() - start_; }
+    void StartPlay() { start_ = harness->NowMs(); }
+
+    bool Shows(const TImage& image, const TImage& source) const {
+        return image.Picture().Bitmap().Pixels() == source.Picture().Bitmap().Pixels();
+    }
+    bool ReelsShow(Walzenbild l, Walzenbild m, Walzenbild r) const;
+    bool GlyphIs(TBitBtn& button, const TImage& source) const {
+        return button.Glyph().Pixels() == source.Picture().Bitmap().Pixels();
+    }
+    // Drawing the text where the display draws it changes nothing: it is there already.
+    static bool DisplayShows(TImage& display, int x, int y, const std::string& text) {
+        TBitmap copy(display.Picture().Bitmap());
+        TCanvas canvas(copy);
+        canvas.Font = display.Canvas().Font;
+        canvas.TextOut(x, y, text);
+        return copy.Pixels() == display.Picture().Bitmap().Pixels();
+    }
+    bool CreditShows(const std::string& text) {
+        return DisplayShows(*f->SpielGeldSpeicherAnzeige, f->Program.SpielgeldTextX, f->Program.SpielgeldTextY, text);
+    }
+    bool SpecialGamesShow(const std::string& text) {
+        return DisplayShows(*f->SonderSpieleAnzeige, f->Game.SonderspieleTextX, f->Game.SonderspieleTextY, text);
+    }
+    std::string Credit() const { return f->Money.Spielgeld.ToFixed(2); }
+    std::string SpecialGames() const { return f->Game.SonderspieleAnzahl.ToFixed(0); }
+    bool Lit(TImage& step, const TImage& lit) const { return Shows(step, lit); }
+
+    TForm1* f = nullptr;
+
+private:
+    int scheduled_ = 0, ran_ = 0;
+    std::int64_t start_ = 0;
+};
+
+inline bool PlayedGame::ReelsShow(Walzenbild l, Walzenbild m, Walzenbild r) const {
+    TForm1& w = *f;
+    auto source = [&](Walzenbild p) -> const TImage& {
+        TImage* const pictures[] = {w.Walzenbild7,   w.Walzenbild8,   w.Walzenbild9,   w.Walzenbild10, w.Walzenbild11,
+                                    w.Walzenbild12,  w.Walzenbild3,   w.Walzenbild4,   w.Walzenbild5,  w.Walzenbild6_1,
+                                    w.Walzenbild6_2, w.Walzenbild6_3, w.Walzenbild1,   w.Walzenbild2};
+        return *pictures[static_cast<int>(p)];
+    };
+    return Shows(*w.Walze_links1, source(l)) && Shows(*w.Walze_mitte1, source(m)) &&
+           Shows(*w.Walze_rechts1, source(r));
+}
