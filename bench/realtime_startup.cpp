@@ -19,7 +19,7 @@ double g_firstFrameMs = -1;
 
 class TimedBackend : public SdlBackend {
 public:
-    void Present(WindowId id, const PixelBuffer& frame, const TRect& dirty) override {
+    void Present(WindowId id, const PixelBuffer& frame, std::span<const TRect> dirty) override {
         SdlBackend::Present(id, frame, dirty);
         if (g_firstFrameMs < 0)
             g_firstFrameMs = std::chrono::duration<double, std::milli>(WallClock::now() - g_start).count();

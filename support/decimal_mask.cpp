@@ -1,5 +1,7 @@
 #include "support/decimal_mask.h"
 
+#include <algorithm>
+
 namespace {
 
 struct MaskShape {
@@ -18,8 +20,8 @@ MaskShape ReadMask(std::string_view mask) {
         fractionPart.size() > EuroDecimal::kPlaces)
         throw DecimalError("bad number mask: \"" + std::string(mask) + "\"");
     MaskShape shape;
-    const std::size_t firstZero = integerPart.find('0');
-    if (firstZero != std::string_view::npos) shape.minIntegerDigits = integerPart.size() - firstZero;
+    // Each '0' before the comma forces one digit; a '#' never does, wherever it stands.
+    shape.minIntegerDigits = static_cast<std::size_t>(std::count(integerPart.begin(), integerPart.end(), '0'));
     const std::size_t lastZero = fractionPart.rfind('0');
     if (lastZero != std::string_view::npos) shape.minPlaces = lastZero + 1;
     shape.maxPlaces = fractionPart.size();

@@ -1,6 +1,7 @@
 #pragma once
 // The window system behind the toolkit: real windows (SDL) or headless windows for tests.
 // The toolkit composes every window into a 24-bit framebuffer and hands it over here.
+#include <span>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -50,8 +51,8 @@ public:
     virtual void MoveWindow(WindowId id, int left, int top) = 0;
     virtual void RaiseWindow(WindowId id) = 0;
     virtual void SetWindowIcon(WindowId, const PixelBuffer&) {}
-    // Shows the framebuffer; `dirty` is the part that changed since the last call.
-    virtual void Present(WindowId id, const PixelBuffer& frame, const TRect& dirty) = 0;
+    // Shows the framebuffer; `dirty` are the parts that changed since the last call.
+    virtual void Present(WindowId id, const PixelBuffer& frame, std::span<const TRect> dirty) = 0;
     // Takes the next pending input event without waiting.
     virtual std::optional<InputEvent> PollEvent() = 0;
     // Waits until an event is pending or the timeout (microseconds, < 0 = forever) is over.

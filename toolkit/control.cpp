@@ -156,8 +156,20 @@ void TWinControl::Paint(PixelBuffer& target, TPoint origin, const TRect& clip) {
 }
 
 void TWinControl::PaintChildren(PixelBuffer& target, TPoint origin, const TRect& clip) {
+    // Graphic controls below the topmost opaque one that covers the whole clip are hidden.
+    std::size_t first = 0;
+    for (std::size_t i = children_.size(); i-- > 0;) {
+        const TControl* c = children_[i];
+        if (c->IsWindowed() || !c->Visible() || !c->PaintsOpaque()) continue;
+        const TRect bounds = Bounds(origin.X + c->Left(), origin.Y + c->Top(), c->Width(), c->Height());
+        if (bounds.Intersect(clip) == clip) {
+            first = i;
+            break;
+        }
+    }
     for (int pass = 0; pass < 2; ++pass) {
-        for (TControl* c : children_) {
+        for (std::size_t i = pass == 0 ? first : 0; i < children_.size(); ++i) {
+            TControl* c = children_[i];
             if (c->IsWindowed() != (pass == 1) || !c->Visible()) continue;
             TPoint o{origin.X + c->Left(), origin.Y + c->Top()};
             TRect area = Bounds(o.X, o.Y, c->Width(), c->Height()).Intersect(clip);

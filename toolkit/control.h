@@ -67,6 +67,9 @@ public:
     void Invalidate();
     // Draws the control; `origin` is its top-left corner in `target`.
     virtual void Paint(PixelBuffer& target, TPoint origin, const TRect& clip) = 0;
+    // True when painting fills every pixel of the control: what lies below it need not be
+    // painted where it covers.
+    virtual bool PaintsOpaque() const { return false; }
 
     // Input, in the control's own coordinates.
     virtual void MouseDown(TMouseButton button, int x, int y);

@@ -157,18 +157,20 @@ void TForm::ControlRemoved(TControl* c) {
 }
 
 void TForm::InvalidateRect(const TRect& r) {
-    damage_ = damage_.Union(r.Intersect({0, 0, Width(), Height()}));
+    damage_.Add(r.Intersect({0, 0, Width(), Height()}));
 }
 
 bool TForm::Compose() {
     if (!shown_ || !window_ || damage_.Empty()) return false;
     if (OnPaint) OnPaint(this);
-    TRect dirty = damage_;
-    damage_ = {};
+    const DamageRegion dirty = damage_;
+    damage_.Clear();
     if (frame_.width() != Width() || frame_.height() != Height()) frame_.resize(Width(), Height());
-    Paint(frame_, {0, 0}, dirty);
-    PaintHint(dirty);
-    Application->Backend_().Present(window_, frame_, dirty);
+    for (const TRect& r : dirty.Rects()) {
+        Paint(frame_, {0, 0}, r);
+        PaintHint(r);
+    }
+    Application->Backend_().Present(window_, frame_, dirty.Rects());
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include "toolkit/backend.h"
 #include "toolkit/control.h"
+#include "toolkit/damage.h"
 
 enum class TFormBorderStyle { bsNone, bsDialog, bsSingle };
 enum class TPosition { poDesigned, poScreenCenter };
@@ -85,7 +86,7 @@ private:
     TControl* captured_ = nullptr;
     TControl* hovered_ = nullptr;
     PixelBuffer frame_;
-    TRect damage_;
+    DamageRegion damage_;
     std::string hintText_;
     TRect hintRect_;
 };

@@ -105,8 +105,9 @@ void TCanvas::SetPixel(int x, int y, TColor c) {
 
 TBitmap::TBitmap(int width, int height) : pixels_(width, height, Bgr{255, 255, 255}) {}
 
+// A copy has the same content and so keeps its version.
 TBitmap::TBitmap(const TBitmap& other)
-    : TObject(), Transparent(other.Transparent), pixels_(other.pixels_) {}
+    : TObject(), Transparent(other.Transparent), pixels_(other.pixels_), version_(other.version_) {}
 
 TBitmap& TBitmap::operator=(const TBitmap& other) {
     if (this != &other) {
@@ -138,7 +139,8 @@ PixelBuffer& TBitmap::MutablePixels() {
 void TBitmap::Assign(const TBitmap& other) {
     if (this == &other) return;
     pixels_ = other.pixels_;
-    Changed();
+    version_ = other.version_;
+    if (OnChange) OnChange();
 }
 
 void TBitmap::Assign(PixelBuffer pixels) {

@@ -76,6 +76,7 @@ public:
     void Assign(const TBitmap& other);
     void Assign(PixelBuffer pixels);
     void Changed();
+    // Names the content: a change gives a new number, a copy keeps the number it copied.
     std::uint64_t Version() const { return version_; }
     // Called after every change of the pixels (not copied with the bitmap).
     std::function<void()> OnChange;

@@ -44,11 +44,19 @@ void TImage::SetBounds(int left, int top, int width, int height) {
 
 const PixelBuffer& TImage::Scaled() {
     const TBitmap& bmp = picture_.Bitmap();
-    if (scaledVersion_ != bmp.Version() || scaled_.width() != Width() || scaled_.height() != Height()) {
-        scaled_ = StretchNearest(bmp.Pixels(), Width(), Height());
-        scaledVersion_ = bmp.Version();
-    }
-    return scaled_;
+    constexpr std::size_t kKept = 4;
+    for (ScaledCopy& copy : scaled_)
+        if (copy.version == bmp.Version() && copy.pixels.width() == Width() && copy.pixels.height() == Height())
+            return copy.pixels;
+    if (scaled_.size() == kKept) scaled_.erase(scaled_.begin());
+    scaled_.push_back({bmp.Version(), StretchNearest(bmp.Pixels(), Width(), Height())});
+    return scaled_.back().pixels;
+}
+
+bool TImage::PaintsOpaque() const {
+    if (picture_.Empty()) return false;
+    if (transparent_ && picture_.GraphicFormat() != TPicture::Format::Jpeg) return false;
+    return stretch_ || (picture_.Width() >= Width() && picture_.Height() >= Height());
 }
 
 void TImage::Paint(PixelBuffer& target, TPoint origin, const TRect& clip) {

@@ -1,6 +1,7 @@
 #pragma once
 // A picture control: shows its picture at its own size or stretched, optionally
 // leaving out the bitmap's bottom-left colour.
+#include <vector>
 #include "toolkit/control.h"
 #include "toolkit/graphics.h"
 
@@ -23,6 +24,7 @@ public:
 
     void SetBounds(int left, int top, int width, int height) override;
     void Paint(PixelBuffer& target, TPoint origin, const TRect& clip) override;
+    bool PaintsOpaque() const override;
 
 private:
     void PictureChanged();
@@ -30,6 +32,11 @@ private:
 
     TPicture picture_;
     bool autoSize_ = false, stretch_ = false, transparent_ = false;
-    PixelBuffer scaled_;
-    std::uint64_t scaledVersion_ = 0;
+    // The last few stretched pictures, by the content they were made from: a picture that
+    // takes turns among a few contents is stretched once for each.
+    struct ScaledCopy {
+        std::uint64_t version = 0;
+        PixelBuffer pixels;
+    };
+    std::vector<ScaledCopy> scaled_;
 };

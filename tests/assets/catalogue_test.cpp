@@ -10,11 +10,13 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "codecs/bmp.h"
+#include "codecs/jpeg.h"
+#include "codecs/picture_file.h"
 #include "support/resource.h"
 
 namespace {
@@ -33,56 +35,27 @@ uint32_t Le32(const Bytes& b, size_t at) {
     return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | uint32_t(b[at + 3]) << 24;
 }
 uint16_t Le16(const Bytes& b, size_t at) { return uint16_t(b[at] | b[at + 1] << 8); }
-uint16_t Be16(const Bytes& b, size_t at) { return uint16_t(b[at] << 8 | b[at + 1]); }
 
-struct Rgb {
-    int r, g, b;
-    bool operator==(const Rgb&) const = default;
-};
+// The picture as the program decodes it.
+PixelBuffer Decoded(const fs::path& p) { return DecodePicture(ReadFile(p)); }
 
-// A 24-bit uncompressed bottom-up BMP; nullopt when the file is anything else.
-struct Bmp {
-    int width, height;
-    Bytes data;
-    uint32_t offset;
-    Rgb At(int x, int y) const {  // y = 0 is the top row
-        size_t stride = (size_t(width) * 3 + 3) & ~size_t(3);
-        size_t i = offset + size_t(height - 1 - y) * stride + size_t(x) * 3;
-        return {data[i + 2], data[i + 1], data[i]};
-    }
-};
-
-std::optional<Bmp> ParseBmp(Bytes b) {
-    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return std::nullopt;
-    int32_t w = int32_t(Le32(b, 18)), h = int32_t(Le32(b, 22));
-    if (Le32(b, 14) < 40 || Le16(b, 26) != 1 || Le16(b, 28) != 24 || Le32(b, 30) != 0) return std::nullopt;
-    if (w <= 0 || h <= 0) return std::nullopt;  // h > 0: stored bottom-up
-    uint32_t off = Le32(b, 10);
-    size_t stride = (size_t(w) * 3 + 3) & ~size_t(3);
-    if (off + stride * size_t(h) > b.size()) return std::nullopt;
-    return Bmp{w, h, std::move(b), off};
+// The decoder also reads 8- and 32-bit and top-down bitmaps; the artwork is kept as
+// 24-bit bottom-up files, which the header's depth and the sign of its height tell.
+bool Is24BitBottomUp(const Bytes& b) {
+    return b.size() >= 30 && Le16(b, 28) == 24 && int32_t(Le32(b, 22)) > 0;
 }
 
-// Size of a baseline JPEG with three 8-bit components (24 bits); nullopt for
-// anything else, progressive JPEG included.
-struct JpegSize { int width, height; };
-std::optional<JpegSize> ParseJpeg(const Bytes& b) {
-    if (b.size() < 4 || b[0] != 0xFF || b[1] != 0xD8) return std::nullopt;
-    size_t i = 2;
-    while (i + 4 <= b.size()) {
-        if (b[i] != 0xFF) return std::nullopt;
-        unsigned char m = b[i + 1];
-        if (m == 0xFF) { ++i; continue; }
-        size_t len = Be16(b, i + 2);
-        if (m == 0xC0) {
-            if (i + 10 > b.size() || b[i + 4] != 8 || b[i + 9] != 3) return std::nullopt;
-            return JpegSize{Be16(b, i + 7), Be16(b, i + 5)};
-        }
-        if ((m >= 0xC1 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC) || m == 0xDA)
-            return std::nullopt;  // another frame type, or image data before any frame
-        i += 2 + len;
-    }
-    return std::nullopt;
+// libjpeg reads progressive and grey files as well; the artwork is baseline (an SOF0
+// frame, no SOF2) with three 8-bit components. Inside the scan a 0xFF byte is always
+// followed by 0x00 or a restart marker, so the marker bytes occur only in the headers.
+bool IsBaselineColourJpeg(const Bytes& b) {
+    auto marker = [&](unsigned char m) {
+        const unsigned char bytes[] = {0xFF, m};
+        return std::search(b.begin(), b.end(), std::begin(bytes), std::end(bytes));
+    };
+    const auto frame = marker(0xC0);
+    if (frame == b.end() || marker(0xC2) != b.end() || b.end() - frame < 10) return false;
+    return frame[4] == 8 && frame[9] == 3;
 }
 
 struct Picture {
@@ -191,22 +164,23 @@ TEST(AssetCatalogue, EveryPictureHasItsFormatDepthAndSize) {
     for (const Picture& p : Catalogue()) {
         SCOPED_TRACE(p.name);
         ASSERT_TRUE(fs::exists(PathOf(p))) << PathOf(p);
-        Bytes b = ReadFile(PathOf(p));
+        const Bytes b = ReadFile(PathOf(p));
+        PixelBuffer picture;
         if (std::string(p.ext) == "bmp") {
-            auto bmp = ParseBmp(b);
-            ASSERT_TRUE(bmp) << "not a 24-bit uncompressed bottom-up BMP";
-            EXPECT_EQ(bmp->width, p.width);
-            EXPECT_EQ(bmp->height, p.height);
+            ASSERT_TRUE(LooksLikeBmp(b));
+            ASSERT_NO_THROW(picture = DecodeBmp(b));
+            EXPECT_TRUE(Is24BitBottomUp(b)) << "not a 24-bit bottom-up BMP";
         } else {
-            auto jpg = ParseJpeg(b);
-            ASSERT_TRUE(jpg) << "not a baseline 24-bit JPEG";
-            EXPECT_EQ(jpg->width, p.width);
-            EXPECT_EQ(jpg->height, p.height);
+            ASSERT_TRUE(LooksLikeJpeg(b));
+            ASSERT_NO_THROW(picture = DecodeJpeg(b));
+            EXPECT_TRUE(IsBaselineColourJpeg(b)) << "not a baseline 24-bit JPEG";
         }
+        EXPECT_EQ(picture.width(), p.width);
+        EXPECT_EQ(picture.height(), p.height);
     }
 }
 
-int Distance(Rgb a, Rgb b) { return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)}); }
+int Distance(Bgr a, Bgr b) { return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)}); }
 
 // The toolkit leaves out exactly the bottom-left pixel's colour. A figure
 // anti-aliased into that colour would keep a visible fringe of near-key
@@ -215,13 +189,12 @@ TEST(AssetCatalogue, TransparentPicturesHaveAClearKeyWithoutFringe) {
     for (const Picture& p : Catalogue()) {
         if (!p.transparent) continue;
         SCOPED_TRACE(p.name);
-        auto bmp = ParseBmp(ReadFile(PathOf(p)));
-        ASSERT_TRUE(bmp);
-        Rgb key = bmp->At(0, bmp->height - 1);
-        int keyed = 0, near = 0, total = bmp->width * bmp->height;
-        for (int y = 0; y < bmp->height; ++y)
-            for (int x = 0; x < bmp->width; ++x) {
-                int d = Distance(bmp->At(x, y), key);
+        const PixelBuffer picture = Decoded(PathOf(p));
+        const Bgr key = picture.pixel(0, picture.height() - 1);
+        int keyed = 0, near = 0, total = picture.width() * picture.height();
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                int d = Distance(picture.pixel(x, y), key);
                 if (d == 0) ++keyed;
                 else if (d < 48) ++near;
             }
@@ -233,15 +206,15 @@ TEST(AssetCatalogue, TransparentPicturesHaveAClearKeyWithoutFringe) {
 
 // Mean colour difference across a line between two neighbouring columns
 // (or rows) of a picture.
-double ColumnStep(const Bmp& b, int x0, int x1) {
+double ColumnStep(const PixelBuffer& b, int x0, int x1) {
     double s = 0;
-    for (int y = 0; y < b.height; ++y) s += Distance(b.At(x0, y), b.At(x1, y));
-    return s / b.height;
+    for (int y = 0; y < b.height(); ++y) s += Distance(b.pixel(x0, y), b.pixel(x1, y));
+    return s / b.height();
 }
-double RowStep(const Bmp& b, int y0, int y1) {
+double RowStep(const PixelBuffer& b, int y0, int y1) {
     double s = 0;
-    for (int x = 0; x < b.width; ++x) s += Distance(b.At(x, y0), b.At(x, y1));
-    return s / b.width;
+    for (int x = 0; x < b.width(); ++x) s += Distance(b.pixel(x, y0), b.pixel(x, y1));
+    return s / b.width();
 }
 
 // A seam is where the wrap-around step is much larger than the steps inside.
@@ -250,17 +223,16 @@ TEST(AssetTiles, RepeatWithoutSeams) {
     for (Tile t : {Tile{"Wasser_kachel", true, true}, Tile{"Wasser_Kachel_original_groesse", true, true},
                    Tile{"UmrandungsKachelSeite", false, true}, Tile{"UmrandungsKachelOben", true, false}}) {
         SCOPED_TRACE(t.name);
-        auto b = ParseBmp(ReadFile(AssetDir() / (std::string(t.name) + ".bmp")));
-        ASSERT_TRUE(b);
+        const PixelBuffer b = Decoded(AssetDir() / (std::string(t.name) + ".bmp"));
         if (t.across) {
             double inner = 0;
-            for (int x = 1; x < b->width; ++x) inner = std::max(inner, ColumnStep(*b, x - 1, x));
-            EXPECT_LE(ColumnStep(*b, b->width - 1, 0), inner + 1.0);
+            for (int x = 1; x < b.width(); ++x) inner = std::max(inner, ColumnStep(b, x - 1, x));
+            EXPECT_LE(ColumnStep(b, b.width() - 1, 0), inner + 1.0);
         }
         if (t.down) {
             double inner = 0;
-            for (int y = 1; y < b->height; ++y) inner = std::max(inner, RowStep(*b, y - 1, y));
-            EXPECT_LE(RowStep(*b, b->height - 1, 0), inner + 1.0);
+            for (int y = 1; y < b.height(); ++y) inner = std::max(inner, RowStep(b, y - 1, y));
+            EXPECT_LE(RowStep(b, b.height() - 1, 0), inner + 1.0);
         }
     }
 }
@@ -269,35 +241,40 @@ TEST(AssetTiles, RepeatWithoutSeams) {
 // vertical bar of the joints and arches, the top tile's rows the bar through
 // the joints.
 TEST(AssetTiles, FramePiecesMeetTheTiles) {
-    auto side = ParseBmp(ReadFile(AssetDir() / "UmrandungsKachelSeite.bmp"));
-    auto top = ParseBmp(ReadFile(AssetDir() / "UmrandungsKachelOben.bmp"));
-    auto tl = ParseBmp(ReadFile(AssetDir() / "T_links.bmp"));
-    auto tr = ParseBmp(ReadFile(AssetDir() / "T_rechts.bmp"));
-    auto arch = ParseBmp(ReadFile(AssetDir() / "Bogen_oben_links.bmp"));
-    ASSERT_TRUE(side && top && tl && tr && arch);
+    const PixelBuffer side = Decoded(AssetDir() / "UmrandungsKachelSeite.bmp");
+    const PixelBuffer top = Decoded(AssetDir() / "UmrandungsKachelOben.bmp");
+    const PixelBuffer tl = Decoded(AssetDir() / "T_links.bmp");
+    const PixelBuffer tr = Decoded(AssetDir() / "T_rechts.bmp");
+    const PixelBuffer arch = Decoded(AssetDir() / "Bogen_oben_links.bmp");
     // the left joint's last row against the tile's first row below it, x 0..21
     double step = 0;
-    for (int x = 0; x < 22; ++x) step += Distance(tl->At(x, tl->height - 1), side->At(x, 0));
+    for (int x = 0; x < 22; ++x) step += Distance(tl.pixel(x, tl.height() - 1), side.pixel(x, 0));
     EXPECT_LT(step / 22, 12.0);
     // the right joint (its bar at x 12..33) against the same tile
     step = 0;
-    for (int x = 0; x < 22; ++x) step += Distance(tr->At(12 + x, tr->height - 1), side->At(x, 0));
+    for (int x = 0; x < 22; ++x) step += Distance(tr.pixel(12 + x, tr.height() - 1), side.pixel(x, 0));
     EXPECT_LT(step / 22, 12.0);
     // the joint's stub (rows 3..24) against the top tile that runs on from it
     step = 0;
-    for (int y = 0; y < 22; ++y) step += Distance(tl->At(tl->width - 1, 3 + y), top->At(0, y));
+    for (int y = 0; y < 22; ++y) step += Distance(tl.pixel(tl.width() - 1, 3 + y), top.pixel(0, y));
     EXPECT_LT(step / 22, 12.0);
     // the arch's bar against the side tile placed over it at the window corner
     step = 0;
-    for (int x = 0; x < 22; ++x) step += Distance(arch->At(x, 30), side->At(x, 30));
+    for (int x = 0; x < 22; ++x) step += Distance(arch.pixel(x, 30), side.pixel(x, 30));
     EXPECT_LT(step / 22, 12.0);
 }
 
-Rgb Mean(const Bmp& b, Rgb key) {
+struct Rgb {
+    int r, g, b;
+};
+
+// The mean colour of the figure: every pixel but the key colour's.
+Rgb Mean(const PixelBuffer& b) {
+    const Bgr key = b.pixel(0, b.height() - 1);
     long r = 0, g = 0, bl = 0, n = 0;
-    for (int y = 0; y < b.height; ++y)
-        for (int x = 0; x < b.width; ++x) {
-            Rgb p = b.At(x, y);
+    for (int y = 0; y < b.height(); ++y)
+        for (int x = 0; x < b.width(); ++x) {
+            const Bgr p = b.pixel(x, y);
             if (p == key) continue;
             r += p.r, g += p.g, bl += p.b, ++n;
         }
@@ -312,11 +289,8 @@ TEST(AssetLadder, LitStepsAreYellowAndNormalStepsDark) {
                           "Cent_50_Image", "Image_00", "Euro_3_70_Image", "Euro_2_50_Image",
                           "Euro_1_20_Image", "Image_00_2"}) {
         SCOPED_TRACE(s);
-        auto lit = ParseBmp(ReadFile(AssetDir() / (std::string(s) + "_gelb.bmp")));
-        auto dark = ParseBmp(ReadFile(AssetDir() / (std::string(s) + "_normal.bmp")));
-        ASSERT_TRUE(lit && dark);
-        Rgb l = Mean(*lit, lit->At(0, lit->height - 1));
-        Rgb d = Mean(*dark, dark->At(0, dark->height - 1));
+        const Rgb l = Mean(Decoded(AssetDir() / (std::string(s) + "_gelb.bmp")));
+        const Rgb d = Mean(Decoded(AssetDir() / (std::string(s) + "_normal.bmp")));
         EXPECT_GT(l.r, 180);
         EXPECT_GT(l.g, 140);
         EXPECT_LT(l.b, 120);

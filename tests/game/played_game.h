@@ -100,19 +100,23 @@ public:
     bool GlyphIs(TBitBtn& button, const TImage& source) const {
         return button.Glyph().Pixels() == source.Picture().Bitmap().Pixels();
     }
-    // Drawing the text where the display draws it changes nothing: it is there already.
-    static bool DisplayShows(TImage& display, int x, int y, const std::string& text) {
+    // Blanking the display's text and drawing the text there changes nothing: it is there
+    // already, and nothing else.
+    static bool DisplayShows(TImage& display, int x, int y, const std::string& text, int blanks) {
         TBitmap copy(display.Picture().Bitmap());
         TCanvas canvas(copy);
         canvas.Font = display.Canvas().Font;
+        canvas.Font.Color = clWhite;
+        canvas.TextOut(x, y, std::string(blanks, ' '));
+        canvas.Font.Color = clBlack;
         canvas.TextOut(x, y, text);
         return copy.Pixels() == display.Picture().Bitmap().Pixels();
     }
     bool CreditShows(const std::string& text) {
-        return DisplayShows(*f->SpielGeldSpeicherAnzeige, f->Program.SpielgeldTextX, f->Program.SpielgeldTextY, text);
+        return DisplayShows(*f->SpielGeldSpeicherAnzeige, f->Program.SpielgeldTextX, f->Program.SpielgeldTextY, text, 16);
     }
     bool SpecialGamesShow(const std::string& text) {
-        return DisplayShows(*f->SonderSpieleAnzeige, f->Game.SonderspieleTextX, f->Game.SonderspieleTextY, text);
+        return DisplayShows(*f->SonderSpieleAnzeige, f->Game.SonderspieleTextX, f->Game.SonderspieleTextY, text, 8);
     }
     std::string Credit() const { return f->Money.Spielgeld.ToFixed(2); }
     std::string SpecialGames() const { return f->Game.SonderspieleAnzahl.ToFixed(0); }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "machine/menue_dlg.h"
+#include "support/profile_string.h"
 #include "tests/machine/scene_window.h"
 
 namespace {
@@ -14,6 +15,25 @@ struct ChestTest : ::testing::Test {
 };
 
 int Bottom(const TControl& c) { return c.Top() + c.Height(); }
+
+// The main window painted for the first time with a stored chest size (none when null).
+// A taller window than the layout's 649 is laid out again before it is shown, which
+// puts the bar lower: at 800 the bar's top is 735, below the full-size chest's 708.
+struct FirstPaint {
+    SceneWindow w;
+    TForm1& f = *w.form;
+    TImage& chest = *f.VordergrundImage;
+
+    explicit FirstPaint(const char* stored, int height = 649) {
+        if (stored) WritePrivateProfileString("Einstellungen", "GroesseSchatztruhe", stored, w.folder.path() / "Tresolo.ini");
+        if (height != f.Height()) {
+            f.SetBounds(0, 0, f.Width(), height);
+            f.Elemente_an_Monitor_anpassen();
+        }
+        f.Show();
+        w.harness.RunFor(50);
+    }
+};
 
 }  // namespace
 
@@ -138,4 +158,57 @@ TEST_F(ChestTest, ShrinkingPastNothingReturnsToFullSize) {
     EXPECT_TRUE(f.Hintergrund2->Visible());
     EXPECT_FALSE(chest.Visible());
     EXPECT_EQ(f.Chest.ScheinFallSchritt, 22);
+}
+
+// A stored 3 shrinks the chest to 626 × 503. Where that still reaches the bar (at 584),
+// the fitting lifts it with (663 − 584) div 15 + 1 = 6 more steps from the shrunk copy.
+TEST(ChestAtFirstPaint, StoredSizeThreeAndTheFittingThatFollows) {
+    {
+        FirstPaint tall("3", 800);
+        EXPECT_EQ(tall.chest.Width(), 626);
+        EXPECT_EQ(tall.chest.Height(), 503);
+        EXPECT_EQ(tall.chest.Top(), 160);
+        EXPECT_TRUE(tall.chest.Visible());
+        EXPECT_FALSE(tall.f.Hintergrund2->Visible());
+        EXPECT_EQ(tall.f.Chest.ScheinFallSchritt, 19);
+        EXPECT_EQ(tall.f.Chest.AuszahlungsBildOben, 345);
+        EXPECT_EQ(tall.f.Program.KachelBreite, 105);  // creation, taller window, shrink: three passes
+    }
+    FirstPaint usual("3");  // one program at a time: the windows are the program's globals
+    EXPECT_EQ(usual.chest.Width(), 506);
+    EXPECT_EQ(usual.chest.Height(), 413);
+    EXPECT_EQ(Bottom(usual.chest), 573);
+    EXPECT_EQ(usual.f.Chest.ScheinFallSchritt, 13);
+    EXPECT_EQ(usual.f.Chest.AuszahlungsBildBreite, 54);
+    EXPECT_EQ(usual.f.Muschel->Width(), 74);  // two calls, the clam shrank twice
+    EXPECT_EQ(usual.f.Program.KachelBreite, 105);
+}
+
+// Where the full-size chest ends above the bar, nothing is resampled; a stored size out
+// of 0 to 17, or a blank one, counts as none.
+TEST(ChestAtFirstPaint, AFittingChestStaysAtFullSizeAndOutOfRangeSizesAreIgnored) {
+    for (const char* stored : {static_cast<const char*>(nullptr), "18", "-1", "  "}) {
+        SCOPED_TRACE(stored ? stored : "absent");
+        FirstPaint p(stored, 800);
+        ASSERT_EQ(p.f.Panel1->Top(), 735);
+        EXPECT_TRUE(p.f.Chest.TruheInOriginalGroesse);
+        EXPECT_TRUE(p.f.Hintergrund2->Visible());
+        EXPECT_TRUE(p.chest.Picture().Empty());  // shown, but empty as designed
+        EXPECT_EQ(p.f.Chest.ScheinFallSchritt, 22);
+        EXPECT_EQ(p.f.Muschel->Width(), 80);
+        EXPECT_EQ(p.f.Program.KachelBreite, 107);  // creation and taller window only
+    }
+}
+
+// A stored text that is not a whole number applies size 0: a full-size copy, which the
+// fitting then lifts above the bar with 9 steps, the tile and clam shrinking per call.
+TEST(ChestAtFirstPaint, ANonNumberAppliesSizeZeroBeforeTheFitting) {
+    FirstPaint p("drei");
+    EXPECT_EQ(p.chest.Width(), 506);
+    EXPECT_EQ(p.chest.Height(), 413);
+    EXPECT_FALSE(p.f.Chest.TruheInOriginalGroesse);
+    EXPECT_EQ(p.f.Chest.ScheinFallSchritt, 13);
+    EXPECT_EQ(p.f.Chest.AuszahlungsBildOben, 315);
+    EXPECT_EQ(p.f.Muschel->Width(), 74);
+    EXPECT_EQ(p.f.Program.KachelBreite, 105);
 }

@@ -2,6 +2,8 @@
 // and saved at the end.
 #include <gtest/gtest.h>
 
+#include "codecs/picture_file.h"
+#include "support/resource.h"
 #include "tests/machine/started_program.h"
 
 namespace {
@@ -10,6 +12,32 @@ class StartUp : public ::testing::Test {
 protected:
     StartedProgram program;
 };
+
+const PixelBuffer& PixelsOf(const TImage* image) { return image->Picture().Bitmap().Pixels(); }
+
+// A display's artwork with a number drawn on it at (x, 1), as the displays draw numbers.
+PixelBuffer DisplayShowing(const char* artwork, int x, const std::string& text) {
+    const Resource* file = FindResource(artwork);
+    TBitmap display;
+    display.Assign(DecodePicture({file->data, file->size}));
+    TCanvas& canvas = display.Canvas();
+    canvas.Font.Name = "Arial";
+    canvas.Font.Style = fsBold;
+    canvas.Font.Size = 12;
+    canvas.TextOut(x, 1, text);
+    return display.Pixels();
+}
+
+// Records the screen flag just before and after the program's own handler (the first
+// call only), so a paint, which compares the screen too, cannot be what noticed a change.
+void Around(TNotifyEvent& handler, bool& before, bool& after) {
+    handler = [own = handler, &before, &after, called = false](TObject* sender) mutable {
+        if (!called) before = Form1->Program.AufloesungGeaendert;
+        own(sender);
+        if (!called) after = Form1->Program.AufloesungGeaendert;
+        called = true;
+    };
+}
 
 }  // namespace
 
@@ -53,7 +81,25 @@ TEST_F(StartUp, StartStateOfTheGameAndTheDisplays) {
     // Showing the window painted it: the chest was fitted with 9 steps and a second layout pass.
     EXPECT_EQ(Form1->Chest.AuszahlungsBildOben, 360 - 9 * 5);
     EXPECT_EQ(Form1->Program.KachelBreite, 111 - 2 * 2);
-    EXPECT_EQ(Form1->Sondersp20Image->Picture().Width(), 90);
+    // The fourteen ladder steps unlit: each shows its own "_normal" picture, not the lit one.
+    for (const char* step : {"Sondersp20Image", "Sondersp10Image", "Sondersp5Image", "Euro_2_20_Image",
+                             "Euro_1_50_Image", "Cent_50_Image", "Image_00", "Sondersp40Image",
+                             "Sondersp30Image", "Sondersp15Image", "Euro_3_70_Image", "Euro_2_50_Image",
+                             "Euro_1_20_Image", "Image_00_2"}) {
+        auto picture = [&](const std::string& suffix) {
+            return PixelsOf(dynamic_cast<TImage*>(Form1->FindComponent(step + suffix)));
+        };
+        EXPECT_TRUE(picture("") == picture("_normal")) << step;
+        EXPECT_FALSE(picture("") == picture("_gelb")) << step;
+    }
+    // The credit display shows "0,0" a sixth into its 126 pixels, the special games "0"
+    // (the count mask forces one digit) at the middle, in bold 12-point Arial.
+    const PixelBuffer credit = DisplayShowing("SpielGeldSpeicherAnzeige", 21, "0,0");
+    ASSERT_FALSE(credit == DisplayShowing("SpielGeldSpeicherAnzeige", 21, "0,00"));
+    EXPECT_TRUE(PixelsOf(Form1->SpielGeldSpeicherAnzeige) == credit);
+    const PixelBuffer games = DisplayShowing("SonderSpieleAnzeige", 63, "0");
+    ASSERT_FALSE(games == DisplayShowing("SonderSpieleAnzeige", 63, "00"));
+    EXPECT_TRUE(PixelsOf(Form1->SonderSpieleAnzeige) == games);
     EXPECT_EQ(Form1->Program.SpielgeldTextX, Form1->SpielGeldSpeicherAnzeige->Width() / 6);
     EXPECT_EQ(Form1->Game.SonderspieleTextX, Form1->SonderSpieleAnzeige->Width() / 2);
 }
@@ -84,8 +130,11 @@ TEST_F(StartUp, FirstPaintShowsReelsAndCashBoxOnce) {
     program.Start();
     program.harness->RunFor(100);
     EXPECT_FALSE(Form1->Program.ErstesZeichnen);
-    EXPECT_EQ(Form1->Walze_mitte1->Picture().Width(), Form1->Walzenbild3->Picture().Width());
-    EXPECT_FALSE(Form1->Walze_links1->Picture().Empty());
+    // The reels show the first, third and first symbol pictures, pixel for pixel.
+    ASSERT_FALSE(PixelsOf(Form1->Walzenbild1) == PixelsOf(Form1->Walzenbild3));
+    EXPECT_TRUE(PixelsOf(Form1->Walze_links1) == PixelsOf(Form1->Walzenbild1));
+    EXPECT_TRUE(PixelsOf(Form1->Walze_mitte1) == PixelsOf(Form1->Walzenbild3));
+    EXPECT_TRUE(PixelsOf(Form1->Walze_rechts1) == PixelsOf(Form1->Walzenbild1));
     EXPECT_TRUE(Form1->ImageRisiko->Visible());  // the risk game is on at start
     EXPECT_EQ(Form1->Money.Automatenkasse, EuroDecimal::Parse("12,5"));
     EXPECT_EQ(MenueDlg->AutomatenGeldspeicherAnzeige->Caption(), "12,50");
@@ -151,8 +200,10 @@ TEST_F(StartUp, ActivationAndScreenWatch) {
     program.Start();
     program.harness->RunFor(50);
     TForm1& f = *Form1;
+    f.Program.RuhePhaseAktiv = true;  // the idle loop runs
     f.AppDeactivate(nullptr);
     EXPECT_TRUE(f.Program.AnwendungInaktiv);
+    EXPECT_FALSE(f.Program.RuhePhaseAktiv);
     EXPECT_FALSE(f.Program.AufloesungGeaendert);
     f.Timer4->SetEnabled(false);
     f.ApplicationActivate(nullptr);
@@ -162,4 +213,59 @@ TEST_F(StartUp, ActivationAndScreenWatch) {
     f.InvalidateAll();
     program.harness->App().ProcessMessages();
     EXPECT_TRUE(f.Program.AufloesungGeaendert);
+}
+
+// The player switches away (or back) right after the resolution watch last looked, with
+// the screen's resolution changed: the switch itself notices it, the message follows
+// within two seconds, and once the player has read it the program ends and saves the
+// player's name and the cash box.
+TEST_F(StartUp, ResolutionChangeSeenOnSwitchingAwayOrBackEndsTheProgramAndSaves) {
+    WriteBytes(program.folder / "tresolo", "");
+    struct Case {
+        bool onActivation;
+        const char* player;
+        const char* cashBox;
+        const char* stored;
+    };
+    for (const Case& c : {Case{false, "Moritz", "7,5", "7 50"}, Case{true, "Max", "12,25", "12 25"}}) {
+        SCOPED_TRACE(c.onActivation ? "activation" : "deactivation");
+        program.Start();
+        HeadlessHarness& h = *program.harness;
+        h.RunFor(100);
+        if (c.onActivation) {
+            h.Focus(Form1, false);
+            h.RunFor(100);
+        }
+        Form1->Program.SpielerName = c.player;
+        Form1->Money.Automatenkasse = EuroDecimal::Parse(c.cashBox);
+        bool before = true, after = false;
+        Around(c.onActivation ? h.App().OnActivate : h.App().OnDeactivate, before, after);
+        std::int64_t changedAt = -1, shownAt = -1;
+        TTimer& watch = *Form1->AufloesungsTimer;
+        watch.OnTimer = [&, own = watch.OnTimer](TObject* sender) {
+            own(sender);
+            if (changedAt >= 0) return;
+            changedAt = h.NowMs();
+            h.Backend().SetScreenSize({1024, 768});
+            h.Focus(Form1, c.onActivation);
+        };
+        h.App().OnMessageBox = [&, own = h.App().OnMessageBox](const std::string& caption, const std::string& text) {
+            own(caption, text);
+            shownAt = h.NowMs();
+            h.Key(VK_RETURN, 500);  // the player reads it and presses Enter
+        };
+
+        EXPECT_FALSE(h.RunFor(10000));
+        EXPECT_FALSE(before);
+        EXPECT_TRUE(after);
+        ASSERT_EQ(h.MessageBoxes().size(), 1u);
+        EXPECT_EQ(h.MessageBoxes()[0].second,
+                  "Die Monitor-Auflösung hat sich geändert. Tresolo wird jetzt beendet. "
+                  "Starten Sie ihn danach erneut!");
+        EXPECT_GT(shownAt, changedAt);
+        EXPECT_LE(shownAt - changedAt, 2000);
+        program.Stop();
+        EXPECT_EQ(program.Ini("SpielerName"), c.player);
+        EXPECT_EQ(program.Registry("Software\\TresoloKasse", "KA"), c.stored);
+    }
 }

@@ -110,10 +110,11 @@ TEST(DecimalMask, MoneyMasksShowForcedPlacesAndAllIntegerDigits) {
     EXPECT_EQ(Masked("25", "########0,0"), "25,0");
 }
 
-TEST(DecimalMask, CountMaskForcesTwoDigits) {
-    // The leftmost '0' forces every digit from there to the comma.
-    EXPECT_EQ(Masked("0", "########0#"), "00");
-    EXPECT_EQ(Masked("5", "########0#"), "05");
+TEST(DecimalMask, CountMaskForcesOneDigit) {
+    // One '0', one forced digit: the special-games display shows 0, not 00.
+    EXPECT_EQ(Masked("0", "########0#"), "0");
+    EXPECT_EQ(Masked("5", "########0#"), "5");
+    EXPECT_EQ(Masked("7", "00#"), "07");
     EXPECT_EQ(Masked("12", "########0#"), "12");
     EXPECT_EQ(Masked("12345678901", "########0#"), "12345678901");
 }

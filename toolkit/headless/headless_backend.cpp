@@ -1,6 +1,7 @@
 #include "toolkit/headless/headless_backend.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 HeadlessBackend::HeadlessBackend(VirtualClock& clock, TPoint screen) : clock_(clock), screen_(screen) {}
@@ -57,11 +58,23 @@ void HeadlessBackend::RaiseWindow(WindowId id) {
     if (it->second.visible) MoveFocus(id);
 }
 
-void HeadlessBackend::Present(WindowId id, const PixelBuffer& frame, const TRect&) {
+void HeadlessBackend::Present(WindowId id, const PixelBuffer& frame, std::span<const TRect> dirty) {
     auto it = windows_.find(id);
     if (it == windows_.end()) return;
-    it->second.frame = frame;
+    PixelBuffer& shown = it->second.frame;
     ++it->second.presents;
+    if (shown.width() != frame.width() || shown.height() != frame.height()) {
+        shown = frame;
+        return;
+    }
+    // Only what changed is copied.
+    for (const TRect& rect : dirty) {
+        const TRect d = rect.Intersect({0, 0, frame.width(), frame.height()});
+        if (d.Empty()) continue;
+        for (int y = d.Top; y < d.Bottom; ++y)
+            std::memcpy(shown.scanLine(y) + d.Left * 3, frame.scanLine(y) + d.Left * 3,
+                        static_cast<std::size_t>(d.Width()) * 3);
+    }
 }
 
 void HeadlessBackend::Post(InputEvent ev, std::int64_t atUs) {

@@ -26,7 +26,7 @@ public:
     void ShowWindow(WindowId id, bool visible) override;
     void MoveWindow(WindowId id, int left, int top) override;
     void RaiseWindow(WindowId id) override;
-    void Present(WindowId id, const PixelBuffer& frame, const TRect& dirty) override;
+    void Present(WindowId id, const PixelBuffer& frame, std::span<const TRect> dirty) override;
     std::optional<InputEvent> PollEvent() override;
     void WaitEvent(std::int64_t timeoutUs) override;
     TPoint ScreenSize() const override { return screen_; }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace {
@@ -52,6 +53,38 @@ int DisplayScale() {
     return std::clamp(static_cast<int>(std::lround(ddpi / 96.0f)), 1, 4);
 }
 
+// SDL falls back to these when no screen can be reached; they draw into memory only,
+// so they are used only when SDL_VIDEODRIVER asks for them.
+bool DrawsOffScreen(const char* driver) {
+    for (const char* name : {"offscreen", "dummy", "evdev"})
+        if (driver && SDL_strcasecmp(driver, name) == 0) return true;
+    return false;
+}
+
+std::string UnreachableDisplay() {
+    const char* display = std::getenv("DISPLAY");
+    if (!display || !*display) return "DISPLAY ist nicht gesetzt";
+    return std::string("X-Server ") + display + " nicht erreichbar";
+}
+
+// One attempt to start SDL's video on a screen a player can see. On failure the video
+// subsystem is shut down again, so the next attempt connects afresh; returns the reason.
+std::optional<std::string> OpenVideo() {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return std::string(SDL_GetError());
+    std::string reason;
+    const char* requested = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    if (!(requested && *requested) && DrawsOffScreen(SDL_GetCurrentVideoDriver())) {
+        reason = UnreachableDisplay();
+    } else if (SDL_Window* probe = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN)) {
+        SDL_DestroyWindow(probe);
+        return std::nullopt;
+    } else {
+        reason = SDL_GetError();
+    }
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+    return reason;
+}
+
 }  // namespace
 
 SdlBackend::SdlBackend() {
@@ -61,8 +94,16 @@ SdlBackend::SdlBackend() {
     // at a fraction of the memory an OpenGL driver takes (SDL_RENDER_DRIVER overrides).
     SDL_SetHintWithPriority(SDL_HINT_RENDER_DRIVER, "software", SDL_HINT_DEFAULT);
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
-        throw DisplayError(std::string("Keine Anzeige verfügbar (") + SDL_GetError() +
+    // An X server refuses connections for a moment while it resets (Xvfb does so when
+    // its last client leaves): a few attempts over two seconds ride that out.
+    std::optional<std::string> failure;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (attempt > 0) SDL_Delay(500);
+        failure = OpenVideo();
+        if (!failure) break;
+    }
+    if (failure)
+        throw DisplayError("Keine Anzeige verfügbar (" + *failure +
                            "). Tresolo braucht eine grafische Oberfläche.");
     wakeEvent_ = SDL_RegisterEvents(1);
     scale_ = DisplayScale();
@@ -143,14 +184,18 @@ void SdlBackend::SetWindowIcon(WindowId id, const PixelBuffer& icon) {
     SDL_FreeSurface(s);
 }
 
-void SdlBackend::Present(WindowId id, const PixelBuffer& frame, const TRect& dirty) {
+void SdlBackend::Present(WindowId id, const PixelBuffer& frame, std::span<const TRect> dirty) {
     Win* w = Find(id);
     if (!w || frame.width() != w->width || frame.height() != w->height) return;
-    TRect d = dirty.Intersect({0, 0, w->width, w->height});
-    if (d.Empty()) return;
-    SDL_Rect r{d.Left, d.Top, d.Width(), d.Height()};
-    SDL_UpdateTexture(w->texture, &r, frame.scanLine(d.Top) + d.Left * 3, frame.stride());
-    Redraw(*w);
+    bool any = false;
+    for (const TRect& rect : dirty) {
+        const TRect d = rect.Intersect({0, 0, w->width, w->height});
+        if (d.Empty()) continue;
+        SDL_Rect r{d.Left, d.Top, d.Width(), d.Height()};
+        SDL_UpdateTexture(w->texture, &r, frame.scanLine(d.Top) + d.Left * 3, frame.stride());
+        any = true;
+    }
+    if (any) Redraw(*w);
 }
 
 void SdlBackend::Redraw(Win& w) {

@@ -17,7 +17,8 @@ public:
 
 class SdlBackend : public Backend {
 public:
-    // Throws DisplayError when there is no display to open windows on.
+    // Throws DisplayError when no screen a player can see opens within about two
+    // seconds; a memory-only driver counts only when SDL_VIDEODRIVER names it.
     SdlBackend();
     ~SdlBackend() override;
 
@@ -27,7 +28,7 @@ public:
     void MoveWindow(WindowId id, int left, int top) override;
     void RaiseWindow(WindowId id) override;
     void SetWindowIcon(WindowId id, const PixelBuffer& icon) override;
-    void Present(WindowId id, const PixelBuffer& frame, const TRect& dirty) override;
+    void Present(WindowId id, const PixelBuffer& frame, std::span<const TRect> dirty) override;
     std::optional<InputEvent> PollEvent() override;
     void WaitEvent(std::int64_t timeoutUs) override;
     void Wake() override;

@@ -1,0 +1,70 @@
+// Automatic games in virtual time: how long they take on the wall clock, how deep the
+// handlers nest, and how often a spin wins. Usage: game_autoplay [games]
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "game/combination_table.h"
+#include "machine/form1.h"
+#include "machine/menue_dlg.h"
+#include "machine/program.h"
+#include "support/user_store_path.h"
+#include "toolkit/headless/harness.h"
+
+int main(int argc, char** argv) {
+    const int games = argc > 1 ? std::atoi(argv[1]) : 10000;
+    const auto folder = std::filesystem::temp_directory_path() / "tresolo-bench-autoplay";
+    std::filesystem::create_directories(folder);
+    std::filesystem::current_path(folder);
+    SetUserStorePath(folder / "store.ini");
+
+    HeadlessHarness h;
+    PlatformServices services;
+    services.cpuClock.readCounter = [] { return std::optional<std::uint64_t>(0); };
+    services.cpuClock.sleep = [](int) {};
+    CreateTresoloWindows(h.App(), services);
+    Form1->Show();
+    h.RunFor(100);
+    TForm1& f = *Form1;
+    MenueDlg->PC_LautsprHoeren->SetChecked(false);
+    f.Game.ErsterMenueAufruf = false;
+    f.Money.Spielgeld = EuroDecimal::FromInteger(1000000);
+
+    int started = 0, stopped = 0, wins = 0, deepest = 0;
+    bool spinning = false, middleSpinning = false;
+    auto* watch = new TTimer(&h.App());
+    watch->SetInterval(100);
+    watch->OnTimer = [&](TObject*) {
+        if (f.Timer1->Enabled() && !spinning) {
+            ++started;
+            deepest = std::max(deepest, h.App().HandlerDepth());
+        }
+        spinning = f.Timer1->Enabled();
+        if (middleSpinning && !f.Timer2->Enabled()) {
+            ++stopped;
+            if (FindCombination(f.Game.BildAufWalze)) ++wins;
+        }
+        middleSpinning = f.Timer2->Enabled();
+        if (started > games) h.App().Terminate();
+    };
+
+    const auto t0 = std::chrono::steady_clock::now();
+    f.AutoStartAnfordern();
+    while (!h.App().Terminated()) h.RunFor(60000);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+
+    const double p = 157.0 / 3136.0;
+    const double sd = std::sqrt(stopped * p * (1 - p));
+    std::printf("games %d in %.2f s wall (%.3f ms per game), %.0f s virtual\n", stopped, seconds,
+                1000 * seconds / stopped, h.NowMs() / 1000.0);
+    std::printf("deepest handler nesting at a game's start: %d\n", deepest);
+    std::printf("wins %d, expected %.1f (157/3136), %.2f standard deviations off\n", wins, stopped * p,
+                (wins - stopped * p) / sd);
+    SetUserStorePath({});
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    std::filesystem::remove_all(folder);
+    return 0;
+}
