@@ -14,6 +14,7 @@ public:
     void Clear() { rects_.clear(); }
 
 private:
+    void MergeCheapestPair();
     static constexpr std::size_t kMaxRects = 8;
     std::vector<TRect> rects_;
 };

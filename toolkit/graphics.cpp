@@ -137,7 +137,8 @@ PixelBuffer& TBitmap::MutablePixels() {
 }
 
 void TBitmap::Assign(const TBitmap& other) {
-    if (this == &other) return;
+    // The same content again changes nothing, and so repaints nothing.
+    if (this == &other || version_ == other.version_) return;
     pixels_ = other.pixels_;
     version_ = other.version_;
     if (OnChange) OnChange();

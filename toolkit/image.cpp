@@ -1,5 +1,7 @@
 #include "toolkit/image.h"
 
+#include <algorithm>
+
 #include "toolkit/blit.h"
 
 TImage::TImage(TComponent* owner) : TControl(owner) {
@@ -44,10 +46,16 @@ void TImage::SetBounds(int left, int top, int width, int height) {
 
 const PixelBuffer& TImage::Scaled() {
     const TBitmap& bmp = picture_.Bitmap();
-    constexpr std::size_t kKept = 4;
-    for (ScaledCopy& copy : scaled_)
-        if (copy.version == bmp.Version() && copy.pixels.width() == Width() && copy.pixels.height() == Height())
-            return copy.pixels;
+    constexpr std::size_t kKept = 8;
+    for (std::size_t i = 0; i < scaled_.size(); ++i) {
+        ScaledCopy& copy = scaled_[i];
+        if (copy.version != bmp.Version() || copy.pixels.width() != Width() || copy.pixels.height() != Height())
+            continue;
+        // The one used last moves to the end; the one unused longest goes first.
+        std::rotate(scaled_.begin() + static_cast<std::ptrdiff_t>(i), scaled_.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                    scaled_.end());
+        return scaled_.back().pixels;
+    }
     if (scaled_.size() == kKept) scaled_.erase(scaled_.begin());
     scaled_.push_back({bmp.Version(), StretchNearest(bmp.Pixels(), Width(), Height())});
     return scaled_.back().pixels;

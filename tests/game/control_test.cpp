@@ -176,8 +176,8 @@ TEST(Autostart, DepthStaysTheSameOverManyGamesWithWins) {
     std::vector<int> depths;
     g.Whenever([&] { return f.Timer1->Enabled(); }, [&] { depths.push_back(g.h().App().HandlerDepth()); });
     f.AutoStartAnfordern();
-    g.Run(200 * 15000);
-    ASSERT_GE(depths.size(), 150u);
+    g.Run(120 * 15000);
+    ASSERT_GE(depths.size(), 90u);
     EXPECT_EQ(*std::max_element(depths.begin() + depths.size() / 2, depths.end()),
               *std::max_element(depths.begin(), depths.begin() + 20));
 }
