@@ -40,6 +40,8 @@ void TForm1::BindHandlers() {
     MenueBtn->OnClick = Handler(this, &TForm1::MenueBtnClick);
     StopBtn1->OnClick = Handler(this, &TForm1::StopBtn1Click);
     StopBtn2->OnClick = Handler(this, &TForm1::StopBtn2Click);
+    EinzahlenButton->OnClick = Handler(this, &TForm1::EinzahlenButtonClick);
+    AuszahlenButton->OnClick = Handler(this, &TForm1::AuszahlenButtonClick);
     OnKeyDown = [this](TObject* sender, Word& key, TShiftState shift) { FormKeyDown(sender, key, shift); };
     Flagge->OnClick = Handler(this, &TForm1::FlaggeClick);
 }

@@ -97,8 +97,14 @@ public:
     // Screen adaptation.
     void Elemente_an_Monitor_anpassen();
     void AufloesungsTimerTimer(TObject* Sender);
-    // Writes the debt log entry of the quit command (the debt log fills it in).
+    // The debt log: the quit commands' entry for the whole debt, and an entry of an amount
+    // (two places, no sign) with its ending.
     void SchuldenLogSchreiben();
+    void SchuldenLogEintrag(const std::string& betrag, const std::string& endung);
+
+    // Money: the deposit animation and the payout.
+    void EinzahlenButtonClick(TObject* Sender);
+    void AuszahlenButtonClick(TObject* Sender);
 
     // Treasure chest: shrinks it by n steps of 20 × 15 pixels.
     void GroesseTruheEinstellen(int n);

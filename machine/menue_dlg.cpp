@@ -13,11 +13,12 @@ namespace {
 struct MoneyPicture {
     TImage* TMenueDlg::*member;
     const char* name;
+    void (TMenueDlg::*click)(TObject*);
     Place at;
     bool coin;
 };
 
-#define M(n) &TMenueDlg::n, #n
+#define M(n) &TMenueDlg::n, #n, &TMenueDlg::n##Click
 const MoneyPicture kMoney[] = {
     {M(Button_500_Euro), {8, 48, 80, 118}, false},   {M(Button_200_Euro), {103, 48, 80, 118}, false},
     {M(Button_100_Euro), {198, 48, 80, 118}, false}, {M(Button_50_Euro), {294, 48, 80, 118}, false},
@@ -61,8 +62,22 @@ TMenueDlg::TMenueDlg(TComponent* owner) : TForm(owner) {
     CreateMoneyPictures();
     CreateSwitches();
     CreateLowerPart();
+    BindHandlers();
+}
+
+void TMenueDlg::BindHandlers() {
+    OnCreate = Handler(this, &TMenueDlg::FormCreate);
+    OnShow = Handler(this, &TMenueDlg::FormShow);
+    OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
+    CancelBtn->OnClick = Handler(this, &TMenueDlg::CancelBtnClick);
+    ButtonGibsGeldHer->OnClick = Handler(this, &TMenueDlg::ButtonGibsGeldHerClick);
+    ButtonRisiko->OnClick = Handler(this, &TMenueDlg::ButtonRisikoClick);
+    AutoStartCheckBox->OnClick = Handler(this, &TMenueDlg::AutoStartCheckBoxClick);
+    Button1->OnClick = Handler(this, &TMenueDlg::Button1Click);
+    Button2->OnClick = Handler(this, &TMenueDlg::Button2Click);
     PC_LautsprHoeren->OnClick = Handler(this, &TMenueDlg::PC_LautsprHoerenClick);
     LogDateiSpeichern->OnClick = Handler(this, &TMenueDlg::LogDateiSpeichernClick);
+    for (const MoneyPicture& m : kMoney) (this->*m.member)->OnClick = Handler(this, m.click);
 }
 
 void TMenueDlg::CreateMoneyPictures() {

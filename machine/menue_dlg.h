@@ -30,11 +30,39 @@ public:
     TSpeedButton *ButtonRisiko, *ButtonGibsGeldHer;
     TButton *Button2, *Button1, *CancelBtn;
 
+    // Opening and closing, and the buttons.
+    void FormCreate(TObject* Sender);
+    void FormShow(TObject* Sender);
+    void FormClose(TObject* Sender, TCloseAction& Action);
+    void CancelBtnClick(TObject* Sender);
+    void ButtonGibsGeldHerClick(TObject* Sender);
+    void ButtonRisikoClick(TObject* Sender);
+    void AutoStartCheckBoxClick(TObject* Sender);
+    void Button1Click(TObject* Sender);
+    void Button2Click(TObject* Sender);
     // The stored switches: "1" or "0" in the settings on every change.
     void PC_LautsprHoerenClick(TObject* Sender);
     void LogDateiSpeichernClick(TObject* Sender);
 
+    // The deposits.
+    void Button_500_EuroClick(TObject* Sender);
+    void Button_200_EuroClick(TObject* Sender);
+    void Button_100_EuroClick(TObject* Sender);
+    void Button_50_EuroClick(TObject* Sender);
+    void Button_20_EuroClick(TObject* Sender);
+    void Button_10_EuroClick(TObject* Sender);
+    void Button_5_EuroClick(TObject* Sender);
+    void Button_2_EuroClick(TObject* Sender);
+    void Button_1_EuroClick(TObject* Sender);
+    void Button_50_CentClick(TObject* Sender);
+    void Button_20_CentClick(TObject* Sender);
+    void Button_10_CentClick(TObject* Sender);
+
+    // The player's name, asked at the first showing in a run.
+    void SpielernameAbfragen();
+
 private:
+    void BindHandlers();
     void CreateMoneyPictures();
     void CreateSwitches();
     void CreateLowerPart();

