@@ -70,8 +70,15 @@ void StopWindow(TForm1& f, Reel reel, void (TForm1::*stop)()) {
     stoppbereit = false;
 }
 
-void ClearStopWindows(GameState& g) {
+// What every spin does first; false when the open menu forbids it.
+bool BeginSpin(TForm1& f) {
+    GameState& g = f.Game;
+    if (g.MenueOffen) return false;
+    Randomize();
     g.LinkeWalzeStoppbereit = g.MitteWalzeStoppbereit = g.RechteWalzeStoppbereit = false;
+    SetGlyph(*f.StartBtn, *f.StartImage);
+    g.SpielLaeuft = true;
+    return true;
 }
 
 void OfferMiddleRespin(TForm1& f) {
@@ -101,12 +108,8 @@ void TForm1::StoppeMitteWalze() {
 }
 
 void TForm1::DreheWalzen() {
-    if (Game.MenueOffen) return;
-    Randomize();
-    ClearStopWindows(Game);
+    if (!BeginSpin(*this)) return;
     Game.MitteNochmalMoeglich = false;
-    SetGlyph(*StartBtn, *StartImage);
-    Game.SpielLaeuft = true;
     StartReel(*this, Reel::Left, 400);
     StartReel(*this, Reel::Right, 400);
     StartReel(*this, Reel::Middle, 2000);
@@ -124,11 +127,7 @@ void TForm1::DreheWalzen() {
 }
 
 void TForm1::DreheWalzeMitteNochmal() {
-    if (Game.MenueOffen) return;
-    Randomize();
-    ClearStopWindows(Game);
-    SetGlyph(*StartBtn, *StartImage);
-    Game.SpielLaeuft = true;
+    if (!BeginSpin(*this)) return;
     StartReel(*this, Reel::Middle, 1000);
     StoppeMitteWalze();
     Game.WalzeGestoppt = false;

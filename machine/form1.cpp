@@ -30,6 +30,8 @@ void TForm1::BindHandlers() {
     UhrzeitTimer->OnTimer = Handler(this, &TForm1::UhrzeitTimerTimer);
     AufloesungsTimer->OnTimer = Handler(this, &TForm1::AufloesungsTimerTimer);
     HilfeBtn->OnClick = Handler(this, &TForm1::HilfeBtnClick);
+    Timer4->OnTimer = Handler(this, &TForm1::Timer4Timer);
+    PausenTimer->OnTimer = Handler(this, &TForm1::PausenTimerTimer);
     Timer1->OnTimer = Handler(this, &TForm1::Timer1Timer);
     Timer2->OnTimer = Handler(this, &TForm1::Timer2Timer);
     Timer3->OnTimer = Handler(this, &TForm1::Timer3Timer);

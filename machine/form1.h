@@ -88,6 +88,8 @@ public:
     void AppDeactivate(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
     void FormDestroy(TObject* Sender);
+    // Keeps the player's name and the cash box for the next start; touches no window.
+    void EinstellungenSichern();
     std::string WindowsVersionErmitteln();
 
     // Settings.
@@ -155,6 +157,12 @@ public:
     void SpielgeldZeichnen();
     void SonderspieleZeichnen();
     void TonSignal();
+
+    // The living scene: the swimming shark, and the attract mode between games.
+    void Timer4Timer(TObject* Sender);
+    void PausenTimerTimer(TObject* Sender);
+    void RuhePhase();
+    void BlinkeInPause();
 
     // Sound and the clock measurement.
     double GetCPUSpeed();

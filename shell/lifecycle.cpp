@@ -17,12 +17,16 @@ void TForm1::AppDeactivate(TObject*) {
 
 void TForm1::FormClose(TObject*, TCloseAction&) { ShowTaskbar(); }
 
-// Saves the player's name and the cash box; a start refused for the system saves nothing.
-void TForm1::FormDestroy(TObject*) {
+// A start refused for the system saves nothing.
+void TForm1::EinstellungenSichern() {
     if (!Program.WindowsVersionOK) return;
     if (!Program.SpielerName.empty())
         settings::WriteIniKey(Program.IniDateiName, settings::kPlayerKey, Program.SpielerName);
+    settings::WriteCashBoxText(settings::CashBoxTextAtExit(Money.Automatenkasse));
+}
+
+void TForm1::FormDestroy(TObject*) {
+    EinstellungenSichern();
     delete AuszahlungsListe;
     AuszahlungsListe = nullptr;
-    settings::WriteCashBoxText(settings::CashBoxTextAtExit(Money.Automatenkasse));
 }

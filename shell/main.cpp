@@ -12,6 +12,12 @@ int main() {
         TApplication app(std::make_unique<SdlBackend>(), std::make_unique<RealClock>());
         try {
             CreateTresoloWindows(app);
+            // Without its window the program cannot go on, but it keeps what the end of
+            // the program keeps.
+            app.OnDisplayLost = [] {
+                if (Form1) Form1->EinstellungenSichern();
+                std::cerr << "tresolo: Die Anzeige ist weg; Spielername und Kasse sind gespeichert.\n";
+            };
             SetWindowIcon(*Form1);
             app.Run();
         } catch (const HaltRequest& h) {

@@ -69,6 +69,10 @@ public:
     void ShowException(const std::exception& e);
     // Called with caption and text whenever a message box opens.
     std::function<void(const std::string&, const std::string&)> OnMessageBox;
+    // Called when the window system goes away under the program (the display ended, or a
+    // window was destroyed from outside): it keeps what must not be lost and tells why.
+    // It must not touch a window; the process ends with exit code 1 when it returns.
+    std::function<void()> OnDisplayLost;
 
     // Runs `fn` from the loop later, outside the current call chain.
     void QueueCall(std::function<void()> fn);

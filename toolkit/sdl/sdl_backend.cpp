@@ -4,9 +4,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <optional>
 #include <string>
+
+#include "toolkit/application.h"
+#include "toolkit/sdl/x11_watch.h"
 
 namespace {
 
@@ -85,6 +90,25 @@ std::optional<std::string> OpenVideo() {
     return reason;
 }
 
+// The window system is gone: the program keeps what it must, then the process ends
+// without a word more to the X server, which would only fail again.
+[[noreturn]] void DisplayLost() {
+    static bool once = false;
+    if (!once) {
+        once = true;
+        try {
+            if (Application && Application->OnDisplayLost) Application->OnDisplayLost();
+            else std::cerr << "tresolo: Die Anzeige ist weg.\n";
+        } catch (const std::exception& e) {
+            std::cerr << "tresolo: " << e.what() << '\n';
+        }
+    }
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    std::_Exit(1);
+}
+
 }  // namespace
 
 SdlBackend::SdlBackend() {
@@ -105,6 +129,7 @@ SdlBackend::SdlBackend() {
     if (failure)
         throw DisplayError("Keine Anzeige verfügbar (" + *failure +
                            "). Tresolo braucht eine grafische Oberfläche.");
+    x11_watch::Start(DisplayLost);
     wakeEvent_ = SDL_RegisterEvents(1);
     scale_ = DisplayScale();
     SDL_StartTextInput();
@@ -116,6 +141,7 @@ SdlBackend::~SdlBackend() {
         if (w.renderer) SDL_DestroyRenderer(w.renderer);
         if (w.window) SDL_DestroyWindow(w.window);
     }
+    x11_watch::Stop();
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
 }
 
@@ -141,6 +167,7 @@ WindowId SdlBackend::CreateWindow(const WindowSpec& desc) {
     SDL_RenderSetLogicalSize(w.renderer, desc.width, desc.height);
     w.texture = SDL_CreateTexture(w.renderer, SDL_PIXELFORMAT_BGR24, SDL_TEXTUREACCESS_STREAMING,
                                   desc.width, desc.height);
+    x11_watch::AddWindow(w.window);
     WindowId id = SDL_GetWindowID(w.window);
     windows_[id] = w;
     return id;
@@ -149,6 +176,7 @@ WindowId SdlBackend::CreateWindow(const WindowSpec& desc) {
 void SdlBackend::DestroyWindow(WindowId id) {
     Win* w = Find(id);
     if (!w) return;
+    x11_watch::RemoveWindow(w->window);
     SDL_DestroyTexture(w->texture);
     SDL_DestroyRenderer(w->renderer);
     SDL_DestroyWindow(w->window);
@@ -205,10 +233,14 @@ void SdlBackend::Redraw(Win& w) {
 }
 
 std::optional<InputEvent> SdlBackend::PollEvent() {
+    if (x11_watch::WindowLost()) DisplayLost();
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         InputEvent ev;
         switch (e.type) {
+            case SDL_SYSWMEVENT:
+                if (x11_watch::WindowLost(e.syswm.msg)) DisplayLost();
+                continue;
             case SDL_QUIT:
                 ev.kind = InputEvent::Quit;
                 return ev;
@@ -255,10 +287,12 @@ std::optional<InputEvent> SdlBackend::PollEvent() {
                 continue;  // the wake-up event and everything we do not use
         }
     }
+    if (x11_watch::WindowLost()) DisplayLost();
     return std::nullopt;
 }
 
 void SdlBackend::WaitEvent(std::int64_t timeoutUs) {
+    if (x11_watch::WindowLost()) return;  // the next poll ends the program
     if (timeoutUs < 0) {
         SDL_WaitEvent(nullptr);
         return;

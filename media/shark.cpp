@@ -1,0 +1,73 @@
+// The shark swims to and fro, rising at each turn and starting again at the bottom; while
+// the machine is idle it tows the flag.
+#include "machine/form1.h"
+
+namespace {
+
+constexpr int kTurnMargin = 27;
+constexpr int kFlagWidth = 190;
+
+void Set(TImage& image, const TImage& source) { image.Picture().Assign(source.Picture()); }
+
+// The flag behind the tail, and the side tile moved to the edge the flag reaches.
+void TowFlag(TForm1& f, bool left) {
+    TImage& hai = *f.HaiImage2;
+    TImage& flag = *f.Flagge;
+    TImage& tile = *f.UmrandungsKachelSeite;
+    Set(flag, left ? *f.FlaggeNachLinks : *f.FlaggeNachRechts);
+    if (left) {
+        flag.SetLeft(hai.Left() + hai.Width() - 55);
+        flag.SetTop(hai.Top() + 30);
+        if (flag.Left() + flag.Width() >= f.Hintergrund->Width() - tile.Width()) {
+            tile.Show();
+            tile.SetBounds(f.Hintergrund->Width() - tile.Width(), hai.Top(), tile.Width(), tile.Height());
+        }
+    } else {
+        flag.SetLeft(hai.Left() - flag.Width() + 55);
+        flag.SetTop(hai.Top() + 30);
+        if (flag.Left() <= tile.Width()) {
+            tile.Show();
+            tile.SetBounds(0, hai.Top(), tile.Width(), tile.Height());
+        }
+    }
+}
+
+// Every 3rd tick the swim picture, every 15th the bent one with a shorter flag.
+void ChangePictures(TForm1& f, bool left) {
+    SharkState& s = f.Hai;
+    if (s.HaiBildZaehler >= 3) {
+        Set(*f.HaiImage2, left ? *f.HaiNachLinks : *f.HaiNachRechts);
+        f.Flagge->SetWidth(kFlagWidth);
+        s.HaiBildZaehler = 0;
+    }
+    if (s.HaiGebuecktZaehler >= 15) {
+        Set(*f.HaiImage2, left ? *f.HaiGebuecktLinks : *f.HaiGebuecktRechts);
+        s.HaiGebuecktZaehler = 0;
+        f.Flagge->SetWidth(f.Flagge->Width() - 10);
+    }
+}
+
+}  // namespace
+
+void TForm1::Timer4Timer(TObject*) {
+    SharkState& s = Hai;
+    TImage& hai = *HaiImage2;
+    ++s.HaiBildZaehler;
+    ++s.HaiGebuecktZaehler;
+    Flagge->SetVisible(Game.RuhePhaseErlaubt);
+    hai.SetLeft(hai.Left() + s.HaiSchrittX);
+    if (hai.Left() > ClientWidth() - hai.Width() - kTurnMargin) {
+        s.HaiSchwimmtNachLinks = true;
+        hai.SetTop(hai.Top() - 5);
+        s.HaiSchrittX = -s.HaiSchrittX;
+    }
+    TowFlag(*this, s.HaiSchwimmtNachLinks);
+    ChangePictures(*this, s.HaiSchwimmtNachLinks);
+    if (hai.Left() < kTurnMargin) {
+        s.HaiSchwimmtNachLinks = false;
+        Set(hai, *HaiNachRechts);
+        hai.SetTop(hai.Top() - 20);
+        s.HaiSchrittX = -s.HaiSchrittX;
+    }
+    if (hai.Top() < T_links->Top() + T_links->Height()) hai.SetTop(Panel1->Top() - hai.Height());
+}
