@@ -3,6 +3,7 @@
 // and the timers that drive the game. Its methods live in the folders of their parts.
 #include <string>
 
+#include "machine/attract_state.h"
 #include "machine/game_state.h"
 #include "machine/chest_state.h"
 #include "toolkit/machpause.h"
@@ -79,6 +80,7 @@ public:
     MoneyState Money;
     ChestState Chest;
     SharkState Hai;
+    AttractState Ruhe;
     PlatformServices Services;
 
     // Start-up and lifecycle.
@@ -161,8 +163,11 @@ public:
     // The living scene: the swimming shark, and the attract mode between games.
     void Timer4Timer(TObject* Sender);
     void PausenTimerTimer(TObject* Sender);
+    // Starts the show; each pass throws a money picture, then BlinkeInPause's lights run.
     void RuhePhase();
     void BlinkeInPause();
+    // One step of the show, run by its timer.
+    void RuhePhaseSchritt(TObject* Sender);
 
     // Sound and the clock measurement.
     double GetCPUSpeed();

@@ -1,5 +1,6 @@
 // The attract mode between games: the shark throws a money picture across the scene, the
 // ladders light up field by field and the clam opens and closes, until the machine is busy.
+// The show runs as timed steps, so nothing waits inside it.
 #include <array>
 
 #include "machine/form1.h"
@@ -18,99 +19,160 @@ constexpr std::array<MenuPicture, 12> kMoneyPictures = {
     &TMenueDlg::Button_100_Euro, &TMenueDlg::Button_200_Euro, &TMenueDlg::Button_500_Euro};
 
 using Field = TImage* TForm1::*;
-constexpr std::array<Field, 7> kLeftLadder = {&TForm1::Image_00,        &TForm1::Cent_50_Image,
-                                              &TForm1::Euro_1_50_Image, &TForm1::Euro_2_20_Image,
-                                              &TForm1::Sondersp5Image,  &TForm1::Sondersp10Image,
-                                              &TForm1::Sondersp20Image};
-constexpr std::array<Field, 7> kRightLadder = {&TForm1::Image_00_2,      &TForm1::Euro_1_20_Image,
-                                               &TForm1::Euro_2_50_Image, &TForm1::Euro_3_70_Image,
-                                               &TForm1::Sondersp15Image, &TForm1::Sondersp30Image,
-                                               &TForm1::Sondersp40Image};
+using Ladder = std::array<Field, 7>;
+constexpr Ladder kLeftLadder = {&TForm1::Image_00,        &TForm1::Cent_50_Image, &TForm1::Euro_1_50_Image,
+                                &TForm1::Euro_2_20_Image, &TForm1::Sondersp5Image, &TForm1::Sondersp10Image,
+                                &TForm1::Sondersp20Image};
+constexpr Ladder kRightLadder = {&TForm1::Image_00_2,      &TForm1::Euro_1_20_Image, &TForm1::Euro_2_50_Image,
+                                 &TForm1::Euro_3_70_Image, &TForm1::Sondersp15Image, &TForm1::Sondersp30Image,
+                                 &TForm1::Sondersp40Image};
+
+using Steps = std::vector<AttractState::Schritt>;
 
 bool IsCoin(const TImage& image) { return image.Picture().Height() <= kCoinHeight; }
 
 TImage& MovingShark(TForm1& f) { return f.Chest.TruheInOriginalGroesse ? *f.Hintergrund3 : *f.VordergrHaibewegt; }
 
-bool GoOn(const TForm1& f) { return f.Game.RuhePhaseErlaubt && !f.Game.ProgrammBeenden; }
+bool Checkpoint(const TForm1& f) { return f.Game.RuhePhaseErlaubt && !f.Game.ProgrammBeenden; }
+
+void Set(TImage& image, const TImage& source) { image.Picture().Assign(source.Picture()); }
 
 void ShowLook(TForm1& f, TImage& field, const char* suffix) {
-    auto* source = dynamic_cast<TImage*>(f.FindComponent(field.Name() + suffix));
-    if (source) field.Picture().Assign(source->Picture());
+    if (auto* source = dynamic_cast<TImage*>(f.FindComponent(field.Name() + suffix))) Set(field, *source);
 }
 
-// One running light up a ladder: each field lights for 100 ms and goes dark before the next.
-void RunningLight(TForm1& f, const std::array<Field, 7>& ladder) {
-    for (Field field : ladder) {
-        ShowLook(f, *(f.*field), "_gelb");
-        f.MachPause1->Pause(100);
-        ShowLook(f, *(f.*field), "_normal");
+void Add(Steps& s, int waitMs, std::function<void()> act) {
+    s.push_back({[act = std::move(act)] {
+                     act();
+                     return true;
+                 },
+                 waitMs});
+}
+
+// The shark shows itself, then the money picture flies 20 steps, growing from the 5th.
+void AddFlight(Steps& s, TForm1& f) {
+    Add(s, 1000, [&f] {
+        MovingShark(f).Show();
+        const ChestState& c = f.Chest;
+        f.AuszahlungsImage->SetBounds(c.AuszahlungsBildLinks, c.AuszahlungsBildOben, c.AuszahlungsBildBreite,
+                                      c.AuszahlungsBildHoehe);
+        f.AuszahlungsImage->Show();
+    });
+    Add(s, 0, [&f] {
+        MovingShark(f).Hide();
+        f.AuszahlungsImage->SetTransparent(IsCoin(*f.AuszahlungsImage));
+    });
+    for (int step = 1; step <= 20; ++step)
+        Add(s, 200, [&f, step] {
+            TImage& money = *f.AuszahlungsImage;
+            const int factor = step <= 4 ? 1 : (IsCoin(money) ? 2 : 3);
+            money.SetBounds(money.Left() + 20, money.Top() + 50, f.Chest.AuszahlungsBildBreite * factor,
+                            f.Chest.AuszahlungsBildHoehe * factor);
+        });
+    Add(s, 0, [&f] { f.AuszahlungsImage->Hide(); });
+}
+
+// A running light: each field lights for 100 ms and goes dark just before the next lights.
+void AddRunningLight(Steps& s, TForm1& f, const Ladder& ladder) {
+    for (std::size_t i = 0; i < ladder.size(); ++i)
+        Add(s, 100, [&f, &ladder, i] {
+            if (i > 0) ShowLook(f, *(f.*ladder[i - 1]), "_normal");
+            ShowLook(f, *(f.*ladder[i]), "_gelb");
+        });
+    Add(s, 0, [&f, &ladder] { ShowLook(f, *(f.*ladder.back()), "_normal"); });
+}
+
+void AddCheckpoint(Steps& s, TForm1& f) {
+    s.push_back({[&f] { return Checkpoint(f); }, 0});
+}
+
+void AddClam(Steps& s, TForm1& f) {
+    for (int i = 0; i < 3; ++i) {
+        Add(s, 200, [] {});
+        Add(s, 100, [&f] { Set(*f.Muschel, *f.Muschel_Halb_offen); });
+        Add(s, 100, [&f] { Set(*f.Muschel, *f.Muschel_Offen); });
+        Add(s, 0, [&f] { Set(*f.Muschel, *f.Muschel_Zu); });
     }
 }
 
-// The money picture flies 20 steps down and to the right, growing from the 5th step.
-void ThrowMoneyPicture(TForm1& f) {
-    TImage& money = *f.AuszahlungsImage;
-    const ChestState& c = f.Chest;
-    const int growth = IsCoin(money) ? 2 : 3;
-    money.SetTransparent(IsCoin(money));
-    for (int step = 1; step <= 20; ++step) {
-        const int factor = step <= 4 ? 1 : growth;
-        money.SetBounds(money.Left() + 20, money.Top() + 50, c.AuszahlungsBildBreite * factor,
-                        c.AuszahlungsBildHoehe * factor);
-        f.MachPause1->Pause(200);
-    }
-    money.Hide();
+void EndShow(TForm1& f) {
+    f.Ruhe.SchrittTimer->SetEnabled(false);
+    f.Ruhe.Ablauf.clear();
+    // A deactivation has cleared the flag already.
+    if (!f.Program.AnwendungInaktiv) f.Program.RuhePhaseAktiv = false;
 }
 
-void OnePass(TForm1& f) {
-    TImage& shark = MovingShark(f);
-    shark.Show();
-    const ChestState& c = f.Chest;
-    f.AuszahlungsImage->SetBounds(c.AuszahlungsBildLinks, c.AuszahlungsBildOben, c.AuszahlungsBildBreite,
-                                  c.AuszahlungsBildHoehe);
-    f.AuszahlungsImage->Show();
-    f.MachPause1->Pause(1000);
-    shark.Hide();
-    ThrowMoneyPicture(f);
-}
+bool ShowRunning(const TForm1& f) { return f.Ruhe.SchrittTimer && f.Ruhe.SchrittTimer->Enabled(); }
 
 }  // namespace
 
 void TForm1::PausenTimerTimer(TObject*) {
-    // Not while the quit question shows: a loop begun then would end at once and stay marked.
-    if (Program.RuhePhaseAktiv || !Game.RuhePhaseErlaubt || Game.ProgrammBeenden) return;
+    // Not while the quit question shows: a show begun then would stop at once.
+    if (Program.RuhePhaseAktiv || ShowRunning(*this) || !Game.RuhePhaseErlaubt || Game.ProgrammBeenden) return;
     RuhePhase();
 }
 
+// One pass: the loop's test, the flight, then the lights; the pass's last step starts the next.
 void TForm1::RuhePhase() {
-    while (Game.RuhePhaseErlaubt && !Program.AnwendungInaktiv) {
-        Program.RuhePhaseAktiv = true;
-        OnePass(*this);
-        if (Game.ProgrammBeenden) {
-            // Answered with No, the quit question must leave the mode free to run again.
-            Program.RuhePhaseAktiv = false;
-            return;
-        }
-        BlinkeInPause();
+    if (!Ruhe.SchrittTimer) {
+        Ruhe.SchrittTimer = new TTimer(this);
+        Ruhe.SchrittTimer->SetEnabled(false);
+        Ruhe.SchrittTimer->OnTimer = Handler(this, &TForm1::RuhePhaseSchritt);
     }
-    // A deactivation has cleared the flag already.
-    if (!Program.AnwendungInaktiv) Program.RuhePhaseAktiv = false;
+    if (!Game.RuhePhaseErlaubt || Program.AnwendungInaktiv) {
+        EndShow(*this);
+        return;
+    }
+    Program.RuhePhaseAktiv = true;
+    Ruhe.Ablauf.clear();
+    Ruhe.Naechster = 0;
+    AddFlight(Ruhe.Ablauf, *this);
+    // Answered with No, the quit question must leave the mode free to run again.
+    Ruhe.Ablauf.push_back({[this] {
+                               if (!Game.ProgrammBeenden) return true;
+                               EndShow(*this);
+                               Program.RuhePhaseAktiv = false;
+                               return false;
+                           },
+                           0});
+    BlinkeInPause();
+    RuhePhaseSchritt(nullptr);
 }
 
 void TForm1::BlinkeInPause() {
-    if (!GoOn(*this)) return;
+    Steps& s = Ruhe.Ablauf;
+    AddCheckpoint(s, *this);
     for (int i = 0; i < 3; ++i) {
-        RunningLight(*this, kLeftLadder);
-        if (!GoOn(*this)) return;
+        AddRunningLight(s, *this, kLeftLadder);
+        AddCheckpoint(s, *this);
     }
     for (int i = 0; i < 3; ++i) {
-        RunningLight(*this, kRightLadder);
-        if (!GoOn(*this)) return;
-        MuschelAnimation();
+        AddRunningLight(s, *this, kRightLadder);
+        AddCheckpoint(s, *this);
+        AddClam(s, *this);
     }
-    if (!MenueDlg) return;  // the money pictures are the menu's
-    Randomize();
-    const TImage& source = *(MenueDlg->*kMoneyPictures[static_cast<std::size_t>(Random(12))]);
-    AuszahlungsImage->Picture().Assign(source.Picture());
-    AuszahlungsImage->SetTransparent(IsCoin(*AuszahlungsImage));
+    Add(s, 0, [this] {
+        if (!MenueDlg) return;  // the money pictures are the menu's
+        Randomize();
+        Set(*AuszahlungsImage, *(MenueDlg->*kMoneyPictures[static_cast<std::size_t>(Random(12))]));
+        AuszahlungsImage->SetTransparent(IsCoin(*AuszahlungsImage));
+    });
+}
+
+// Runs steps until one has a wait; a failed checkpoint goes back to the loop's test.
+void TForm1::RuhePhaseSchritt(TObject*) {
+    Ruhe.SchrittTimer->SetEnabled(false);
+    while (Ruhe.Naechster < Ruhe.Ablauf.size()) {
+        const AttractState::Schritt step = Ruhe.Ablauf[Ruhe.Naechster++];
+        if (!step.Tun()) {
+            if (Program.RuhePhaseAktiv) RuhePhase();
+            return;
+        }
+        if (step.WartenMs > 0) {
+            Ruhe.SchrittTimer->SetInterval(step.WartenMs);
+            Ruhe.SchrittTimer->SetEnabled(true);
+            return;
+        }
+    }
+    RuhePhase();
 }

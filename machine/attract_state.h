@@ -1,0 +1,18 @@
+#pragma once
+// Where the attract mode's show stands. It runs step by step on a timer of its own, so the
+// rest of the program never waits inside it and it goes on while other sequences wait.
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+class TTimer;
+
+struct AttractState {
+    struct Schritt {
+        std::function<bool()> Tun;  // false ends this part of the show
+        int WartenMs = 0;           // before the next step
+    };
+    TTimer* SchrittTimer = nullptr;  // created with the first show, owned by the window
+    std::vector<Schritt> Ablauf;     // the steps of the current pass
+    std::size_t Naechster = 0;
+};
