@@ -1,17 +1,123 @@
 // Deposits: the twelve notes and coins of the menu, and the animation that sinks them.
+#include <string>
+
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
+#include "toolkit/dialogs.h"
 
-void TMenueDlg::Button_500_EuroClick(TObject*) {}
-void TMenueDlg::Button_200_EuroClick(TObject*) {}
-void TMenueDlg::Button_100_EuroClick(TObject*) {}
-void TMenueDlg::Button_50_EuroClick(TObject*) {}
-void TMenueDlg::Button_20_EuroClick(TObject*) {}
-void TMenueDlg::Button_10_EuroClick(TObject*) {}
-void TMenueDlg::Button_5_EuroClick(TObject*) {}
-void TMenueDlg::Button_2_EuroClick(TObject*) {}
-void TMenueDlg::Button_1_EuroClick(TObject*) {}
-void TMenueDlg::Button_50_CentClick(TObject*) {}
-void TMenueDlg::Button_20_CentClick(TObject*) {}
-void TMenueDlg::Button_10_CentClick(TObject*) {}
-void TForm1::EinzahlenButtonClick(TObject*) {}
+namespace {
+
+// Above this whole-euro credit the machine refuses notes and coins from 50 cents up.
+constexpr int kEuroLimit = 10000;
+// Pictures up to this height are coins: they sink transparently, shrink less and ring.
+// A picture of exactly this height counts as a coin, so that it shrinks like one.
+constexpr int kCoinHeightMax = 80;
+constexpr int kNoteShrink = 13, kLargeCoinShrink = 5, kSmallCoinShrink = 4;
+constexpr int kLargeCoinHeight = 65;
+constexpr int kSmallestFallStep = 18, kSmallChestFallStep = 16;
+constexpr int kShowMs = 500, kStepMs = 50, kAfterDepositMs = 2000;
+
+int WholeEuros(const EuroDecimal& amount) {
+    const std::string text = amount.ToFixed(2);
+    return std::stoi(text.substr(0, text.find(',')));
+}
+
+std::string DebtLine(const std::string& player, const EuroDecimal& debt) {
+    return player + " schuldet dem Tresolo " + debt.ToFixed(2) + " Euro.";
+}
+
+bool AutoStartTicked(const TMenueDlg& menu) { return menu.AutoStartCheckBox->Checked(); }
+
+// Too much credit: nothing is taken, the menu closes and automatic play goes on.
+void Refuse(TMenueDlg& menu, TForm1& f) {
+    ShowInformation("Sie haben schon genug eingezahlt! Einzahlung wird abgelehnt.");
+    f.EinzahlenButtonClick(nullptr);
+    if (AutoStartTicked(menu)) f.AutoStartAnfordern();
+}
+
+void Book(TMenueDlg& menu, TForm1& f, const EuroDecimal& amount) {
+    MoneyState& m = f.Money;
+    m.Spielgeld += amount;
+    m.Schulden += amount;
+    menu.BisherEingezahltLabel1->SetCaption(DebtLine(f.Program.SpielerName, m.Schulden));
+    f.SpielgeldZeichnen();
+    m.Automatenkasse += amount;
+    menu.AutomatenGeldspeicherAnzeige->SetCaption(m.Automatenkasse.ToFixed(2));
+}
+
+// The amount is booked only after the picture has sunk into the machine.
+void Deposit(TMenueDlg& menu, const TImage& picture, const char* amount, bool limitChecked) {
+    TForm1& f = *Form1;
+    if (limitChecked) {
+        f.Money.SpielgeldEuroGanz = WholeEuros(f.Money.Spielgeld);
+        if (f.Money.SpielgeldEuroGanz > kEuroLimit) {
+            Refuse(menu, f);
+            return;
+        }
+    }
+    f.Schein->Picture().Assign(picture.Picture().Bitmap());
+    f.EinzahlenButtonClick(nullptr);
+    Book(menu, f, EuroDecimal::Parse(amount));
+    f.MachPause1->Pause(kAfterDepositMs);
+    if (AutoStartTicked(menu))
+        f.AutoStartAnfordern();
+    else
+        f.StartBtn->SetFocus();
+}
+
+// The sinking picture's size from its bitmap's, and how much it shrinks per step.
+struct Sinking {
+    int width, height, shrink;
+};
+
+Sinking SinkingOf(int pictureWidth, int pictureHeight) {
+    const int pw = pictureWidth, ph = pictureHeight;
+    if (ph > kCoinHeightMax) return {pw / 2 + pw / 3, ph / 2 + ph / 5, kNoteShrink};
+    return {pw / 2 + pw / 4, ph - ph / 4, ph >= kLargeCoinHeight ? kLargeCoinShrink : kSmallCoinShrink};
+}
+
+}  // namespace
+
+// One handler per picture: its amount, and whether the credit limit applies.
+#define DEPOSIT(picture, amount, limitChecked) \
+    void TMenueDlg::picture##Click(TObject*) { Deposit(*this, *picture, amount, limitChecked); }
+DEPOSIT(Button_500_Euro, "500", true)
+DEPOSIT(Button_200_Euro, "200", true)
+DEPOSIT(Button_100_Euro, "100", true)
+DEPOSIT(Button_50_Euro, "50", true)
+DEPOSIT(Button_20_Euro, "20", true)
+DEPOSIT(Button_10_Euro, "10", true)
+DEPOSIT(Button_5_Euro, "5", true)
+DEPOSIT(Button_2_Euro, "2", true)
+DEPOSIT(Button_1_Euro, "1", true)
+DEPOSIT(Button_50_Cent, "0,5", true)
+DEPOSIT(Button_20_Cent, "0,2", false)
+DEPOSIT(Button_10_Cent, "0,1", false)
+#undef DEPOSIT
+
+// The deposited note or coin appears below the ladders' middle and sinks into the chest.
+void TForm1::EinzahlenButtonClick(TObject*) {
+    Game.RuhePhaseErlaubt = false;
+    PausenTimer->SetEnabled(false);
+    if (MenueDlg) MenueDlg->Close();
+    if (Money.SpielgeldEuroGanz > kEuroLimit) return;
+
+    const int ph = Schein->Picture().Height();
+    const bool coin = ph <= kCoinHeightMax;
+    const Sinking s = SinkingOf(Schein->Picture().Width(), ph);
+    Schein->SetTransparent(coin);
+    Schein->SetBounds(Width() - Width() / 2 - s.width / 2, ImageRisiko->Top(), s.width, s.height);
+    Schein->Show();
+    MachPause1->Pause(kShowMs);
+
+    int& fall = Chest.ScheinFallSchritt;
+    if (fall < kSmallestFallStep) fall = kSmallChestFallStep;
+    while (Schein->Height() > 0) {
+        Schein->SetBounds(Schein->Left(), Schein->Top() + fall, Schein->Width(), Schein->Height() - s.shrink);
+        MachPause1->Pause(kStepMs);
+    }
+    Schein->Hide();
+    Schein->SetHeight(ph);
+    if (coin) MuenzGeraeuschAbspielen();
+    PausenTimer->SetEnabled(true);
+}

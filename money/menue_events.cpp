@@ -1,12 +1,93 @@
 // The menu dialog: opening, closing, the risk switch, the automatic start box, help, quit.
+#include <string>
+
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
+#include "toolkit/application.h"
+#include "toolkit/dialogs.h"
 
-void TMenueDlg::FormCreate(TObject*) {}
-void TMenueDlg::FormShow(TObject*) {}
-void TMenueDlg::FormClose(TObject*, TCloseAction&) {}
-void TMenueDlg::CancelBtnClick(TObject*) {}
-void TMenueDlg::ButtonRisikoClick(TObject*) {}
-void TMenueDlg::AutoStartCheckBoxClick(TObject*) {}
-void TMenueDlg::Button1Click(TObject*) {}
-void TMenueDlg::Button2Click(TObject*) {}
+namespace {
+
+const char* const kCashBoxAfterEmptying = "100,00";
+
+// Amounts are judged by their text: below a limit, the difference starts with "-".
+bool AtLeast(const EuroDecimal& amount, const char* limit) {
+    return (amount - EuroDecimal::Parse(limit)).ToShortest().front() != '-';
+}
+
+// From 10000,00 to 10999,99 euros the cash box is emptied down to 100 euros.
+bool CashBoxFull(const std::string& text) {
+    return text.find(',') == 5 && text.starts_with("10");
+}
+
+void EmptyCashBoxWhenFull(TMenueDlg& menu, MoneyState& m) {
+    const std::string text = m.Automatenkasse.ToFixed(2);
+    if (!CashBoxFull(text)) return;
+    ShowInformation("In der Automatenkasse sind " + text +
+                    " Euro, sie muss geleert werden! 100 Euro verbleiben drin.");
+    m.Automatenkasse = EuroDecimal::Parse(kCashBoxAfterEmptying);
+    menu.AutomatenGeldspeicherAnzeige->SetCaption(kCashBoxAfterEmptying);
+}
+
+}  // namespace
+
+void TMenueDlg::FormCreate(TObject*) {
+    Form1->Money.Schulden = EuroDecimal::Parse("0,0");
+}
+
+void TMenueDlg::FormShow(TObject*) {
+    GameState& g = Form1->Game;
+    g.MenueOffen = true;
+    if (g.SpielLaeuft) return;
+    if (g.ErsterMenueAufruf) {
+        SpielernameAbfragen();
+        g.ErsterMenueAufruf = false;
+    }
+    ButtonGibsGeldHer->SetVisible(AtLeast(Form1->Money.Spielgeld, "0,1") || AtLeast(g.SonderspieleAnzahl, "1"));
+    EmptyCashBoxWhenFull(*this, Form1->Money);
+}
+
+void TMenueDlg::FormClose(TObject*, TCloseAction&) {
+    Form1->Game.RuhePhaseErlaubt = true;
+    Form1->Game.MenueOffen = false;
+    Form1->StartBtn->SetFocus();
+}
+
+// With the stake of one game left, automatic play goes on.
+void TMenueDlg::CancelBtnClick(TObject*) {
+    Close();
+    if (!AtLeast(Form1->Money.Spielgeld, "0,2")) return;
+    Form1->Game.MenueOffen = false;
+    if (AutoStartCheckBox->Checked()) Form1->AutoStartAnfordern();
+}
+
+void TMenueDlg::ButtonRisikoClick(TObject*) {
+    bool& on = Form1->Game.RisikospielEin;
+    on = !on;
+    TFont font = ButtonRisiko->Font();
+    font.Color = on ? clBlack : RGB(128, 128, 128);
+    ButtonRisiko->SetFont(font);
+    ButtonRisiko->SetCaption(on ? "Risikospiel ist ein" : "Risikospiel ist aus");
+    Form1->ImageRisiko->SetVisible(on);
+}
+
+// Without automatic start the start button lights up to ask for the next game.
+void TMenueDlg::AutoStartCheckBoxClick(TObject*) {
+    if (AutoStartCheckBox->Checked()) return;
+    Form1->StartBtn->Glyph().Assign(Form1->StartAktImage->Picture().Bitmap());
+}
+
+void TMenueDlg::Button1Click(TObject*) {
+    Form1->HilfeBtnClick(nullptr);
+}
+
+void TMenueDlg::Button2Click(TObject*) {
+    GameState& g = Form1->Game;
+    g.ProgrammBeenden = true;
+    if (!AskConfirmation("Programm jetzt beenden?")) {
+        g.ProgrammBeenden = false;
+        return;
+    }
+    if (LogDateiSpeichern->Checked() && Form1->Money.Schulden.ToFixed(2) != "0,00") Form1->SchuldenLogSchreiben();
+    Application->Halt(0);
+}

@@ -274,7 +274,11 @@ bool TApplication::UpdateHint() {
     if (!hoverControl_ || !hoverForm_) return false;
     const std::int64_t now = clock_->NowUs();
     if (!hintShown_ && now >= hoverSince_ + HintPauseUs && now < hoverSince_ + HintPauseUs + HintHideUs) {
-        if (!hoverControl_->Showing()) return false;
+        // A control that went away under the pointer shows no hint, and is no longer waited for.
+        if (!hoverControl_->Showing()) {
+            hoverControl_ = nullptr;
+            return false;
+        }
         hoverForm_->ShowHintText(hoverControl_->Hint(), hoverAt_);
         hintShown_ = true;
         return true;

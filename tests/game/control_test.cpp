@@ -39,6 +39,7 @@ TEST(Start, TwentyCentsPlayOneGame) {
 
 TEST(Start, TenCentsOpenTheMenuInstead) {
     PlayedGame h;
+    h.f->Game.ErsterMenueAufruf = false;  // the player's name is known
     h.SetCredit("0,10");
     h.Click(*h.f->StartBtn);
     h.At(10, [&] {
@@ -55,6 +56,8 @@ TEST(Start, AutostartBoxLetsTheStartButtonOnlyOpenTheFirstMenu) {
     TForm1& f = *g.f;
     g.SetCredit("1,00");
     g.Click(*f.StartBtn);
+    g.h().Type("Max", 5);  // the first menu asks for the name
+    g.Key(VK_RETURN, 10);
     g.Run(20);
     EXPECT_TRUE(MenueDlg->IsShown());
     EXPECT_FALSE(f.Game.SpielLaeuft);

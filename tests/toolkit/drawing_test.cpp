@@ -147,6 +147,20 @@ TEST_F(DrawingTest, AHintShowsAfterThePointerRestsHalfASecond) {
     EXPECT_FALSE(hintShown());
 }
 
+// A control hidden under the resting pointer neither shows its hint nor stops the clock.
+TEST_F(DrawingTest, AHintedControlHiddenUnderThePointerLetsTimeGoOn) {
+    TImage* img = AddImage(0, 0, 100, 50);
+    img->SetHint("Euro");
+    form->Show();
+    h.RunFor(10);
+    h.MoveMouse(*form, 20, 20);
+    h.RunFor(100);
+    img->Hide();
+    const std::int64_t before = h.NowMs();
+    h.RunFor(1000);
+    EXPECT_EQ(h.NowMs(), before + 1000);
+}
+
 TEST(PictureTest, DamagedPictureDataGivesAClearErrorAndKeepsTheOldPicture) {
     TPicture p;
     p.Assign(TBitmap(3, 3));
