@@ -1,6 +1,126 @@
 // The payout: the debt offset against the credit, the result, the notes and coins thrown out.
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
+#include "machine/settings_store.h"
+#include "money/payout_pieces.h"
+#include "support/decimal_mask.h"
+#include "toolkit/application.h"
+#include "toolkit/dialogs.h"
 
-void TMenueDlg::ButtonGibsGeldHerClick(TObject*) {}
-void TForm1::AuszahlenButtonClick(TObject*) {}
+namespace {
+
+constexpr int kCoinHeightMax = 80;  // taller bitmaps are notes: opaque, and they grow more
+constexpr int kFlightSteps = 20, kStepsAtBaseSize = 4;
+constexpr int kStepRight = 20, kStepDown = 50, kStepMs = 20;
+constexpr int kSharkMs = 1000;
+
+// The menu's picture of each piece, in the order of kPayoutPieces.
+constexpr TImage* TMenueDlg::*kMenuPictures[] = {
+    &TMenueDlg::Button_500_Euro, &TMenueDlg::Button_100_Euro, &TMenueDlg::Button_50_Euro,
+    &TMenueDlg::Button_20_Euro,  &TMenueDlg::Button_10_Euro,  &TMenueDlg::Button_5_Euro,
+    &TMenueDlg::Button_2_Euro,   &TMenueDlg::Button_1_Euro,   &TMenueDlg::Button_50_Cent,
+    &TMenueDlg::Button_20_Cent,  &TMenueDlg::Button_10_Cent};
+static_assert(std::size(kMenuPictures) == kPayoutPieces.size());
+
+// True when there are none, or the player lets them go.
+bool SpecialGamesGivenUp(const TForm1& f) {
+    const std::string count = f.Game.SonderspieleAnzahl.ToFixed(0);
+    return count == "0" || AskConfirmation("Sie haben noch " + count + " Freispiele!" +
+                                           " Die werden nicht ausbezahlt. Wollen Sie diese wirklich verfallen lassen?");
+}
+
+// The special games are gone; the cash box loses the whole credit.
+void CloseTheAccount(TForm1& f) {
+    f.SpielGeldSpeicherAnzeige->Canvas().TextOut(f.Program.SpielgeldTextX, f.Program.SpielgeldTextY,
+                                                 FormatWithMask(f.Money.Spielgeld, "########0,0"));
+    f.Game.SonderspieleAnzahl = EuroDecimal::Parse("0");
+    f.SonderspieleZeichnen();
+    f.Money.Automatenkasse -= EuroDecimal::Parse(f.Money.Spielgeld.ToFixed(2));
+    MenueDlg->AutomatenGeldspeicherAnzeige->SetCaption(f.Money.Automatenkasse.ToFixed(2));
+}
+
+// The message's common start, up to the player's name.
+std::string Settlement(const TForm1& f) {
+    return "Schulden bisher " + f.Money.Schulden.ToFixed(2) + " Euro, diese werden mit dem Auszahlungsbetrag " +
+           f.Money.Spielgeld.ToFixed(2) + " verrechnet! " + f.Program.SpielerName;
+}
+
+void SavePlayerName(const TForm1& f) {
+    if (!f.Program.SpielerName.empty())
+        settings::WriteIniKey(f.Program.IniDateiName, settings::kPlayerKey, f.Program.SpielerName);
+}
+
+bool LogOn() { return MenueDlg->LogDateiSpeichern->Checked(); }
+
+// The credit does not cover the debt: the player is told what he still owes.
+void SettleDebt(TForm1& f, const std::string& owed) {
+    ShowInformation(Settlement(f) + " hat noch " + owed + " Euro Schulden beim Tresolo!");
+    SavePlayerName(f);
+    if (LogOn()) f.SchuldenLogEintrag(owed, " Euro Schulden beim Tresolo gemacht!");
+}
+
+// The credit covers the debt: what is left becomes the credit, and the store is up to date
+// before anything is thrown out.
+void SettleCredit(TForm1& f, const std::string& net) {
+    ShowInformation(Settlement(f) + " hat " + net + " Euro Guthaben beim Tresolo!");
+    if (LogOn()) f.SchuldenLogEintrag(net, " Euro Guthaben beim Tresolo gemacht!");
+    f.Money.Spielgeld -= f.Money.Schulden;
+    f.AnzeigeLoeschen();
+    f.SpielgeldZeichnen();
+    SavePlayerName(f);
+    settings::WriteCashBoxText(settings::CashBoxTextAtPayout(f.Money.Automatenkasse));
+}
+
+// The picture moves down and right; after a few steps it is seen close up.
+void Fly(TForm1& f, TImage& money, int growth) {
+    for (int step = 1; step <= kFlightSteps; ++step) {
+        const int factor = step <= kStepsAtBaseSize ? 1 : growth;
+        money.SetBounds(money.Left() + kStepRight, money.Top() + kStepDown, f.Chest.AuszahlungsBildBreite * factor,
+                        f.Chest.AuszahlungsBildHoehe * factor);
+        f.MachPause1->Pause(kStepMs);
+    }
+}
+
+// The shark throws one note or coin out of the chest; the credit goes down by it.
+void ThrowOut(TForm1& f, int piece) {
+    const TImage& picture = *(MenueDlg->*kMenuPictures[piece]);
+    const bool note = picture.Picture().Height() > kCoinHeightMax;
+    TImage& money = *f.AuszahlungsImage;
+    money.Picture().Assign(picture.Picture());
+    money.SetTransparent(!note);
+    TImage& shark = f.Chest.TruheInOriginalGroesse ? *f.Hintergrund3 : *f.VordergrHaibewegt;
+    shark.Show();
+    const ChestState& c = f.Chest;
+    money.SetBounds(c.AuszahlungsBildLinks, c.AuszahlungsBildOben, c.AuszahlungsBildBreite, c.AuszahlungsBildHoehe);
+    money.Show();
+    f.MachPause1->Pause(kSharkMs);
+    shark.Hide();
+    Fly(f, money, note ? 3 : 2);
+    money.Hide();
+    f.Money.Spielgeld -= EuroDecimal::Parse(kPayoutPieces[piece].amount);
+    if (kPayoutPieces[piece].clearsDisplay) f.AnzeigeLoeschen();
+    f.SpielgeldZeichnen();
+}
+
+}  // namespace
+
+void TMenueDlg::ButtonGibsGeldHerClick(TObject* Sender) { Form1->AuszahlenButtonClick(Sender); }
+
+void TForm1::AuszahlenButtonClick(TObject*) {
+    AuszahlungsListe->Clear();
+    MenueDlg->Close();
+    Game.RuhePhaseErlaubt = false;
+    PausenTimer->SetEnabled(false);
+    MachPause1->Pause(1000);
+    if (!SpecialGamesGivenUp(*this)) return;
+    CloseTheAccount(*this);
+    const std::string net = (Money.Spielgeld - Money.Schulden).ToFixed(2);
+    if (net.starts_with('-')) {
+        SettleDebt(*this, net.substr(1));
+        Application->Halt(0);
+    }
+    SettleCredit(*this, net);
+    for (const std::string& name : PayoutPieceNames(Money.Spielgeld.ToFixed(2))) AuszahlungsListe->Add(name);
+    for (int i = 0; i < AuszahlungsListe->Count(); ++i) ThrowOut(*this, PayoutPieceIndex(AuszahlungsListe->Strings(i)));
+    Application->Halt(0);
+}

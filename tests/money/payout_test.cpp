@@ -1,0 +1,136 @@
+// The payout as the player sees it: the questions, the notes flying out of the chest, the
+// credit counting down, the end of the program and what it leaves behind.
+#include <gtest/gtest.h>
+
+#include "machine/settings_store.h"
+#include "tests/game/played_game.h"
+
+namespace {
+
+constexpr const char* kLogFile = "Max 06_12_2026 22_39_00.txt";
+
+// A player named Max with money in the machine, the menu open on the way to the payout.
+class Payout : public ::testing::Test {
+protected:
+    void Account(const char* credit, const char* debt, const char* cashBox) {
+        f.Program.SpielerName = "Max";
+        f.Game.ErsterMenueAufruf = false;
+        g.SetCredit(credit);
+        f.Money.Schulden = EuroDecimal::Parse(debt);
+        f.Money.Automatenkasse = EuroDecimal::Parse(cashBox);
+        g.Run(1000);  // the clock has ticked
+        g.StartPlay();
+        g.Click(*f.MenueBtn);
+        g.At(100, [&] { g.Click(*MenueDlg->ButtonGibsGeldHer); });  // the payout starts at 100 ms
+    }
+    std::string CashBox() const { return g.Registry(settings::kCashBoxKey.data(), settings::kCashBoxValue.data()); }
+    const std::string& Box(std::size_t i) { return g.h().MessageBoxes().at(i).second; }
+    bool Flying(const TImage& picture) { return f.AuszahlungsImage->Visible() && g.Shows(*f.AuszahlungsImage, picture); }
+
+    PlayedGame g;
+    TForm1& f = *g.f;
+};
+
+TEST_F(Payout, TwentyAndFiveAreThrownOutWhileTheCreditCountsDown) {
+    Account("25,00", "0", "500");
+    f.Game.SonderspieleAnzahl = EuroDecimal::Parse("3");
+    f.SonderspieleZeichnen();
+    g.At(1150, [&] {
+        EXPECT_FALSE(MenueDlg->IsShown());
+        EXPECT_EQ(Box(0), "Sie haben noch 3 Freispiele! Die werden nicht ausbezahlt. "
+                          "Wollen Sie diese wirklich verfallen lassen?");
+        g.Key('J');
+    });
+    g.At(1250, [&] {
+        EXPECT_EQ(Box(1), "Schulden bisher 0,00 Euro, diese werden mit dem Auszahlungsbetrag 25,00 verrechnet! "
+                          "Max hat 25,00 Euro Guthaben beim Tresolo!");
+        EXPECT_EQ(g.SpecialGames(), "0");
+        EXPECT_EQ(MenueDlg->AutomatenGeldspeicherAnzeige->Caption(), "475,00");
+        g.Key(VK_RETURN);
+    });
+    // Each piece: 1000 ms beside the shark, then 20 steps of 20 ms.
+    TImage& shark = f.Chest.TruheInOriginalGroesse ? *f.Hintergrund3 : *f.VordergrHaibewegt;
+    g.At(1300, [&] {
+        EXPECT_TRUE(Flying(*MenueDlg->Button_20_Euro));
+        EXPECT_FALSE(f.AuszahlungsImage->Transparent());
+        EXPECT_TRUE(shark.Visible());
+        EXPECT_EQ(f.AuszahlungsImage->Left(), f.Chest.AuszahlungsBildLinks);
+        EXPECT_EQ(f.AuszahlungsImage->Top(), f.Chest.AuszahlungsBildOben);
+        EXPECT_EQ(f.AuszahlungsImage->Width(), f.Chest.AuszahlungsBildBreite);
+        EXPECT_TRUE(g.CreditShows("25,00"));
+        EXPECT_TRUE(g.SpecialGamesShow("0"));
+        EXPECT_EQ(CashBox(), "475,00");
+    });
+    g.At(2345, [&] {  // five flight steps: from the fifth on, a note is three times as large
+        EXPECT_FALSE(shark.Visible());
+        EXPECT_EQ(f.AuszahlungsImage->Top(), f.Chest.AuszahlungsBildOben + 5 * 50);
+        EXPECT_EQ(f.AuszahlungsImage->Height(), 3 * f.Chest.AuszahlungsBildHoehe);
+    });
+    g.At(2640, [&] { EXPECT_TRUE(g.CreditShows("25,00")); });
+    g.At(2660, [&] {
+        EXPECT_TRUE(Flying(*MenueDlg->Button_5_Euro));
+        EXPECT_TRUE(g.CreditShows("5,00"));
+    });
+    g.At(4040, [&] { EXPECT_TRUE(Flying(*MenueDlg->Button_5_Euro)); });
+    g.Run(5000);
+    ASSERT_TRUE(g.h().Halted());
+    EXPECT_EQ(g.Credit(), "0,00");
+    EXPECT_TRUE(g.CreditShows("0,00"));
+    EXPECT_EQ(g.Ini("SpielerName"), "Max");
+    EXPECT_EQ(ReadBytes(g.folder / kLogFile),
+              "Max hat am 06.12.2026 22:39:00 25,00 Euro Guthaben beim Tresolo gemacht!\r\n");
+    g.Stop();  // the main window's destruction stores the cash box once more
+    EXPECT_EQ(CashBox(), "475 00");
+}
+
+TEST_F(Payout, DebtNotCoveredEndsRightAfterTheMessage) {
+    Account("12,00", "20", "500");
+    g.At(1150, [&] {
+        EXPECT_EQ(Box(0), "Schulden bisher 20,00 Euro, diese werden mit dem Auszahlungsbetrag 12,00 verrechnet! "
+                          "Max hat noch 8,00 Euro Schulden beim Tresolo!");
+        g.Key(VK_RETURN);
+    });
+    g.Run(1300);
+    ASSERT_TRUE(g.h().Halted());
+    EXPECT_FALSE(f.AuszahlungsImage->Visible());
+    EXPECT_EQ(g.Ini("SpielerName"), "Max");
+    EXPECT_EQ(ReadBytes(g.folder / kLogFile),
+              "Max hat am 06.12.2026 22:39:00 8,00 Euro Schulden beim Tresolo gemacht!\r\n");
+    g.Stop();
+    EXPECT_EQ(CashBox(), "488 00");  // the whole credit left the box
+}
+
+TEST_F(Payout, CashBoxLosesTheWholeCreditNotTheNetAmount) {
+    Account("120,00", "100", "500");
+    g.At(1150, [&] {
+        EXPECT_EQ(Box(0), "Schulden bisher 100,00 Euro, diese werden mit dem Auszahlungsbetrag 120,00 verrechnet! "
+                          "Max hat 20,00 Euro Guthaben beim Tresolo!");
+        g.Key(VK_RETURN);
+    });
+    g.At(1200, [&] {
+        EXPECT_TRUE(Flying(*MenueDlg->Button_20_Euro));
+        EXPECT_TRUE(g.CreditShows("20,00"));
+    });
+    g.Run(3000);
+    ASSERT_TRUE(g.h().Halted());
+    EXPECT_EQ(CashBox(), "380,00");
+}
+
+TEST_F(Payout, KeepingTheSpecialGamesChangesNothing) {
+    Account("25,00", "10", "500");
+    f.Game.SonderspieleAnzahl = EuroDecimal::Parse("3");
+    g.At(1150, [&] { g.Key('N'); });
+    g.Run(3000);
+    EXPECT_FALSE(g.h().Halted());
+    EXPECT_EQ(g.h().MessageBoxes().size(), 1u);
+    EXPECT_FALSE(MenueDlg->IsShown());
+    EXPECT_FALSE(f.PausenTimer->Enabled());
+    EXPECT_FALSE(f.Game.RuhePhaseErlaubt);
+    EXPECT_EQ(g.Credit(), "25,00");
+    EXPECT_EQ(g.SpecialGames(), "3");
+    EXPECT_EQ(f.Money.Schulden.ToFixed(2), "10,00");
+    EXPECT_EQ(f.Money.Automatenkasse.ToFixed(2), "500,00");
+    EXPECT_FALSE(std::filesystem::exists(g.folder / kLogFile));
+}
+
+}  // namespace
