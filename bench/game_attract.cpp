@@ -5,24 +5,13 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "machine/form1.h"
-#include "machine/program.h"
-#include "support/user_store_path.h"
-#include "toolkit/headless/harness.h"
+#include "bench/headless_program.h"
 
 int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
-    const auto folder = std::filesystem::temp_directory_path() / "tresolo-bench-attract";
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
-    SetUserStorePath(folder / "store.ini");
     {
-        HeadlessHarness h;
-        PlatformServices services;
-        services.cpuClock.readCounter = [] { return std::optional<std::uint64_t>(0); };
-        services.cpuClock.sleep = [](int) {};
-        CreateTresoloWindows(h.App(), services);
-        Form1->Show();
+        HeadlessProgram program("tresolo-bench-attract");
+        HeadlessHarness& h = program.Harness();
         h.RunFor(6000);  // the show has begun
         const auto* window = h.Backend().Find(Form1->Window());
         const int before = window->presents;
@@ -33,8 +22,5 @@ int main(int argc, char** argv) {
         std::printf("attract mode, %d s virtual: %d frames, %.1f per second, %.3f ms wall per frame\n", seconds,
                     frames, frames / static_cast<double>(seconds), wall / frames);
     }
-    SetUserStorePath({});
-    std::filesystem::current_path(std::filesystem::temp_directory_path());
-    std::filesystem::remove_all(folder);
     return 0;
 }

@@ -12,24 +12,13 @@
 #include "game/combination_table.h"
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
-#include "machine/program.h"
-#include "support/user_store_path.h"
-#include "toolkit/headless/harness.h"
+#include "bench/headless_program.h"
 
 int main(int argc, char** argv) {
     const int games = argc > 1 ? std::atoi(argv[1]) : 10000;
     const bool shark = argc > 2 && std::string(argv[2]) == "--shark";
-    const auto folder = std::filesystem::temp_directory_path() / "tresolo-bench-autoplay";
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
-    SetUserStorePath(folder / "store.ini");
-
-    HeadlessHarness h;
-    PlatformServices services;
-    services.cpuClock.readCounter = [] { return std::optional<std::uint64_t>(0); };
-    services.cpuClock.sleep = [](int) {};
-    CreateTresoloWindows(h.App(), services);
-    Form1->Show();
+    HeadlessProgram program("tresolo-bench-autoplay");
+    HeadlessHarness& h = program.Harness();
     h.RunFor(100);
     TForm1& f = *Form1;
     MenueDlg->PC_LautsprHoeren->SetChecked(false);
@@ -68,8 +57,5 @@ int main(int argc, char** argv) {
     std::printf("deepest handler nesting at a game's start: %d\n", deepest);
     std::printf("wins %d, expected %.1f (157/3136), %.2f standard deviations off\n", wins, stopped * p,
                 (wins - stopped * p) / sd);
-    SetUserStorePath({});
-    std::filesystem::current_path(std::filesystem::temp_directory_path());
-    std::filesystem::remove_all(folder);
     return 0;
 }

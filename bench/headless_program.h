@@ -1,0 +1,38 @@
+#pragma once
+// The whole program on a headless application with a virtual clock, in a scratch folder
+// of its own with its own per-user store, for the benchmarks that play in virtual time.
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "machine/form1.h"
+#include "machine/program.h"
+#include "support/user_store_path.h"
+#include "toolkit/headless/harness.h"
+
+class HeadlessProgram {
+public:
+    explicit HeadlessProgram(const std::string& name)
+        : folder_(std::filesystem::temp_directory_path() / name) {
+        std::filesystem::create_directories(folder_);
+        std::filesystem::current_path(folder_);
+        SetUserStorePath(folder_ / "store.ini");
+        harness_.emplace();
+        PlatformServices services;
+        services.cpuClock.readCounter = [] { return std::optional<std::uint64_t>(0); };
+        services.cpuClock.sleep = [](int) {};
+        CreateTresoloWindows(harness_->App(), services);
+        Form1->Show();
+    }
+    ~HeadlessProgram() {
+        harness_.reset();
+        SetUserStorePath({});
+        std::filesystem::current_path(std::filesystem::temp_directory_path());
+        std::filesystem::remove_all(folder_);
+    }
+    HeadlessHarness& Harness() { return *harness_; }
+
+private:
+    std::filesystem::path folder_;
+    std::optional<HeadlessHarness> harness_;
+};
