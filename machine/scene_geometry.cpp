@@ -19,3 +19,20 @@ void TakeWaterTileSize(TForm1& f) {
     f.Program.KachelBreite = f.Wasser_kachel->Picture().Width();
     f.Program.KachelHoehe = f.Wasser_kachel->Picture().Height();
 }
+
+bool IsCoinPicture(const TImage& image) { return image.Picture().Height() <= kCoinHeightMax; }
+
+TImage& MovingShark(TForm1& f) { return f.Chest.TruheInOriginalGroesse ? *f.Hintergrund3 : *f.VordergrHaibewegt; }
+
+void PlaceMoneyPictureAtStart(TForm1& f) {
+    const ChestState& c = f.Chest;
+    f.AuszahlungsImage->SetBounds(c.AuszahlungsBildLinks, c.AuszahlungsBildOben, c.AuszahlungsBildBreite,
+                                  c.AuszahlungsBildHoehe);
+}
+
+void MoneyPictureFlightStep(TForm1& f, int step) {
+    TImage& money = *f.AuszahlungsImage;
+    const int factor = step <= 4 ? 1 : (IsCoinPicture(money) ? 2 : 3);
+    money.SetBounds(money.Left() + 20, money.Top() + 50, f.Chest.AuszahlungsBildBreite * factor,
+                    f.Chest.AuszahlungsBildHoehe * factor);
+}

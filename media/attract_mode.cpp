@@ -5,11 +5,10 @@
 
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
+#include "machine/scene_geometry.h"
 #include "toolkit/random.h"
 
 namespace {
-
-constexpr int kCoinHeight = 80;  // pictures up to this high are coins
 
 using MenuPicture = TImage* TMenueDlg::*;
 constexpr std::array<MenuPicture, 12> kMoneyPictures = {
@@ -28,10 +27,6 @@ constexpr Ladder kRightLadder = {&TForm1::Image_00_2,      &TForm1::Euro_1_20_Im
                                  &TForm1::Sondersp40Image};
 
 using Steps = std::vector<AttractState::Schritt>;
-
-bool IsCoin(const TImage& image) { return image.Picture().Height() <= kCoinHeight; }
-
-TImage& MovingShark(TForm1& f) { return f.Chest.TruheInOriginalGroesse ? *f.Hintergrund3 : *f.VordergrHaibewegt; }
 
 bool Checkpoint(const TForm1& f) { return f.Game.RuhePhaseErlaubt && !f.Game.ProgrammBeenden; }
 
@@ -53,22 +48,14 @@ void Add(Steps& s, int waitMs, std::function<void()> act) {
 void AddFlight(Steps& s, TForm1& f) {
     Add(s, 1000, [&f] {
         MovingShark(f).Show();
-        const ChestState& c = f.Chest;
-        f.AuszahlungsImage->SetBounds(c.AuszahlungsBildLinks, c.AuszahlungsBildOben, c.AuszahlungsBildBreite,
-                                      c.AuszahlungsBildHoehe);
+        PlaceMoneyPictureAtStart(f);
         f.AuszahlungsImage->Show();
     });
     Add(s, 0, [&f] {
         MovingShark(f).Hide();
-        f.AuszahlungsImage->SetTransparent(IsCoin(*f.AuszahlungsImage));
+        f.AuszahlungsImage->SetTransparent(IsCoinPicture(*f.AuszahlungsImage));
     });
-    for (int step = 1; step <= 20; ++step)
-        Add(s, 200, [&f, step] {
-            TImage& money = *f.AuszahlungsImage;
-            const int factor = step <= 4 ? 1 : (IsCoin(money) ? 2 : 3);
-            money.SetBounds(money.Left() + 20, money.Top() + 50, f.Chest.AuszahlungsBildBreite * factor,
-                            f.Chest.AuszahlungsBildHoehe * factor);
-        });
+    for (int step = 1; step <= 20; ++step) Add(s, 200, [&f, step] { MoneyPictureFlightStep(f, step); });
     Add(s, 0, [&f] { f.AuszahlungsImage->Hide(); });
 }
 
@@ -155,7 +142,7 @@ void TForm1::BlinkeInPause() {
         if (!MenueDlg) return;  // the money pictures are the menu's
         Randomize();
         Set(*AuszahlungsImage, *(MenueDlg->*kMoneyPictures[static_cast<std::size_t>(Random(12))]));
-        AuszahlungsImage->SetTransparent(IsCoin(*AuszahlungsImage));
+        AuszahlungsImage->SetTransparent(IsCoinPicture(*AuszahlungsImage));
     });
 }
 

@@ -3,15 +3,15 @@
 
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
+#include "machine/scene_geometry.h"
 #include "toolkit/dialogs.h"
 
 namespace {
 
 // Above this whole-euro credit the machine refuses notes and coins from 50 cents up.
 constexpr int kEuroLimit = 10000;
-// Pictures up to this height are coins: they sink transparently, shrink less and ring.
-// A picture of exactly this height counts as a coin, so that it shrinks like one.
-constexpr int kCoinHeightMax = 80;
+// Coins (kCoinHeightMax, a picture of exactly that height included, so that it shrinks like
+// one) sink transparently, shrink less and ring.
 constexpr int kNoteShrink = 13, kLargeCoinShrink = 5, kSmallCoinShrink = 4;
 constexpr int kLargeCoinHeight = 65;
 constexpr int kSmallestFallStep = 18, kSmallChestFallStep = 16;

@@ -1,6 +1,7 @@
 // The payout: the debt offset against the credit, the result, the notes and coins thrown out.
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
+#include "machine/scene_geometry.h"
 #include "machine/settings_store.h"
 #include "money/payout_pieces.h"
 #include "support/decimal_mask.h"
@@ -9,9 +10,7 @@
 
 namespace {
 
-constexpr int kCoinHeightMax = 80;  // taller bitmaps are notes: opaque, and they grow more
-constexpr int kFlightSteps = 20, kStepsAtBaseSize = 4;
-constexpr int kStepRight = 20, kStepDown = 50, kStepMs = 20;
+constexpr int kFlightSteps = 20, kStepMs = 20;
 constexpr int kSharkMs = 1000;
 
 // The menu's picture of each piece, in the order of kPayoutPieces.
@@ -71,31 +70,21 @@ void SettleCredit(TForm1& f, const std::string& net) {
     settings::WriteCashBoxText(settings::CashBoxTextAtPayout(f.Money.Automatenkasse));
 }
 
-// The picture moves down and right; after a few steps it is seen close up.
-void Fly(TForm1& f, TImage& money, int growth) {
-    for (int step = 1; step <= kFlightSteps; ++step) {
-        const int factor = step <= kStepsAtBaseSize ? 1 : growth;
-        money.SetBounds(money.Left() + kStepRight, money.Top() + kStepDown, f.Chest.AuszahlungsBildBreite * factor,
-                        f.Chest.AuszahlungsBildHoehe * factor);
-        f.MachPause1->Pause(kStepMs);
-    }
-}
-
 // The shark throws one note or coin out of the chest; the credit goes down by it.
 void ThrowOut(TForm1& f, int piece) {
-    const TImage& picture = *(MenueDlg->*kMenuPictures[piece]);
-    const bool note = picture.Picture().Height() > kCoinHeightMax;
     TImage& money = *f.AuszahlungsImage;
-    money.Picture().Assign(picture.Picture());
-    money.SetTransparent(!note);
-    TImage& shark = f.Chest.TruheInOriginalGroesse ? *f.Hintergrund3 : *f.VordergrHaibewegt;
+    money.Picture().Assign((MenueDlg->*kMenuPictures[piece])->Picture());
+    money.SetTransparent(IsCoinPicture(money));
+    TImage& shark = MovingShark(f);
     shark.Show();
-    const ChestState& c = f.Chest;
-    money.SetBounds(c.AuszahlungsBildLinks, c.AuszahlungsBildOben, c.AuszahlungsBildBreite, c.AuszahlungsBildHoehe);
+    PlaceMoneyPictureAtStart(f);
     money.Show();
     f.MachPause1->Pause(kSharkMs);
     shark.Hide();
-    Fly(f, money, note ? 3 : 2);
+    for (int step = 1; step <= kFlightSteps; ++step) {
+        MoneyPictureFlightStep(f, step);
+        f.MachPause1->Pause(kStepMs);
+    }
     money.Hide();
     f.Money.Spielgeld -= EuroDecimal::Parse(kPayoutPieces[piece].amount);
     if (kPayoutPieces[piece].clearsDisplay) f.AnzeigeLoeschen();
