@@ -230,6 +230,10 @@ void TApplication::Dispatch(const InputEvent& ev) {
     }
 }
 
+bool TApplication::FormHasFocus(const TForm* f) const {
+    return std::find(focusedForms_.begin(), focusedForms_.end(), f) != focusedForms_.end();
+}
+
 void TApplication::FormFocusChanged(TForm* f, bool focused) {
     auto it = std::find(focusedForms_.begin(), focusedForms_.end(), f);
     if (focused && it == focusedForms_.end()) focusedForms_.push_back(f);

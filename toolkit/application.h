@@ -42,6 +42,7 @@ public:
         DoCreateForm(ref);
         return ref;
     }
+    bool FormHasFocus(const TForm* f) const;
     TForm* MainForm() const { return forms_.empty() ? nullptr : forms_.front(); }
     const std::vector<TForm*>& Forms() const { return forms_; }
     // Frees a form (its destroy event runs first).

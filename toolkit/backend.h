@@ -50,6 +50,9 @@ public:
     virtual void ShowWindow(WindowId id, bool visible) = 0;
     virtual void MoveWindow(WindowId id, int left, int top) = 0;
     virtual void RaiseWindow(WindowId id) = 0;
+    // Gives the keyboard focus to the window after another of ours was hidden: when the
+    // hidden one had it, or when it belongs to no window at all.
+    virtual void PassFocus(WindowId, bool /*hiddenHadFocus*/) {}
     virtual void SetWindowIcon(WindowId, const PixelBuffer&) {}
     // Shows the framebuffer; `dirty` are the parts that changed since the last call.
     virtual void Present(WindowId id, const PixelBuffer& frame, std::span<const TRect> dirty) = 0;

@@ -72,9 +72,14 @@ void TForm::Show() {
 void TForm::Hide() {
     if (!shown_) return;
     shown_ = false;
+    const bool hadFocus = Application->FormHasFocus(this);
     SetVisible(false);
     HideHintText();
     if (window_) Application->Backend_().ShowWindow(window_, false);
+    // As on other desktops, the main window takes over from a closed dialog.
+    TForm* main = Application->MainForm();
+    if (main && main != this && main->shown_ && main->window_)
+        Application->Backend_().PassFocus(main->window_, hadFocus);
     if (OnHide) OnHide(this);
 }
 

@@ -17,7 +17,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  [ -n "${E2E_SHOT:-}" ] && [ -n "${DISPLAY:-}" ] && import -window root "$E2E_SHOT" 2>/dev/null
+  exit 1
+}
 
 # A display number no X server uses now, away from the low numbers Xvfb picks itself.
 free_display() {
@@ -54,9 +58,9 @@ pixel() {
 # The number of different colours in a region WxH+X+Y of a picture.
 colours_in() { convert "$1" -crop "$2" +repage -format %k info:; }
 
-# Starts the program "$2" (a path) in the folder "$1" with its output in $E2E_TMP/out.
+# Starts the command "$2"... (a path and its arguments) in the folder "$1" with its output in $E2E_TMP/out.
 launch_app() {
-  (cd "$1" && exec "$2") >"$E2E_TMP/out" 2>&1 &
+  (cd "$1" && exec "${@:2}") >"$E2E_TMP/out" 2>&1 &
   APP_PID=$!
 }
 

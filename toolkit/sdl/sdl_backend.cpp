@@ -11,6 +11,7 @@
 #include <string>
 
 #include "toolkit/application.h"
+#include "toolkit/sdl/x11_focus.h"
 #include "toolkit/sdl/x11_watch.h"
 
 namespace {
@@ -200,6 +201,13 @@ void SdlBackend::MoveWindow(WindowId id, int left, int top) {
 
 void SdlBackend::RaiseWindow(WindowId id) {
     if (Win* w = Find(id)) SDL_RaiseWindow(w->window);
+}
+
+void SdlBackend::PassFocus(WindowId id, bool hiddenHadFocus) {
+    Win* w = Find(id);
+    if (!w || !(hiddenHadFocus || x11_focus::FocusIsNowhere(w->window))) return;
+    SDL_RaiseWindow(w->window);
+    SDL_SetWindowInputFocus(w->window);
 }
 
 void SdlBackend::SetWindowIcon(WindowId id, const PixelBuffer& icon) {

@@ -27,6 +27,7 @@ public:
     void ShowWindow(WindowId id, bool visible) override;
     void MoveWindow(WindowId id, int left, int top) override;
     void RaiseWindow(WindowId id) override;
+    void PassFocus(WindowId id, bool hiddenHadFocus) override;
     void SetWindowIcon(WindowId id, const PixelBuffer& icon) override;
     void Present(WindowId id, const PixelBuffer& frame, std::span<const TRect> dirty) override;
     std::optional<InputEvent> PollEvent() override;
