@@ -60,9 +60,10 @@ click_in() {  # window x y
   sleep 0.3
 }
 
-# The menu button does nothing while a game runs: a player clicks again.
+# The menu button does nothing while a game runs: a player clicks again. A win with its
+# ladder and risk game keeps a game running for a while.
 open_menu() {
-  local end=$((SECONDS + DEADLINE)) w=""
+  local end=$((SECONDS + 2 * DEADLINE)) w=""
   until w=$(xdotool search --onlyvisible --name '^Tresolo Version 2.5$' 2>/dev/null | head -n1) && [ -n "$w" ]; do
     [ "$SECONDS" -lt "$end" ] || fail "the menu does not open"
     xdotool mousemove --window "$W" $MENU_BTN click 1
@@ -93,7 +94,7 @@ answer_until_end() {
     done
     sleep 0.3
   done
-  wait "$APP_PID" || fail "exit code $?"
+  wait "$APP_PID" || { local code=$?; cat "$E2E_TMP/out" >&2; fail "exit code $code"; }
   APP_PID=""
 }
 

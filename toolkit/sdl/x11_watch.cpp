@@ -18,9 +18,16 @@ void (*onLost)() = nullptr;
 XErrorHandler previousError = nullptr;
 XIOErrorHandler previousIoError = nullptr;
 std::vector<XID> ours;
+// Windows we destroyed ourselves: a request still on its way to one of them fails
+// harmlessly. Only the last few are kept; a reused id leaves the list.
+std::vector<XID> destroyed;
+constexpr std::size_t kDestroyedKept = 32;
 bool windowLost = false;
 
 bool Ours(XID id) { return std::find(ours.begin(), ours.end(), id) != ours.end(); }
+bool DestroyedByUs(XID id) { return std::find(destroyed.begin(), destroyed.end(), id) != destroyed.end(); }
+
+void Forget(std::vector<XID>& ids, XID id) { ids.erase(std::remove(ids.begin(), ids.end(), id), ids.end()); }
 
 std::optional<XID> X11WindowOf(SDL_Window* window) {
     SDL_SysWMinfo info;
@@ -32,9 +39,12 @@ std::optional<XID> X11WindowOf(SDL_Window* window) {
 // A request on a window destroyed from outside fails with BadWindow or BadDrawable; any
 // other error goes on to SDL's handler (and from there to Xlib's, which ends the process).
 int OnError(Display* display, XErrorEvent* error) {
-    if ((error->error_code == BadWindow || error->error_code == BadDrawable) && Ours(error->resourceid)) {
-        windowLost = true;
-        return 0;
+    if (error->error_code == BadWindow || error->error_code == BadDrawable) {
+        if (DestroyedByUs(error->resourceid)) return 0;
+        if (Ours(error->resourceid)) {
+            windowLost = true;
+            return 0;
+        }
     }
     return previousError ? previousError(display, error) : 0;
 }
@@ -58,24 +68,33 @@ void Start(void (*lost)()) {
     active = true;
 }
 
+// The error handler stays: while SDL shuts down, a request may still reach a window that
+// is already gone, and all our windows are going.
 void Stop() {
     if (!active) return;
-    XSetErrorHandler(previousError);
     XSetIOErrorHandler(previousIoError);
     SDL_EventState(SDL_SYSWMEVENT, SDL_DISABLE);
+    destroyed.insert(destroyed.end(), ours.begin(), ours.end());
     ours.clear();
     active = false;
 }
 
 void AddWindow(SDL_Window* window) {
     if (!active) return;
-    if (auto id = X11WindowOf(window)) ours.push_back(*id);
+    if (auto id = X11WindowOf(window)) {
+        Forget(destroyed, *id);
+        ours.push_back(*id);
+    }
 }
 
 // Called before the window is destroyed, so its own DestroyNotify finds it gone.
 void RemoveWindow(SDL_Window* window) {
     if (!active) return;
-    if (auto id = X11WindowOf(window)) ours.erase(std::remove(ours.begin(), ours.end(), *id), ours.end());
+    if (auto id = X11WindowOf(window)) {
+        Forget(ours, *id);
+        destroyed.push_back(*id);
+        if (destroyed.size() > kDestroyedKept) destroyed.erase(destroyed.begin());
+    }
 }
 
 bool WindowLost() { return windowLost; }

@@ -11,7 +11,7 @@ namespace x11_watch {
 
 // Installs the handlers when the video driver is x11; `lost` must not return.
 void Start(void (*lost)());
-// Restores Xlib's handlers before the video subsystem shuts down.
+// Restores Xlib's I/O error handler before the video subsystem shuts down.
 void Stop();
 
 void AddWindow(SDL_Window* window);
