@@ -54,6 +54,22 @@ TEST_F(DamagedFiles, BinaryGarbageReadsAsDefaultsAndSurvivesAWrite) {
     }
 }
 
+// An empty file, as a crash of some other editor may leave, is no file at all.
+TEST_F(DamagedFiles, EmptyFilesReadAsDefaultsAndTakeAWrite) {
+    const auto store = folder_ / "registry.ini";
+    WriteBytes(ini_, "");
+    WriteBytes(store, "");
+    EXPECT_EQ(ReadIni(ini_), "");
+    TStRegIni reg(TStRegIni::RIUsers, store);
+    reg.SetCurSubKey("Software\\TresoloKasse");
+    EXPECT_EQ(reg.ReadString("KA", "<none>"), "<none>");
+    bool iniOk = false, storeOk = false;
+    WriteBothInto(folder_.path(), iniOk, storeOk);
+    ASSERT_TRUE(iniOk && storeOk);
+    EXPECT_EQ(ReadBytes(ini_), "[Einstellungen]\nSound=0\n");
+    EXPECT_EQ(ReadBytes(store), "[Software\\Tresolo]\nInstallPfad=\"/x/\"\n");
+}
+
 TEST_F(DamagedFiles, ValuesStopAtAZeroByte) {
     WriteBytes(ini_, std::string("[Einstellungen]\nSound=1\0garbage\n", 32));
     EXPECT_EQ(ReadIni(ini_), "1");
