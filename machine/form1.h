@@ -91,7 +91,8 @@ public:
     void FormClose(TObject* Sender, TCloseAction& Action);
     void FormDestroy(TObject* Sender);
     // Keeps the player's name and the cash box for the next start; touches no window.
-    void EinstellungenSichern();
+    // False when one of them could not be written (the reason is on stderr).
+    bool EinstellungenSichern();
     std::string WindowsVersionErmitteln();
 
     // Settings.

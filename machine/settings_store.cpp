@@ -13,12 +13,14 @@ namespace {
 
 constexpr int kLargestChestSteps = 17;
 
-// Sets the current sub-key to `key` below `parent`, creating it when missing.
-void OpenCreated(TStRegIni& store, std::string_view parent, std::string_view name,
+// Sets the current sub-key to `key` below `parent`, creating it when missing; false when
+// the store could not be written (reported on stderr).
+bool OpenCreated(TStRegIni& store, std::string_view parent, std::string_view name,
                  std::string_view key) {
     store.SetCurSubKey(parent);
-    store.CreateKey(name);
+    const bool created = store.CreateKey(name);
     store.SetCurSubKey(key);
+    return created;
 }
 
 std::optional<int> WholeNumber(std::string_view text) {
@@ -50,10 +52,10 @@ std::string ReadCashBoxText() {
     return store.ReadString(kCashBoxValue, "");
 }
 
-void WriteCashBoxText(std::string_view text) {
+bool WriteCashBoxText(std::string_view text) {
     TStRegIni store(kRegistryRoot);
-    OpenCreated(store, kProgramKeyParent, kCashBoxKeyName, kCashBoxKey);
-    store.WriteString(kCashBoxValue, text);
+    return OpenCreated(store, kProgramKeyParent, kCashBoxKeyName, kCashBoxKey) &&
+           store.WriteString(kCashBoxValue, text);
 }
 
 std::string CashBoxTextAtPayout(const EuroDecimal& amount) { return amount.ToFixed(2); }
@@ -77,8 +79,8 @@ std::string ReadIniKey(const std::string& iniFile, std::string_view key) {
     return GetPrivateProfileString(kSection, key, "", iniFile);
 }
 
-void WriteIniKey(const std::string& iniFile, std::string_view key, std::string_view value) {
-    WritePrivateProfileString(kSection, key, value, iniFile);
+bool WriteIniKey(const std::string& iniFile, std::string_view key, std::string_view value) {
+    return WritePrivateProfileString(kSection, key, value, iniFile);
 }
 
 bool SwitchOn(std::string_view stored) { return stored.empty() || stored == "1"; }

@@ -33,7 +33,8 @@ std::string RecordedInstallFolder();
 
 // The stored cash-box text, empty when there is none.
 std::string ReadCashBoxText();
-void WriteCashBoxText(std::string_view text);
+// False when the store could not be written; the reason is on stderr.
+bool WriteCashBoxText(std::string_view text);
 
 // The cash box as the end of the program stores it: two places, the comma as a blank.
 std::string CashBoxTextAtExit(const EuroDecimal& amount);
@@ -50,7 +51,8 @@ CashBox CashBoxFromStored(std::string stored);
 
 // An INI key of the settings section; empty when absent.
 std::string ReadIniKey(const std::string& iniFile, std::string_view key);
-void WriteIniKey(const std::string& iniFile, std::string_view key, std::string_view value);
+// False when the file could not be written; the reason is on stderr.
+bool WriteIniKey(const std::string& iniFile, std::string_view key, std::string_view value);
 
 // A switch is on when its key is absent, empty or exactly "1".
 bool SwitchOn(std::string_view stored);

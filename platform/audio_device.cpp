@@ -71,6 +71,7 @@ void AudioOutput::Close() {
     }
     device_ = 0;
     unavailable_ = false;
+    reported_ = false;
     voices_ = AudioVoices{};
 }
 

@@ -18,11 +18,12 @@ void TForm1::AppDeactivate(TObject*) {
 void TForm1::FormClose(TObject*, TCloseAction&) { ShowTaskbar(); }
 
 // A start refused for the system saves nothing.
-void TForm1::EinstellungenSichern() {
-    if (!Program.WindowsVersionOK) return;
-    if (!Program.SpielerName.empty())
-        settings::WriteIniKey(Program.IniDateiName, settings::kPlayerKey, Program.SpielerName);
-    settings::WriteCashBoxText(settings::CashBoxTextAtExit(Money.Automatenkasse));
+bool TForm1::EinstellungenSichern() {
+    if (!Program.WindowsVersionOK) return true;
+    const bool nameSaved = Program.SpielerName.empty() ||
+                           settings::WriteIniKey(Program.IniDateiName, settings::kPlayerKey, Program.SpielerName);
+    const bool cashBoxSaved = settings::WriteCashBoxText(settings::CashBoxTextAtExit(Money.Automatenkasse));
+    return nameSaved && cashBoxSaved;
 }
 
 void TForm1::FormDestroy(TObject*) {

@@ -13,10 +13,11 @@ int main() {
         try {
             CreateTresoloWindows(app);
             // Without its window the program cannot go on, but it keeps what the end of
-            // the program keeps.
+            // the program keeps, and says whether it could.
             app.OnDisplayLost = [] {
-                if (Form1) Form1->EinstellungenSichern();
-                std::cerr << "tresolo: Die Anzeige ist weg; Spielername und Kasse sind gespeichert.\n";
+                const bool saved = !Form1 || Form1->EinstellungenSichern();
+                std::cerr << "tresolo: Die Anzeige ist weg; Spielername und Kasse "
+                          << (saved ? "sind gespeichert.\n" : "konnten nicht gespeichert werden.\n");
             };
             SetWindowIcon(*Form1);
             app.Run();

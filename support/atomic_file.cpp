@@ -1,11 +1,15 @@
 #include "support/atomic_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
+#include <optional>
+#include <string_view>
 #include <system_error>
 
 namespace {
@@ -38,10 +42,45 @@ void SyncFolder(const std::filesystem::path& folder) {
     ::close(fd);
 }
 
+// ".Tresolo.ini.<pid>." and six random characters: a writer killed before its rename leaves
+// a temporary that names the process, so a later write can tell it is stale.
+std::string TemporaryPrefix(const std::filesystem::path& file) {
+    std::string prefix(1, '.');
+    return prefix.append(file.filename().string()).append(1, '.');
+}
+
 std::string TemporaryName(const std::filesystem::path& file) {
-    std::string name(1, '.');
-    name.append(file.filename().string()).append(".XXXXXX");
-    return name;
+    return TemporaryPrefix(file) + std::to_string(::getpid()) + ".XXXXXX";
+}
+
+// The writer's process id when `name` is a temporary of `prefix`'s file.
+std::optional<pid_t> TemporaryOwner(std::string_view name, std::string_view prefix) {
+    constexpr std::size_t kRandomPart = 6;
+    if (!name.starts_with(prefix)) return std::nullopt;
+    name.remove_prefix(prefix.size());
+    const std::size_t dot = name.find('.');
+    if (dot == 0 || dot == std::string_view::npos || name.size() - dot - 1 != kRandomPart) return std::nullopt;
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(name.data(), name.data() + dot, pid);
+    if (error != std::errc() || end != name.data() + dot || pid <= 0) return std::nullopt;
+    return pid;
+}
+
+// A temporary is stale when its writer is gone, or is this process, which writes one file
+// at a time and has renamed its own already. A writer of another user counts as alive.
+bool WriterGone(pid_t pid) {
+    return pid == ::getpid() || (::kill(pid, 0) != 0 && errno == ESRCH);
+}
+
+// Removes what killed writers of `file` left behind. Best effort.
+void RemoveStaleTemporaries(const std::filesystem::path& folder, const std::filesystem::path& file) {
+    const std::string prefix = TemporaryPrefix(file);
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::optional<pid_t> owner = TemporaryOwner(it->path().filename().string(), prefix);
+        std::error_code ignored;
+        if (owner && WriterGone(*owner)) std::filesystem::remove(it->path(), ignored);
+    }
 }
 
 WriteOutcome Failure(const std::filesystem::path& file, const std::string& reason) {
@@ -74,5 +113,6 @@ WriteOutcome WriteFileAtomically(const std::filesystem::path& file, std::string_
         return Failure(file, std::strerror(error));
     }
     SyncFolder(folder);
+    RemoveStaleTemporaries(folder, file);
     return {true, {}};
 }

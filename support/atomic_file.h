@@ -16,6 +16,7 @@ struct AtomicWriteOptions {
 };
 
 // Writes a temporary file in the same folder, flushes it to disk and renames it over `file`.
-// An existing file keeps its permissions. Never throws; the temporary file is removed on failure.
+// An existing file keeps its permissions. Never throws; the temporary file is removed on failure,
+// and a successful write removes the temporaries of writers that were killed before their rename.
 WriteOutcome WriteFileAtomically(const std::filesystem::path& file, std::string_view content,
                                  const AtomicWriteOptions& options = {});

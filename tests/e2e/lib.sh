@@ -17,11 +17,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# With E2E_SHOT set, a failing test leaves a picture of the screen there.
 fail() {
   echo "FAIL: $*" >&2
   [ -n "${E2E_SHOT:-}" ] && [ -n "${DISPLAY:-}" ] && import -window root "$E2E_SHOT" 2>/dev/null
   exit 1
 }
+# A test that cannot run here says why; ctest counts exit code 77 as skipped.
+skip() { echo "SKIP: $*"; exit 77; }
 
 # A display number no X server uses now, away from the low numbers Xvfb picks itself.
 free_display() {

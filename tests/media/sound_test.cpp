@@ -79,3 +79,27 @@ TEST_F(SoundTest, DamagedCoinSoundIsShownAndTheGameGoesOn) {
     EXPECT_NE(w.harness.MessageBoxes()[0].second.find("Muenze.WAV"), std::string::npos);
     EXPECT_TRUE(w.harness.RunFor(1000));
 }
+
+// A machine without any sound output (no sound card, no sound server): the game says so
+// once on stderr, tones still take their time, and the coin sound is silence, not an error.
+TEST_F(SoundTest, WithoutASoundOutputTheGameIsSilentAndKeepsItsPace) {
+    ShutdownAudio();
+    ::testing::internal::CaptureStderr();
+    if (WithAudioVoices([](AudioVoices&) {})) {
+        ::testing::internal::GetCapturedStderr();
+        GTEST_SKIP() << "this machine has a sound output";
+    }
+    WithMenu(true);
+    EXPECT_EQ(BlockedMs(f, 400, 200), 200);
+    EXPECT_EQ(BlockedMs(f, 800, 200), 200);
+    std::filesystem::copy_file(std::filesystem::path(TRESOLO_SOURCE_DIR) / "assets" / "Muenze.WAV",
+                               w.folder.path() / "Muenze.WAV");
+    EXPECT_NO_THROW(f.MuenzGeraeuschAbspielen());
+    w.harness.RunFor(100);
+    EXPECT_TRUE(w.harness.MessageBoxes().empty());
+    // The sound library may add lines of its own.
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    const std::size_t first = said.find("tresolo: ");
+    EXPECT_EQ(said.find("tresolo: no sound ("), first) << said;
+    EXPECT_EQ(said.find("tresolo: ", first + 1), std::string::npos) << said;
+}

@@ -55,3 +55,32 @@ TEST_F(NameDialog, NameIsCutToTwentyCharacters) {
 }
 
 }  // namespace
+
+// Twenty characters of another script with a slash among them: the name keeps them whole,
+// the debt log stays a plain file in the working folder, and the next start offers the name.
+TEST_F(NameDialog, NonLatinNameWithASlashSurvivesTheLogAndTheNextStart) {
+    const std::string name = "東京/特許許可局長今日急遽休暇許可拒否東";  // 20 characters
+    OpenFirstMenu();
+    g.h().Type(name + "京特許", 50);
+    g.Key(VK_RETURN, 100);
+    g.Run(1100);  // the clock has ticked
+    ASSERT_EQ(f.Program.SpielerName, name);
+    f.Money.Schulden = EuroDecimal::Parse("5");
+    f.SchuldenLogSchreiben();
+    EXPECT_EQ(ReadBytes(g.folder / "東京_特許許可局長今日急遽休暇許可拒否東 06_12_2026 22_39_00.txt"),
+              name + " hat am 06.12.2026 22:39:00 5,00 Euro Schulden beim Tresolo gemacht!\r\n");
+    EXPECT_FALSE(std::filesystem::exists(g.folder / "東京"));
+    g.Stop();
+    EXPECT_EQ(g.Ini("SpielerName"), name);
+    g.Start();
+    g.h().RunFor(100);
+    g.Click(*Form1->MenueBtn);
+    g.At(50, [&] { g.Click(*NameEingabeDlg->Button1); });
+    g.At(100, [&] {
+        EXPECT_EQ(NameEingabeDlg->Label2->Caption(), "Vorheriger Spieler: " + name);
+        EXPECT_EQ(NameEingabeDlg->Edit1->Text(), name);
+        g.Click(*NameEingabeDlg->OKBtn);
+    });
+    g.Run(200);
+    EXPECT_EQ(Form1->Program.SpielerName, name);
+}

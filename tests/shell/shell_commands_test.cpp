@@ -72,3 +72,40 @@ TEST_F(ShellCommands, FlagOfflineChangesOnlyItsHintThenOnlineOpensThePage) {
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], "https://tresolo.example.org/");
 }
+
+// A system clock set to the first second of 1970 in Germany (before the epoch in UTC) or to
+// the last second of 2100: the clock shows it, and the debt log is named after it.
+TEST(ClockAtTheEdges, ShowsTheDateAndNamesTheDebtLogAfterIt) {
+    const char* oldZone = std::getenv("TZ");
+    const std::string keptZone = oldZone ? oldZone : "";
+    setenv("TZ", "Europe/Berlin", 1);
+    tzset();
+    std::time_t now = -3600;
+    PlatformServices s = QuietServices();
+    s.localTime = [&now] {
+        std::tm local{};
+        localtime_r(&now, &local);
+        return local;
+    };
+    StartedProgram program;
+    program.Start(s);
+    Form1->Program.SpielerName = "Max";
+    Form1->Money.Schulden = EuroDecimal::Parse("5");
+    const struct {
+        std::time_t at;
+        const char *time, *date, *logFile;
+    } edges[] = {{-3600, "00:00:00", "01.01.1970", "Max 01_01_1970 00_00_00.txt"},
+                 {4133977199, "23:59:59", "31.12.2100", "Max 31_12_2100 23_59_59.txt"}};
+    for (const auto& edge : edges) {
+        now = edge.at;
+        program.harness->RunFor(1001);
+        EXPECT_EQ(Form1->Label1->Caption(), edge.time);
+        EXPECT_EQ(Form1->Program.DatumText, edge.date);
+        Form1->SchuldenLogSchreiben();
+        EXPECT_EQ(ReadBytes(program.folder / edge.logFile), std::string("Max hat am ") + edge.date + " " + edge.time +
+                                                                  " 5,00 Euro Schulden beim Tresolo gemacht!\r\n");
+    }
+    program.Stop();
+    oldZone ? setenv("TZ", keptZone.c_str(), 1) : unsetenv("TZ");
+    tzset();
+}

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 #include <random>
 
@@ -51,6 +52,22 @@ TEST_F(DamagedFiles, BinaryGarbageReadsAsDefaultsAndSurvivesAWrite) {
         EXPECT_EQ(ReadIni(ini_), "0");
         EXPECT_EQ(ReadBytes(ini_).substr(0, garbage.size()), garbage);
     }
+}
+
+// An empty file, as a crash of some other editor may leave, is no file at all.
+TEST_F(DamagedFiles, EmptyFilesReadAsDefaultsAndTakeAWrite) {
+    const auto store = folder_ / "registry.ini";
+    WriteBytes(ini_, "");
+    WriteBytes(store, "");
+    EXPECT_EQ(ReadIni(ini_), "");
+    TStRegIni reg(TStRegIni::RIUsers, store);
+    reg.SetCurSubKey("Software\\TresoloKasse");
+    EXPECT_EQ(reg.ReadString("KA", "<none>"), "<none>");
+    bool iniOk = false, storeOk = false;
+    WriteBothInto(folder_.path(), iniOk, storeOk);
+    ASSERT_TRUE(iniOk && storeOk);
+    EXPECT_EQ(ReadBytes(ini_), "[Einstellungen]\nSound=0\n");
+    EXPECT_EQ(ReadBytes(store), "[Software\\Tresolo]\nInstallPfad=\"/x/\"\n");
 }
 
 TEST_F(DamagedFiles, ValuesStopAtAZeroByte) {
@@ -145,4 +162,27 @@ TEST(AtomicFile, ReplacesContentKeepsPermissionsAndLeavesNoTemporaries) {
     EXPECT_FALSE(failed);
     EXPECT_THAT(failed.error, HasSubstr("data.txt/below"));
     EXPECT_EQ(EntryCount(folder.path()), 1u);
+}
+
+// A writer killed between its temporary and the rename leaves the temporary behind; the next
+// successful write of that file removes it, unless its writer still runs.
+TEST(AtomicFile, AWriteRemovesTheTemporariesOfKilledWriters) {
+    TempFolder folder;
+    const pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ASSERT_GT(gone, 0);
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    const std::string dead = ".Tresolo.ini." + std::to_string(gone) + ".a1B2c3";
+    const std::string own = ".Tresolo.ini." + std::to_string(::getpid()) + ".x9Y8z7";
+    const std::string alive = ".Tresolo.ini." + std::to_string(::getppid()) + ".q1W2e3";
+    const std::string others[] = {".registry.ini." + std::to_string(gone) + ".a1B2c3", ".Tresolo.ini.12ab.a1B2c3",
+                                  ".Tresolo.ini." + std::to_string(gone) + ".toolong"};
+    for (const std::string& name : {dead, own, alive}) WriteBytes(folder / name, "[Einst");
+    for (const std::string& name : others) WriteBytes(folder / name, "x");
+    ASSERT_TRUE(WriteFileAtomically(folder / "Tresolo.ini", "[Einstellungen]\nSound=1\n"));
+    EXPECT_FALSE(std::filesystem::exists(folder / dead));
+    EXPECT_FALSE(std::filesystem::exists(folder / own));
+    EXPECT_TRUE(std::filesystem::exists(folder / alive));
+    for (const std::string& name : others) EXPECT_TRUE(std::filesystem::exists(folder / name)) << name;
+    EXPECT_EQ(ReadBytes(folder / "Tresolo.ini"), "[Einstellungen]\nSound=1\n");
 }
