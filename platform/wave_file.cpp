@@ -42,18 +42,26 @@ std::optional<std::vector<int16_t>> ToDeviceFormat(const SdlWave& wave) {
     return samples;
 }
 
+// Reads the wave from `file` and closes it.
+LoadedWave FromStream(SDL_RWops* file, const std::string& name) {
+    if (file == nullptr) return Damaged(name);
+    // A file cut short is an error, not the part of it that is there.
+    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
+    SdlWave wave;
+    if (SDL_LoadWAV_RW(file, 1, &wave.format, &wave.data, &wave.length) == nullptr) return Damaged(name);
+    std::optional<std::vector<int16_t>> samples = ToDeviceFormat(wave);
+    if (!samples) return Damaged(name);
+    return {{}, std::move(*samples)};
+}
+
 }  // namespace
 
 LoadedWave LoadWaveFile(const std::string& path) {
     std::error_code ignored;
     if (!std::filesystem::exists(path, ignored)) return {{WaveStatus::Missing, {}}, {}};
-    // A file cut short is an error, not the part of it that is there.
-    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
-    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
-    if (file == nullptr) return Damaged(path);
-    SdlWave wave;
-    if (SDL_LoadWAV_RW(file, 1, &wave.format, &wave.data, &wave.length) == nullptr) return Damaged(path);
-    std::optional<std::vector<int16_t>> samples = ToDeviceFormat(wave);
-    if (!samples) return Damaged(path);
-    return {{}, std::move(*samples)};
+    return FromStream(SDL_RWFromFile(path.c_str(), "rb"), path);
+}
+
+LoadedWave DecodeWave(std::span<const std::uint8_t> bytes, const std::string& name) {
+    return FromStream(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), name);
 }
