@@ -70,11 +70,12 @@ std::string AsProfileString(std::optional<std::string> value) {
     return text;
 }
 
+// One key a run through the file, which is the slow part.
 void CheckFileReader(std::string_view text, const IniDocument& document) {
     static const ScratchFile file("Tresolo.ini");
-    const auto& path = file.Write(text);
-    for (const Entry& e : kGameKeys)
-        FUZZ_CHECK(GetPrivateProfileString(e.section, e.key, "", path) == AsProfileString(document.Find(e.section, e.key)));
+    const Entry& e = kGameKeys[text.size() % kGameKeys.size()];
+    FUZZ_CHECK(GetPrivateProfileString(e.section, e.key, "", file.Write(text)) ==
+               AsProfileString(document.Find(e.section, e.key)));
 }
 
 }  // namespace

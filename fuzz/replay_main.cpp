@@ -11,6 +11,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
+// As under libFuzzer, an allocation beyond 2 GiB is a finding (read only in sanitizer builds).
+extern "C" const char* __asan_default_options() { return "max_allocation_size_mb=2048"; }
+
 int main(int argc, char** argv) {
     std::vector<std::filesystem::path> files;
     for (int i = 1; i < argc; ++i)
