@@ -1,6 +1,7 @@
 #pragma once
 // Reading a RIFF/WAVE file into the audio device's format.
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,3 +22,5 @@ struct LoadedWave {
 };
 
 LoadedWave LoadWaveFile(const std::string& path);
+// The same for a file's bytes held in memory; `name` starts the error text.
+LoadedWave DecodeWave(std::span<const std::uint8_t> bytes, const std::string& name);

@@ -3,3 +3,5 @@ BUILD_PACKAGES=(cmake g++ make pkg-config libsdl2-dev libx11-dev libfreetype-dev
                 libjpeg62-turbo-dev fonts-liberation xdg-utils)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
                imagemagick faketime)
+# The libFuzzer targets (scripts/fuzz) need clang and its sanitizer runtimes.
+FUZZ_PACKAGES=(clang libclang-rt-dev)

@@ -116,6 +116,22 @@ TEST_F(AudioOutput, UnreadableWavesReportAnErrorText) {
     EXPECT_EQ(PlayWaveAsync(dir_.string()).status, WaveStatus::Damaged) << "a folder is no wave file";
 }
 
+// Found by fuzzing: SDL took the 4 GiB a damaged chunk length claims, and a rate of 1 Hz made
+// a short sound last minutes at 44100 samples a second.
+TEST_F(AudioOutput, HeadersClaimingHugeSizesAreDamaged) {
+    std::string hugeChunk = WaveBytes(22050, 1, 16, 100);
+    hugeChunk.replace(40, 4, "\xF0\xFF\xFF\xFF", 4);  // the data chunk's length
+    const std::string cases[][3] = {
+        {"huge-chunk.wav", hugeChunk, "longer than the file"},
+        {"one-hertz.wav", WaveBytes(1, 1, 16, 100), "longer than 60 seconds"},
+    };
+    for (const auto& [name, bytes, reason] : cases) {
+        const LoadedWave wave = LoadWaveFile(Write(name, bytes));
+        EXPECT_EQ(wave.result.status, WaveStatus::Damaged) << name;
+        EXPECT_NE(wave.result.error.find(reason), std::string::npos) << wave.result.error;
+    }
+}
+
 TEST_F(AudioOutput, OtherFormatsAreConvertedToTheDeviceFormat) {
     // 8-bit stereo at 11025 Hz: 1102 frames last 100 ms, that is 4410 device samples.
     const LoadedWave wave = LoadWaveFile(Write("stereo8.wav", WaveBytes(11025, 2, 8, 1102)));
