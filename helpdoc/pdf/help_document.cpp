@@ -10,7 +10,7 @@ constexpr double kItemIndent = 16, kButtonIndent = 74;
 
 // The title beside the machine's own name plate.
 void Title(PageWriter& page, PictureSource& pictures, const std::string& text) {
-    const double plateHeight = 46, plateWidth = pictures.WidthAt("Tresolo_Ueberschrift", plateHeight);
+    const double plateHeight = 40, plateWidth = pictures.WidthAt("Tresolo_Ueberschrift", plateHeight);
     pictures.Draw(page.Cairo(), "Tresolo_Ueberschrift", page.Left() + page.Width() - plateWidth, page.Y() - 8,
                   plateWidth, plateHeight, true);
     const Layout layout = page.MakeLayout(text, styles::kTitle, page.Width() - plateWidth - 12);

@@ -17,7 +17,7 @@ namespace styles {
 inline const TextStyle kBody{"Liberation Sans 10"};
 inline const TextStyle kSmall{"Liberation Sans 8.5"};
 inline const TextStyle kTable{"Liberation Sans 9"};
-inline const TextStyle kTitle{"Liberation Sans Bold 20", 0.04, 0.30, 0.42};
+inline const TextStyle kTitle{"Liberation Sans Bold 18", 0.04, 0.30, 0.42};
 inline const TextStyle kHeading{"Liberation Sans Bold 15", 0.04, 0.30, 0.42};
 inline const TextStyle kSubheading{"Liberation Sans Bold 11.5", 0.04, 0.30, 0.42};
 }  // namespace styles
