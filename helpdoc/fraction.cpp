@@ -80,9 +80,10 @@ std::string Fraction::DecimalText(int places) const {
     std::string digits = std::to_string(scaled);
     if (digits.size() <= static_cast<std::size_t>(places))
         digits.insert(0, static_cast<std::size_t>(places) + 1 - digits.size(), '0');
+    const std::size_t whole = digits.size() - static_cast<std::size_t>(places);
     std::string text = num_ < 0 && scaled != 0 ? "-" : "";
-    text += digits.substr(0, digits.size() - static_cast<std::size_t>(places));
-    if (places > 0) text += "," + digits.substr(digits.size() - static_cast<std::size_t>(places));
+    text.append(digits, 0, whole);
+    if (places > 0) text.append(1, ',').append(digits, whole);
     return text;
 }
 

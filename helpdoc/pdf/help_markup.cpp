@@ -77,7 +77,7 @@ std::vector<HelpBlock> ParseHelp(const std::string& source, const std::map<std::
             open = true;
         } else if (open) {
             const std::size_t first = line.find_first_not_of(' ');
-            blocks.back().text += " " + line.substr(first);
+            blocks.back().text.append(1, ' ').append(line, first);
         } else {
             blocks.push_back({HelpBlock::Paragraph, line, ""});
             open = true;
