@@ -1,22 +1,23 @@
 #!/usr/bin/env bash
-# Every include runs downward, and the game's folders meet only in machine/.
+# Every include runs downward, and the game's folders meet only in machine/. The help
+# document's generator stands above them all: it reads the game's tables.
 set -euo pipefail
 cd "$1"
 rank() {
   case "$1" in
     support) echo 0 ;; codecs) echo 1 ;; platform) echo 2 ;; toolkit) echo 3 ;;
-    machine) echo 4 ;; shell|game|money|media) echo 5 ;; *) echo "" ;;
+    machine) echo 4 ;; shell|game|money|media) echo 5 ;; helpdoc) echo 6 ;; *) echo "" ;;
   esac
 }
 bad=0
 checked=0
-for dir in support codecs platform toolkit machine shell game money media; do
+for dir in support codecs platform toolkit machine shell game money media helpdoc; do
   while IFS=: read -r file _ line; do
     target=$(sed -E 's/^#include "([a-z_]+)\/.*$/\1/' <<<"$line")
     from=$(rank "$dir"); to=$(rank "$target")
     [ -z "$to" ] && continue
     checked=$((checked + 1))
-    if [ "$to" -gt "$from" ] || { [ "$to" -eq 5 ] && [ "$target" != "$dir" ]; }; then
+    if [ "$to" -gt "$from" ] || { [ "$from" -eq 5 ] && [ "$to" -eq 5 ] && [ "$target" != "$dir" ]; }; then
       echo "upward or sideways: $file includes $target/" >&2
       bad=$((bad + 1))
     fi
