@@ -2,4 +2,4 @@
 BUILD_PACKAGES=(cmake g++ make pkg-config libsdl2-dev libx11-dev libfreetype-dev libfontconfig-dev
                 libjpeg62-turbo-dev fonts-liberation xdg-utils)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
-               imagemagick)
+               imagemagick dpkg-dev file desktop-file-utils appstream)
