@@ -4,10 +4,8 @@
 
 #include "platform/executable_path.h"
 
-// The build passes the data folder relative to the program's folder.
-#ifndef TRESOLO_DATA_FROM_PROGRAM
-#define TRESOLO_DATA_FROM_PROGRAM "../share/games/tresolo"
-#endif
+// TRESOLO_DATA_FROM_PROGRAM, the data folder relative to the program's folder, comes from
+// the build's install layout (cmake/install.cmake).
 
 std::filesystem::path InstalledDataDirFor(const std::filesystem::path& programDir) {
     if (programDir.empty()) return {};

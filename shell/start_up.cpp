@@ -39,7 +39,9 @@ bool UseInstalledLayout(ProgramState& program, const std::filesystem::path& data
     const std::filesystem::path userFolder = UserStorePath().parent_path();
     std::error_code error;
     std::filesystem::create_directories(userFolder, error);
-    program.IniDateiName = FolderWithSeparator(userFolder) + std::string(settings::kIniFileName);
+    // Without a home folder the bare name is left, as for a program with no folder.
+    program.IniDateiName =
+        (userFolder.empty() ? std::string() : FolderWithSeparator(userFolder)) + std::string(settings::kIniFileName);
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -18,9 +19,25 @@ void (*onLost)() = nullptr;
 XErrorHandler previousError = nullptr;
 XIOErrorHandler previousIoError = nullptr;
 std::vector<XID> ours;
+// Windows we closed ourselves. SDL wakes a waiting loop by sending an event to one of our
+// windows over a second connection; when that window is closed in the same moment, the
+// late event fails with BadWindow, which is harmless.
+std::vector<XID> closed;
+// The error handler may run on the thread that sent that event.
+std::mutex listsGuard;
 bool windowLost = false;
 
-bool Ours(XID id) { return std::find(ours.begin(), ours.end(), id) != ours.end(); }
+bool Listed(const std::vector<XID>& list, XID id) { return std::find(list.begin(), list.end(), id) != list.end(); }
+
+bool Ours(XID id) {
+    const std::lock_guard lock(listsGuard);
+    return Listed(ours, id);
+}
+
+bool ClosedByUs(XID id) {
+    const std::lock_guard lock(listsGuard);
+    return Listed(closed, id);
+}
 
 std::optional<XID> X11WindowOf(SDL_Window* window) {
     SDL_SysWMinfo info;
@@ -32,9 +49,12 @@ std::optional<XID> X11WindowOf(SDL_Window* window) {
 // A request on a window destroyed from outside fails with BadWindow or BadDrawable; any
 // other error goes on to SDL's handler (and from there to Xlib's, which ends the process).
 int OnError(Display* display, XErrorEvent* error) {
-    if ((error->error_code == BadWindow || error->error_code == BadDrawable) && Ours(error->resourceid)) {
-        windowLost = true;
-        return 0;
+    if (error->error_code == BadWindow || error->error_code == BadDrawable) {
+        if (Ours(error->resourceid)) {
+            windowLost = true;
+            return 0;
+        }
+        if (ClosedByUs(error->resourceid)) return 0;
     }
     return previousError ? previousError(display, error) : 0;
 }
@@ -63,19 +83,28 @@ void Stop() {
     XSetErrorHandler(previousError);
     XSetIOErrorHandler(previousIoError);
     SDL_EventState(SDL_SYSWMEVENT, SDL_DISABLE);
+    const std::lock_guard lock(listsGuard);
     ours.clear();
+    closed.clear();
     active = false;
 }
 
 void AddWindow(SDL_Window* window) {
     if (!active) return;
-    if (auto id = X11WindowOf(window)) ours.push_back(*id);
+    if (auto id = X11WindowOf(window)) {
+        const std::lock_guard lock(listsGuard);
+        ours.push_back(*id);
+    }
 }
 
 // Called before the window is destroyed, so its own DestroyNotify finds it gone.
 void RemoveWindow(SDL_Window* window) {
     if (!active) return;
-    if (auto id = X11WindowOf(window)) ours.erase(std::remove(ours.begin(), ours.end(), *id), ours.end());
+    if (auto id = X11WindowOf(window)) {
+        const std::lock_guard lock(listsGuard);
+        ours.erase(std::remove(ours.begin(), ours.end(), *id), ours.end());
+        closed.push_back(*id);
+    }
 }
 
 bool WindowLost() { return windowLost; }
