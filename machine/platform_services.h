@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/cpu_clock.h"
+#include "platform/install_layout.h"
 #include "platform/os_version.h"
 
 struct PlatformServices {
@@ -16,4 +17,5 @@ struct PlatformServices {
     std::function<bool(const std::string&)> openDocument;  // OpenDocument() when empty
     std::function<std::tm()> localTime;               // the system's local time when empty
     std::string programFileName = "tresolo";          // the own-folder test looks for it
+    std::function<std::filesystem::path()> installedDataDir = InstalledDataDir;  // empty: not installed
 };

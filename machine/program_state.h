@@ -18,7 +18,8 @@ struct ProgramState {
     int SpielgeldTextX = 0;
     int SpielgeldTextY = 0;
     std::string AnwendungsPfad;   // ends in the path separator, or empty
-    std::string IniDateiName;     // AnwendungsPfad + "Tresolo.ini"
+    std::string IniDateiName;     // AnwendungsPfad + "Tresolo.ini"; an install's lies beside the store
+    std::string DatenPfad;        // an install's data folder with the separator; empty in a build folder
     std::string SpielerName;      // at most 20 characters
     std::string AutomatenkasseText;
 

@@ -31,10 +31,13 @@ double TForm1::GetCPUSpeed() {
     return ::GetCPUSpeed(Services.cpuClock);
 }
 
+// The coin sound lies in the working folder, or in an installed program's data folder.
 // A missing file stays silent; a file that is no wave sound raises its error, which the
 // application's error display shows while the game goes on.
 void TForm1::MuenzGeraeuschAbspielen() {
-    MediaPlayer1->FileName = (std::filesystem::current_path() / "Muenze.WAV").string();
+    const std::filesystem::path folder =
+        Program.DatenPfad.empty() ? std::filesystem::current_path() : std::filesystem::path(Program.DatenPfad);
+    MediaPlayer1->FileName = (folder / "Muenze.WAV").string();
     const WaveResult result = PlayWaveAsync(MediaPlayer1->FileName);
     if (result.status == WaveStatus::Damaged) throw std::runtime_error(result.error);
 }

@@ -6,6 +6,7 @@
 #include "machine/scene_geometry.h"
 #include "machine/settings_store.h"
 #include "shell/version_check.h"
+#include "support/user_store_path.h"
 #include "support/decimal_mask.h"
 #include "toolkit/application.h"
 #include "toolkit/screen.h"
@@ -26,6 +27,22 @@ std::string FolderWithSeparator(const std::filesystem::path& folder) {
     if (text.empty() || text.back() != std::filesystem::path::preferred_separator)
         text += std::filesystem::path::preferred_separator;
     return text;
+}
+
+// An installed program takes its help and coin sound from its data folder and keeps its
+// INI file beside the per-user store; it records no folder, so a build started from
+// elsewhere still finds its own.
+bool UseInstalledLayout(ProgramState& program, const std::filesystem::path& dataDir) {
+    if (dataDir.empty()) return false;
+    program.DatenPfad = FolderWithSeparator(dataDir);
+    program.AnwendungsPfad = program.DatenPfad;
+    const std::filesystem::path userFolder = UserStorePath().parent_path();
+    std::error_code error;
+    std::filesystem::create_directories(userFolder, error);
+    // Without a home folder the bare name is left, as for a program with no folder.
+    program.IniDateiName =
+        (userFolder.empty() ? std::string() : FolderWithSeparator(userFolder)) + std::string(settings::kIniFileName);
+    return true;
 }
 
 }  // namespace
@@ -92,6 +109,8 @@ void TForm1::SetUpDisplays() {
 // The working folder is the installation folder when the program file lies in it;
 // otherwise the folder an earlier start recorded is used.
 void TForm1::FindInstallFolder() {
+    if (UseInstalledLayout(Program, Services.installedDataDir ? Services.installedDataDir() : std::filesystem::path()))
+        return;
     std::error_code error;
     Program.AnwendungsPfad = FolderWithSeparator(std::filesystem::current_path(error));
     Program.IniDateiName = Program.AnwendungsPfad + std::string(settings::kIniFileName);

@@ -36,9 +36,13 @@ std::filesystem::path UserConfigDirFrom(const char* xdgConfigHome, const char* h
     return {};
 }
 
-std::filesystem::path UserConfigDir() {
+std::filesystem::path UserHomeDir() {
     const char* home = std::getenv("HOME");
-    const std::string homeDir = IsSet(home) ? home : AccountHome();
+    return IsSet(home) ? home : AccountHome();
+}
+
+std::filesystem::path UserConfigDir() {
+    const std::string homeDir = UserHomeDir().string();
     return UserConfigDirFrom(std::getenv("XDG_CONFIG_HOME"), homeDir.c_str());
 }
 

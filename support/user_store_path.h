@@ -7,6 +7,9 @@
 // empty when neither is known. Null or empty arguments count as unset.
 std::filesystem::path UserConfigDirFrom(const char* xdgConfigHome, const char* home);
 
+// $HOME, or the account's home folder when it is unset; empty when neither is known.
+std::filesystem::path UserHomeDir();
+
 // The same for this process's environment; without $HOME, the account's home folder.
 std::filesystem::path UserConfigDir();
 

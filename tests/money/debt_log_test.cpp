@@ -1,6 +1,10 @@
 // The debt log: its line, its file name, and the file the program writes.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+#include <string>
+
 #include "money/debt_log_text.h"
 #include "tests/machine/started_program.h"
 
@@ -30,6 +34,29 @@ TEST(DebtLogText, FileNameHasNoCharacterAFileSystemRefuses) {
     EXPECT_EQ(DebtLogFileName("", "06.12.2026", "22:39:00"), " 06_12_2026 22_39_00.txt");
 }
 
+// $HOME and $XDG_CONFIG_HOME in one folder until destroyed.
+class HomeAt {
+public:
+    explicit HomeAt(const std::filesystem::path& home) : home_(Saved("HOME")), config_(Saved("XDG_CONFIG_HOME")) {
+        ::setenv("HOME", home.c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+    }
+    ~HomeAt() {
+        Restore("HOME", home_);
+        Restore("XDG_CONFIG_HOME", config_);
+    }
+
+private:
+    static std::optional<std::string> Saved(const char* name) {
+        const char* value = std::getenv(name);
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    }
+    static void Restore(const char* name, const std::optional<std::string>& value) {
+        value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
+    }
+    std::optional<std::string> home_, config_;
+};
+
 class DebtLogFile : public ::testing::Test {
 protected:
     DebtLogFile() {
@@ -52,11 +79,25 @@ TEST_F(DebtLogFile, HoldsExactlyTheOneLine) {
     EXPECT_EQ(ReadBytes(file), "Jürgen hat am 06.12.2026 22:39:00 12,30 Euro Guthaben beim Tresolo gemacht!\r\n");
 }
 
+// A desktop may start the program in "/": the log goes to the documents folder that the
+// user's XDG folder list names, made when missing.
+TEST_F(DebtLogFile, FromTheRootFolderTheLogGoesToTheDocumentsFolder) {
+    HomeAt home(program.home.path());
+    WriteBytes(program.home / "user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n");
+    WorkingFolder root("/");
+    Form1->SchuldenLogSchreiben();
+    EXPECT_EQ(ReadBytes(program.home / "Dokumente" / "Jürgen 06_12_2026 22_39_00.txt"),
+              "Jürgen hat am 06.12.2026 22:39:00 50,00 Euro Schulden beim Tresolo gemacht!\r\n");
+}
+
+// Neither the working folder nor a documents folder can take the file.
 TEST_F(DebtLogFile, AFolderThatCannotBeWrittenIsReportedNotThrown) {
+    WriteBytes(program.home / "file", "");
+    HomeAt home(program.home / "file");  // no folder can be made below a file, not even by root
     const std::filesystem::path gone = program.folder / "gone";
     std::filesystem::create_directory(gone);
     WorkingFolder inside(gone);
-    std::filesystem::remove(gone);  // no file can be made here, not even by root
+    std::filesystem::remove(gone);  // no file can be made here either
     testing::internal::CaptureStderr();
     EXPECT_NO_THROW(Form1->SchuldenLogSchreiben());
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Jürgen 06_12_2026 22_39_00.txt"), std::string::npos);

@@ -68,6 +68,31 @@ TEST_F(StartUp, FromAnotherFolderTheRecordedFolderOrTheBareNameIsUsed) {
     EXPECT_EQ(Form1->Program.IniDateiName, "/opt/tresolo/Tresolo.ini");
 }
 
+// Installed, the program reads its help and coin sound from the share folder and keeps
+// its INI file beside the per-user store, wherever the desktop starts it.
+TEST_F(StartUp, AnInstalledProgramKeepsItsDataAndItsSettingsApart) {
+    const std::filesystem::path data = program.home / "share";
+    std::filesystem::create_directory(data);
+    WriteBytes(data / "Tresolo-Hilfe.pdf", "%PDF-1.4");
+    WriteBytes(program.folder / "tresolo", "");  // even a program file here changes nothing
+    std::vector<std::string> opened;
+    PlatformServices services = QuietServices();
+    services.installedDataDir = [&] { return data; };
+    services.openDocument = [&](const std::string& path) { opened.push_back(path); return true; };
+    program.Start(services);
+    EXPECT_EQ(Form1->Program.IniDateiName, (program.home / "Tresolo.ini").string());
+    EXPECT_EQ(program.Registry("Software\\Tresolo", "InstallPfad"), "<none>");
+    program.harness->ClickControl(*Form1->HilfeBtn);
+    program.harness->RunFor(50);
+    EXPECT_EQ(opened, std::vector<std::string>{(data / "Tresolo-Hilfe.pdf").string()});
+    Form1->MuenzGeraeuschAbspielen();
+    EXPECT_EQ(std::filesystem::path(Form1->MediaPlayer1->FileName), data / "Muenze.WAV");
+    Form1->Program.SpielerName = "Max";
+    program.Stop();
+    EXPECT_EQ(GetPrivateProfileString("Einstellungen", "SpielerName", "", program.home / "Tresolo.ini"), "Max");
+    EXPECT_FALSE(std::filesystem::exists(program.folder / "Tresolo.ini"));
+}
+
 TEST_F(StartUp, StartStateOfTheGameAndTheDisplays) {
     PlatformServices services = QuietServices();
     services.cpuClock.readCounter = [n = 0]() mutable { return std::optional<std::uint64_t>(n++ * 1'500'000'000ull); };

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -18,16 +19,34 @@ void (*onLost)() = nullptr;
 XErrorHandler previousError = nullptr;
 XIOErrorHandler previousIoError = nullptr;
 std::vector<XID> ours;
-// Windows we destroyed ourselves: a request still on its way to one of them fails
-// harmlessly. Only the last few are kept; a reused id leaves the list.
-std::vector<XID> destroyed;
-constexpr std::size_t kDestroyedKept = 32;
+// Windows we closed ourselves. SDL wakes a waiting loop by sending an event to one of our
+// windows over a second connection; when that window is closed in the same moment, the
+// late event fails with BadWindow, which is harmless. Only the last few are kept; a reused
+// id leaves the list.
+std::vector<XID> closed;
+constexpr std::size_t kClosedKept = 32;
+// The error handler may run on the thread that sent that event.
+std::mutex listsGuard;
 bool windowLost = false;
 
-bool Ours(XID id) { return std::find(ours.begin(), ours.end(), id) != ours.end(); }
-bool DestroyedByUs(XID id) { return std::find(destroyed.begin(), destroyed.end(), id) != destroyed.end(); }
+bool Listed(const std::vector<XID>& list, XID id) { return std::find(list.begin(), list.end(), id) != list.end(); }
 
-void Forget(std::vector<XID>& ids, XID id) { ids.erase(std::remove(ids.begin(), ids.end(), id), ids.end()); }
+bool Ours(XID id) {
+    const std::lock_guard lock(listsGuard);
+    return Listed(ours, id);
+}
+
+bool ClosedByUs(XID id) {
+    const std::lock_guard lock(listsGuard);
+    return Listed(closed, id);
+}
+
+void Forget(std::vector<XID>& list, XID id) { list.erase(std::remove(list.begin(), list.end(), id), list.end()); }
+
+void Remember(XID id) {
+    closed.push_back(id);
+    if (closed.size() > kClosedKept) closed.erase(closed.begin());
+}
 
 std::optional<XID> X11WindowOf(SDL_Window* window) {
     SDL_SysWMinfo info;
@@ -40,11 +59,11 @@ std::optional<XID> X11WindowOf(SDL_Window* window) {
 // other error goes on to SDL's handler (and from there to Xlib's, which ends the process).
 int OnError(Display* display, XErrorEvent* error) {
     if (error->error_code == BadWindow || error->error_code == BadDrawable) {
-        if (DestroyedByUs(error->resourceid)) return 0;
         if (Ours(error->resourceid)) {
             windowLost = true;
             return 0;
         }
+        if (ClosedByUs(error->resourceid)) return 0;
     }
     return previousError ? previousError(display, error) : 0;
 }
@@ -74,7 +93,8 @@ void Stop() {
     if (!active) return;
     XSetIOErrorHandler(previousIoError);
     SDL_EventState(SDL_SYSWMEVENT, SDL_DISABLE);
-    destroyed.insert(destroyed.end(), ours.begin(), ours.end());
+    const std::lock_guard lock(listsGuard);
+    for (XID id : ours) Remember(id);
     ours.clear();
     active = false;
 }
@@ -82,7 +102,8 @@ void Stop() {
 void AddWindow(SDL_Window* window) {
     if (!active) return;
     if (auto id = X11WindowOf(window)) {
-        Forget(destroyed, *id);
+        const std::lock_guard lock(listsGuard);
+        Forget(closed, *id);
         ours.push_back(*id);
     }
 }
@@ -91,9 +112,9 @@ void AddWindow(SDL_Window* window) {
 void RemoveWindow(SDL_Window* window) {
     if (!active) return;
     if (auto id = X11WindowOf(window)) {
+        const std::lock_guard lock(listsGuard);
         Forget(ours, *id);
-        destroyed.push_back(*id);
-        if (destroyed.size() > kDestroyedKept) destroyed.erase(destroyed.begin());
+        Remember(*id);
     }
 }
 
