@@ -301,6 +301,7 @@ std::optional<InputEvent> SdlBackend::PollEvent() {
 
 void SdlBackend::WaitEvent(std::int64_t timeoutUs) {
     if (x11_watch::WindowLost()) return;  // the next poll ends the program
+    if (woken_.exchange(false)) return;
     if (timeoutUs < 0) {
         SDL_WaitEvent(nullptr);
         return;
@@ -310,6 +311,10 @@ void SdlBackend::WaitEvent(std::int64_t timeoutUs) {
 }
 
 void SdlBackend::Wake() {
+    if (std::this_thread::get_id() == loopThread_) {
+        woken_ = true;
+        return;
+    }
     SDL_Event e{};
     e.type = wakeEvent_;
     SDL_PushEvent(&e);

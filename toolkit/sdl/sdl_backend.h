@@ -1,7 +1,9 @@
 #pragma once
 // Real windows through SDL2. Each window shows its framebuffer through a streaming
 // texture; the logical size is scaled to the display on high-density screens.
+#include <atomic>
 #include <map>
+#include <thread>
 #include <stdexcept>
 
 #include "toolkit/backend.h"
@@ -48,4 +50,8 @@ private:
     std::map<WindowId, Win> windows_;
     int scale_ = 1;
     std::uint32_t wakeEvent_ = 0;
+    // A wake from the loop's own thread only needs the next wait to return at once. An
+    // SDL event would wake through one of our windows, which may be closing just then.
+    std::atomic<bool> woken_{false};
+    std::thread::id loopThread_ = std::this_thread::get_id();
 };
