@@ -11,7 +11,6 @@
 
 #include "game/combination_table.h"
 #include "machine/form1.h"
-#include "machine/menue_dlg.h"
 #include "bench/headless_program.h"
 
 int main(int argc, char** argv) {
@@ -19,12 +18,7 @@ int main(int argc, char** argv) {
     const bool shark = argc > 2 && std::string(argv[2]) == "--shark";
     HeadlessProgram program("tresolo-bench-autoplay");
     HeadlessHarness& h = program.Harness();
-    h.RunFor(100);
-    TForm1& f = *Form1;
-    MenueDlg->PC_LautsprHoeren->SetChecked(false);
-    f.Game.ErsterMenueAufruf = false;
-    f.Money.Spielgeld = EuroDecimal::FromInteger(1000000);
-    f.Timer4->SetEnabled(shark);
+    TForm1& f = program.PrepareAutomaticPlay(1000000, shark);
 
     int started = 0, stopped = 0, wins = 0, deepest = 0;
     bool spinning = false, middleSpinning = false;

@@ -1,11 +1,13 @@
 #pragma once
 // The whole program on a headless application with a virtual clock, in a scratch folder
 // of its own with its own per-user store, for the benchmarks that play in virtual time.
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 
 #include "machine/form1.h"
+#include "machine/menue_dlg.h"
 #include "machine/program.h"
 #include "support/user_store_path.h"
 #include "toolkit/headless/harness.h"
@@ -31,6 +33,19 @@ public:
         std::filesystem::remove_all(folder_);
     }
     HeadlessHarness& Harness() { return *harness_; }
+
+    // Settles the start, then makes the machine play by itself: sound off, the name already
+    // asked, the given credit, the shark swimming or resting (it costs more wall time than
+    // the games).
+    TForm1& PrepareAutomaticPlay(std::int64_t euros, bool shark) {
+        harness_->RunFor(100);
+        TForm1& f = *Form1;
+        MenueDlg->PC_LautsprHoeren->SetChecked(false);
+        f.Game.ErsterMenueAufruf = false;
+        f.Money.Spielgeld = EuroDecimal::FromInteger(euros);
+        f.Timer4->SetEnabled(shark);
+        return f;
+    }
 
 private:
     std::filesystem::path folder_;

@@ -13,7 +13,6 @@
 #include "game/scene_parts.h"
 #include "helpdoc/player_return.h"
 #include "machine/form1.h"
-#include "machine/menue_dlg.h"
 
 struct MeasuredReturn {
     std::int64_t games = 0;
@@ -63,12 +62,7 @@ inline MeasuredReturn SimulateReturn(Player player, std::int64_t games, double w
     // A scratch folder of this process's own: the two players may play side by side.
     HeadlessProgram program("tresolo-return-" + std::to_string(::getpid()));
     HeadlessHarness& h = program.Harness();
-    h.RunFor(100);
-    TForm1& f = *Form1;
-    MenueDlg->PC_LautsprHoeren->SetChecked(false);
-    f.Game.ErsterMenueAufruf = false;
-    f.Money.Spielgeld = EuroDecimal::FromInteger(100000000);
-    f.Timer4->SetEnabled(false);  // the shark costs more wall time than the games
+    TForm1& f = program.PrepareAutomaticPlay(100000000, false);
     if (player == Player::CatchesEveryStep) CatchEveryLitStep(h, f);
 
     // A game's win is known when the next game has taken its stake: nothing is credited

@@ -77,6 +77,17 @@ wait_app_window() {
   done
 }
 
+# Waits for a visible window of the program whose title matches the pattern and prints its id.
+window_named() {
+  local end=$((SECONDS + DEADLINE)) w=""
+  until w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) && [ -n "$w" ]; do
+    kill -0 "$APP_PID" 2>/dev/null || { cat "$E2E_TMP/out"; fail "ended while waiting for '$1'"; }
+    [ "$SECONDS" -lt "$end" ] || fail "no window '$1'"
+    sleep 0.1
+  done
+  echo "$w"
+}
+
 start_app() {
   launch_app "$@"
   wait_app_window

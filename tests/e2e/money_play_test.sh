@@ -37,16 +37,6 @@ NAME_OK="156 192"
 
 crop_sum() { import -window root -crop "$1" rgb:- 2>/dev/null | md5sum | cut -c1-32; }
 
-window_named() {
-  local end=$((SECONDS + DEADLINE)) w=""
-  until w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) && [ -n "$w" ]; do
-    kill -0 "$APP_PID" 2>/dev/null || { cat "$E2E_TMP/out"; fail "ended while waiting for '$1'"; }
-    [ "$SECONDS" -lt "$end" ] || fail "no window '$1'"
-    sleep 0.1
-  done
-  echo "$w"
-}
-
 window_gone() {
   local end=$((SECONDS + DEADLINE))
   while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do

@@ -67,16 +67,6 @@ before=$(find "$root" | sort)
 start_x
 HOME="$home" XDG_CONFIG_HOME="$home/.config" PATH="$E2E_TMP/bin:$PATH" start_app / "$root$exec_line"
 
-# Waits for a visible window whose whole title matches and prints its id.
-window_named() {
-  local end=$((SECONDS + DEADLINE)) id=""
-  until id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) && [ -n "$id" ]; do
-    kill -0 "$APP_PID" 2>/dev/null || { cat "$E2E_TMP/out"; fail "the program ended waiting for $1"; }
-    [ "$SECONDS" -lt "$end" ] || fail "no window $1"
-    sleep 0.1
-  done
-  echo "$id"
-}
 # Clicks at x, y inside a window.
 click_in() {
   local X Y WINDOW SCREEN WIDTH HEIGHT
@@ -84,7 +74,7 @@ click_in() {
   xdotool mousemove $((X + $2)) $((Y + $3)) click 1
 }
 
-main=$(window_named Form1)
+main=$(window_named '^Form1$')
 click_in "$main" 202 609  # Hilfe
 end=$((SECONDS + DEADLINE))
 until [ -s "$E2E_TMP/opened" ] || [ "$SECONDS" -ge "$end" ]; do sleep 0.1; done
@@ -92,16 +82,16 @@ until [ -s "$E2E_TMP/opened" ] || [ "$SECONDS" -ge "$end" ]; do sleep 0.1; done
   fail "help opened as '$(cat "$E2E_TMP/opened" 2>/dev/null)'"
 
 click_in "$main" 616 608  # Menü: the name first
-name=$(window_named Spielername-Eingabe)
+name=$(window_named '^Spielername-Eingabe$')
 click_in "$name" 80 146
 xdotool type --delay 50 Max
 xdotool key Return
-menu=$(window_named "Tresolo Version 2.5")
+menu=$(window_named '^Tresolo Version 2.5$')
 click_in "$menu" 523 107  # the 10-euro note
 sleep 3
 xdotool windowfocus --sync "$main"
 xdotool key Escape
-box=$(window_named "Best.+tigung")  # Bestätigung, whatever the locale
+box=$(window_named '^Best.+tigung$')  # Bestätigung, whatever the locale
 xdotool windowfocus --sync "$box"
 xdotool key Return  # Ja
 end=$((SECONDS + DEADLINE))
