@@ -1,17 +1,9 @@
 #include "shell/version_check.h"
 
 #include <charconv>
-#include <cstdio>
+#include <optional>
 
 namespace {
-
-constexpr std::size_t kMaxText = 255;
-
-std::string Formatted(const char* format, const WindowsVersionInfo& v) {
-    char text[kMaxText + 1];
-    std::snprintf(text, sizeof text, format, v.major, v.minor, v.build & 0xFFFF, v.servicePack.c_str());
-    return text;
-}
 
 // The major version that follows `prefix` in the text, if the text has one.
 std::optional<int> MajorAfter(std::string_view text, std::string_view prefix) {
@@ -25,21 +17,6 @@ std::optional<int> MajorAfter(std::string_view text, std::string_view prefix) {
 }
 
 }  // namespace
-
-std::string WindowsVersionText(const std::optional<WindowsVersionInfo>& version) {
-    if (!version) return "Fehler bei GetVersionEx()!";
-    using Family = WindowsVersionInfo::Family;
-    switch (version->family) {
-        case Family::Windows9x:
-            if (version->major == 4 && version->minor != 0)
-                return Formatted("Windows 98 - Version %d.%.2d, Build %d, %s", *version);
-            return Formatted("Windows 95 - Version %d.%d, Build %d, %s", *version);
-        case Family::NT:
-            return Formatted("Microsoft Windows NT Version %d.%.2d, Build %d, %s", *version);
-        default:
-            return {};
-    }
-}
 
 bool VersionSupported(std::string_view versionText) {
     if (versionText.starts_with("Linux Version ")) return true;

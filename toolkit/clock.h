@@ -10,7 +10,6 @@ public:
     virtual ~Clock() = default;
     // Microseconds since an arbitrary start.
     virtual std::int64_t NowUs() const = 0;
-    virtual bool IsVirtual() const { return false; }
     std::int64_t NowMs() const { return NowUs() / 1000; }
     // Blocks the thread for us microseconds of this clock's time.
     virtual void Sleep(std::int64_t us) = 0;
@@ -30,7 +29,6 @@ public:
 class VirtualClock : public Clock {
 public:
     std::int64_t NowUs() const override { return now_; }
-    bool IsVirtual() const override { return true; }
     void AdvanceTo(std::int64_t us) {
         if (us > now_) now_ = us;
     }

@@ -21,7 +21,6 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
 }  // namespace
 
 std::uint64_t NextChangeNumber() { return ++g_change; }
-std::uint64_t LastChangeNumber() { return g_change; }
 
 // ---- TCanvas ----
 

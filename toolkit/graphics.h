@@ -12,7 +12,6 @@
 // Every change to anything visible takes a new number from here, so windows can tell
 // cheaply whether they need composing again.
 std::uint64_t NextChangeNumber();
-std::uint64_t LastChangeNumber();
 
 class TBitmap;
 

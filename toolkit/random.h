@@ -7,13 +7,11 @@
 class RandomGenerator {
 public:
     void Seed(std::uint32_t s) { seed_ = s; }
-    std::uint32_t SeedValue() const { return seed_; }
     // A uniform integer in 0 .. n-1 (0 when n <= 0).
     int Next(int n);
     // The next draws return these values (each must be below the n of its draw).
     void Script(std::initializer_list<int> values) { scripted_.insert(scripted_.end(), values); }
     void ClearScript() { scripted_.clear(); }
-    bool ScriptEmpty() const { return scripted_.empty(); }
 
 private:
     std::uint32_t seed_ = 0;
