@@ -70,8 +70,10 @@ TEST_P(WayOut, EndsAtOnceAndKeepsNameAndCashBox) {
             RequestAt(1000, [&] { return f.Game.SpielLaeuft; });
             break;
         case Moment::Ladder:
+            // Unanswered, the ladder runs on after the game's end, and the next game waits for it.
+            MenueDlg->PC_LautsprHoeren->SetChecked(false);
             Game(W::W7, W::W7, W::W7, false);
-            RequestAt(18000, [&] { return f.GewinnLeiste00Timer->Enabled() || f.GewinnLeisteTimer2->Enabled(); });
+            RequestAt(19000, [&] { return f.GewinnLeiste00Timer->Enabled() || f.GewinnLeisteTimer2->Enabled(); });
             break;
         case Moment::RiskGame:
             Game(W::W12, W::W12, W::W12, true);
