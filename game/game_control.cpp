@@ -79,6 +79,7 @@ void AutomaticGame(TForm1& f) {
 }  // namespace
 
 void TForm1::StartBtnClick(TObject*) {
+    if (Money.AuszahlungLaeuft) return;
     if (Game.MitteNochmalMoeglich) {
         Game.MitteNochmalMoeglich = false;
         MarkierungsImage->Hide();
@@ -127,6 +128,7 @@ void TForm1::AutoStartAnfordern() {
 }
 
 void TForm1::AutoStartClick(TObject*) {
+    if (Money.AuszahlungLaeuft) return;
     if (Game.MenueOffen) {
         FocusMenu();
         return;
@@ -161,14 +163,16 @@ void TForm1::StopWalzenBtnClick(TObject*) {
 }
 
 void TForm1::MenueBtnClick(TObject*) {
-    if (Game.SpielLaeuft) return;
+    if (Game.SpielLaeuft || Money.AuszahlungLaeuft) return;
     Game.RuhePhaseErlaubt = false;
     if (MenueDlg) MenueDlg->Show();
 }
 
+// During a payout Escape asks nothing: the payout ends the program itself.
 void TForm1::FormKeyDown(TObject*, Word& Key, TShiftState) {
     if (Key != VK_ESCAPE) return;
     Key = 0;
+    if (Money.AuszahlungLaeuft) return;
     Game.ProgrammBeenden = true;
     if (!AskConfirmation("Programm jetzt beenden?")) {
         Game.ProgrammBeenden = false;

@@ -20,6 +20,8 @@
 #include "toolkit/stringlist.h"
 #include "toolkit/timer.h"
 
+struct WriteFailure;
+
 class TForm1 : public TForm {
 public:
     explicit TForm1(TComponent* owner, PlatformServices services = {});
@@ -94,6 +96,8 @@ public:
     // False when one of them could not be written (the reason is on stderr).
     bool EinstellungenSichern();
     std::string WindowsVersionErmitteln();
+    // A write of the player's files failed: he is told once per file and run.
+    void SchreibfehlerMelden(const WriteFailure& fehler);
 
     // Settings.
     void SchreibAnwendungsPfadINRegistry(const std::string& programmDatei);
@@ -169,6 +173,8 @@ public:
     void BlinkeInPause();
     // One step of the show, run by its timer.
     void RuhePhaseSchritt(TObject* Sender);
+    // Stops the show at once and hides what it has on the scene (a payout takes over).
+    void RuhePhaseAbbrechen();
 
     // Sound and the clock measurement.
     double GetCPUSpeed();

@@ -7,4 +7,6 @@ struct MoneyState {
     EuroDecimal Schulden;
     EuroDecimal Automatenkasse;
     int SpielgeldEuroGanz = 0;
+    // From the payout's first step to its end: no other money move and no quit may start.
+    bool AuszahlungLaeuft = false;
 };

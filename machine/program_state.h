@@ -1,6 +1,7 @@
 #pragma once
 // State of the program shell: start-up, screen watch, installation folder, player, clock.
 #include <cstdint>
+#include <set>
 #include <string>
 
 struct ProgramState {
@@ -22,6 +23,9 @@ struct ProgramState {
     std::string DatenPfad;        // an install's data folder with the separator; empty in a build folder
     std::string SpielerName;      // at most 20 characters
     std::string AutomatenkasseText;
+    bool MuenzFehlerGemeldet = false;  // the damaged coin sound was shown once this run
+    // Files whose failed write the player was told of in this run.
+    std::set<std::string> SchreibfehlerGemeldet;
 
     // The clock, renewed every second.
     double Uhrzeit = 0;           // time of day in days

@@ -146,6 +146,13 @@ void TForm1::BlinkeInPause() {
     });
 }
 
+void TForm1::RuhePhaseAbbrechen() {
+    if (!ShowRunning(*this) && Ruhe.Ablauf.empty()) return;
+    EndShow(*this);
+    MovingShark(*this).Hide();
+    AuszahlungsImage->Hide();
+}
+
 // Runs steps until one has a wait; a failed checkpoint goes back to the loop's test.
 void TForm1::RuhePhaseSchritt(TObject*) {
     Ruhe.SchrittTimer->SetEnabled(false);

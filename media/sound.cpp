@@ -32,12 +32,14 @@ double TForm1::GetCPUSpeed() {
 }
 
 // The coin sound lies in the working folder, or in an installed program's data folder.
-// A missing file stays silent; a file that is no wave sound raises its error, which the
-// application's error display shows while the game goes on.
+// A missing file stays silent. A file that is no wave sound goes to the application's
+// error display once a run, from the loop: the coin that rang is booked all the same.
 void TForm1::MuenzGeraeuschAbspielen() {
     const std::filesystem::path folder =
         Program.DatenPfad.empty() ? std::filesystem::current_path() : std::filesystem::path(Program.DatenPfad);
     MediaPlayer1->FileName = (folder / "Muenze.WAV").string();
     const WaveResult result = PlayWaveAsync(MediaPlayer1->FileName);
-    if (result.status == WaveStatus::Damaged) throw std::runtime_error(result.error);
+    if (result.status != WaveStatus::Damaged || Program.MuenzFehlerGemeldet) return;
+    Program.MuenzFehlerGemeldet = true;
+    Application->QueueCall([error = result.error] { Application->ShowException(std::runtime_error(error)); });
 }

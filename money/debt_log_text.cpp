@@ -18,10 +18,11 @@ std::string DebtLogLine(std::string_view name, std::string_view date, std::strin
     return line.append(amount).append(ending);
 }
 
-std::string DebtLogFileName(std::string_view name, std::string_view date, std::string_view time) {
+std::string DebtLogFileName(std::string_view name, std::string_view date, std::string_view time, int number) {
     std::string base(TrimBlanks(name));
     base.append(" ").append(date).append(" ").append(time);
     for (char& c : base)
         if (RefusedInFileName(c)) c = '_';
+    if (number > 1) base.append(" (").append(std::to_string(number)).append(")");
     return base + ".txt";
 }

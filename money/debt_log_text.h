@@ -9,5 +9,7 @@ std::string DebtLogLine(std::string_view name, std::string_view date, std::strin
 
 // "Max 06_12_2026 22_39_00.txt": the trimmed name, the date and the time, with every '.'
 // and ':' and every character a file system refuses (path separators, control characters,
-// < > " | ? *) as '_'. Always a plain file name in the current folder.
-std::string DebtLogFileName(std::string_view name, std::string_view date, std::string_view time);
+// < > " | ? *) as '_'. Always a plain file name in the current folder. A later entry that
+// finds the name taken gets "(2)", "(3)"... before ".txt".
+std::string DebtLogFileName(std::string_view name, std::string_view date, std::string_view time,
+                            int number = 1);

@@ -48,6 +48,7 @@ void Book(TMenueDlg& menu, TForm1& f, const EuroDecimal& amount) {
 // The amount is booked only after the picture has sunk into the machine.
 void Deposit(TMenueDlg& menu, const TImage& picture, const char* amount, bool limitChecked) {
     TForm1& f = *Form1;
+    if (f.Money.AuszahlungLaeuft) return;
     if (limitChecked) {
         f.Money.SpielgeldEuroGanz = WholeEuros(f.Money.Spielgeld);
         if (f.Money.SpielgeldEuroGanz > kEuroLimit) {

@@ -82,6 +82,7 @@ void TMenueDlg::Button1Click(TObject*) {
 }
 
 void TMenueDlg::Button2Click(TObject*) {
+    if (Form1->Money.AuszahlungLaeuft) return;
     GameState& g = Form1->Game;
     g.ProgrammBeenden = true;
     if (!AskConfirmation("Programm jetzt beenden?")) {

@@ -95,13 +95,21 @@ void ThrowOut(TForm1& f, int piece) {
 
 void TMenueDlg::ButtonGibsGeldHerClick(TObject* Sender) { Form1->AuszahlenButtonClick(Sender); }
 
+// The payout runs alone: it owns the flying money picture, and nothing on the main window
+// or in the menu starts another money move or a quit until it has ended the program.
 void TForm1::AuszahlenButtonClick(TObject*) {
+    if (Money.AuszahlungLaeuft) return;
+    Money.AuszahlungLaeuft = true;
     AuszahlungsListe->Clear();
     MenueDlg->Close();
     Game.RuhePhaseErlaubt = false;
     PausenTimer->SetEnabled(false);
+    RuhePhaseAbbrechen();
     MachPause1->Pause(1000);
-    if (!SpecialGamesGivenUp(*this)) return;
+    if (!SpecialGamesGivenUp(*this)) {
+        Money.AuszahlungLaeuft = false;
+        return;
+    }
     CloseTheAccount(*this);
     const std::string net = (Money.Spielgeld - Money.Schulden).ToFixed(2);
     if (net.starts_with('-')) {

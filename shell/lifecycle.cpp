@@ -2,6 +2,7 @@
 #include "machine/form1.h"
 #include "machine/settings_store.h"
 #include "platform/taskbar.h"
+#include "support/write_failures.h"
 
 void TForm1::ApplicationActivate(TObject*) {
     Program.AnwendungInaktiv = false;
@@ -26,7 +27,9 @@ bool TForm1::EinstellungenSichern() {
     return nameSaved && cashBoxSaved;
 }
 
+// At the end no box can open any more: a failed save is told on stderr only.
 void TForm1::FormDestroy(TObject*) {
+    SetWriteFailureListener(nullptr);
     EinstellungenSichern();
     delete AuszahlungsListe;
     AuszahlungsListe = nullptr;

@@ -1,32 +1,95 @@
-// The program: a real window through SDL, the three windows in their order, the loop.
+// The program: one copy per user, a real window through SDL, the three windows in their
+// order, the loop.
+#include <chrono>
+#include <cstdlib>
 #include <iostream>
+#include <string>
+#include <thread>
 
 #include "machine/form1.h"
 #include "machine/program.h"
+#include "platform/instance_lock.h"
+#include "support/user_store_path.h"
+#include "support/write_failures.h"
+#include "toolkit/dialogs.h"
 #include "toolkit/font.h"
 #include "toolkit/sdl/sdl_backend.h"
+#include "toolkit/sdl/x11_raise.h"
 
-int main() {
+namespace {
+
+constexpr const char* kAlreadyRunning = "Tresolo läuft bereits.";
+// How long a second start waits for the first one to show its window.
+constexpr auto kWaitForTheFirstWindow = std::chrono::seconds(5);
+
+// Each copy holds the cash box from its own start and writes it at its end: two at once
+// would lose deposits, so a second start brings the running copy to the front instead.
+bool RaiseTheRunningCopy(InstanceLock& lock) {
+    const auto end = std::chrono::steady_clock::now() + kWaitForTheFirstWindow;
+    for (;;) {
+        const unsigned long window = std::strtoul(lock.Published().c_str(), nullptr, 10);
+        if (window != 0 && x11_raise::RaiseForeignWindow(window)) return true;
+        if (std::chrono::steady_clock::now() >= end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (lock.Retry() != InstanceLock::State::OtherRuns) return false;
+    }
+}
+
+// The running copy's window could not be raised: the player is told, in a box when a
+// display is there. Nothing is written.
+void SayItRunsAlready() {
+    std::cerr << "tresolo: " << kAlreadyRunning << '\n';
     try {
         FontEngine::Instance().CheckAvailable();
         TApplication app(std::make_unique<SdlBackend>(), std::make_unique<RealClock>());
-        try {
-            CreateTresoloWindows(app);
-            // Without its window the program cannot go on, but it keeps what the end of
-            // the program keeps, and says whether it could.
-            app.OnDisplayLost = [] {
-                const bool saved = !Form1 || Form1->EinstellungenSichern();
-                std::cerr << "tresolo: Die Anzeige ist weg; Spielername und Kasse "
-                          << (saved ? "sind gespeichert.\n" : "konnten nicht gespeichert werden.\n");
-            };
-            SetWindowIcon(*Form1);
-            app.Run();
-        } catch (const HaltRequest& h) {
-            return h.exitCode;
+        ShowInformation(kAlreadyRunning);
+    } catch (const std::exception&) {
+        // No display: stderr has said it.
+    }
+}
+
+int Play(InstanceLock& lock) {
+    FontEngine::Instance().CheckAvailable();
+    TApplication app(std::make_unique<SdlBackend>(), std::make_unique<RealClock>());
+    try {
+        CreateTresoloWindows(app);
+        // Without its window the program cannot go on, but it keeps what the end of
+        // the program keeps, and says whether it could.
+        app.OnDisplayLost = [] {
+            SetWriteFailureListener(nullptr);  // no window can show
+            const bool saved = !Form1 || Form1->EinstellungenSichern();
+            std::cerr << "tresolo: Die Anzeige ist weg; Spielername und Kasse "
+                      << (saved ? "sind gespeichert.\n" : "konnten nicht gespeichert werden.\n");
+        };
+        SetWindowIcon(*Form1);
+        // Once the main window is on the screen, a second start can find it.
+        app.QueueCall([&] {
+            auto& backend = static_cast<SdlBackend&>(app.Backend_());
+            lock.Publish(std::to_string(backend.NativeWindow(Form1->Window())) + "\n");
+        });
+        app.Run();
+    } catch (const HaltRequest& h) {
+        return h.exitCode;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main() {
+    InstanceLock lock(UserStorePath().parent_path() / "tresolo.lock");
+    if (lock.state() == InstanceLock::State::OtherRuns) {
+        const bool raised = RaiseTheRunningCopy(lock);
+        // Unless the other copy has ended in the meantime, this one ends here.
+        if (lock.state() == InstanceLock::State::OtherRuns) {
+            if (!raised) SayItRunsAlready();
+            return 0;
         }
+    }
+    try {
+        return Play(lock);
     } catch (const std::exception& e) {
         std::cerr << "tresolo: " << e.what() << '\n';
         return 1;
     }
-    return 0;
 }

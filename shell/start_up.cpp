@@ -8,6 +8,7 @@
 #include "shell/version_check.h"
 #include "support/user_store_path.h"
 #include "support/decimal_mask.h"
+#include "support/write_failures.h"
 #include "toolkit/application.h"
 #include "toolkit/screen.h"
 #include "toolkit/dialogs.h"
@@ -48,6 +49,7 @@ bool UseInstalledLayout(ProgramState& program, const std::filesystem::path& data
 }  // namespace
 
 void TForm1::FormCreate(TObject*) {
+    SetWriteFailureListener([this](const WriteFailure& fehler) { SchreibfehlerMelden(fehler); });
     Program.SpielerName.clear();
     Program.AufloesungGeaendert = false;
     Program.StartBildschirmHoehe = Screen->Height();

@@ -83,8 +83,16 @@ void RemoveStaleTemporaries(const std::filesystem::path& folder, const std::file
     }
 }
 
-WriteOutcome Failure(const std::filesystem::path& file, const std::string& reason) {
-    return {false, "cannot write " + file.string() + ": " + reason};
+WriteOutcome Failure(const std::filesystem::path& file, int error) {
+    return {false, "cannot write " + file.string() + ": " + std::strerror(error), error};
+}
+
+// Puts the finished temporary in the file's place; 0 or the errno of the failure.
+int Install(const std::string& temporary, const std::filesystem::path& file, bool replace) {
+    if (replace) return ::rename(temporary.c_str(), file.c_str()) == 0 ? 0 : errno;
+    if (::link(temporary.c_str(), file.c_str()) != 0) return errno;
+    ::unlink(temporary.c_str());
+    return 0;
 }
 
 // Fills and syncs the open temporary file; false leaves errno set.
@@ -100,17 +108,17 @@ WriteOutcome WriteFileAtomically(const std::filesystem::path& file, std::string_
     if (options.makeFolder) {
         std::error_code ec;
         std::filesystem::create_directories(folder, ec);
-        if (ec) return Failure(file, ec.message());
+        if (ec) return Failure(file, ec.value());
     }
     std::string temporary = (folder / TemporaryName(file)).string();
     const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return Failure(file, std::strerror(errno));
+    if (fd < 0) return Failure(file, errno);
     int error = FillTemporary(fd, content, ModeFor(file, options.newFileMode)) ? 0 : errno;
     if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), file.c_str()) != 0) error = errno;
+    if (error == 0) error = Install(temporary, file, options.replace);
     if (error != 0) {
         ::unlink(temporary.c_str());
-        return Failure(file, std::strerror(error));
+        return Failure(file, error);
     }
     SyncFolder(folder);
     RemoveStaleTemporaries(folder, file);

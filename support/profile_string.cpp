@@ -1,12 +1,12 @@
 #include "support/profile_string.h"
 
 #include <algorithm>
-#include <iostream>
 #include <optional>
 
 #include "support/atomic_file.h"
 #include "support/ini_document.h"
 #include "support/read_file.h"
+#include "support/write_failures.h"
 
 namespace {
 
@@ -17,10 +17,6 @@ std::string FitBuffer(std::string text, std::size_t bufferSize) {
     return text;
 }
 
-bool Report(const std::string& error) {
-    std::cerr << "tresolo: " << error << '\n';
-    return false;
-}
 
 }  // namespace
 
@@ -36,9 +32,9 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
 bool WritePrivateProfileString(std::string_view section, std::string_view key, std::string_view value,
                                const std::filesystem::path& file) {
     const FileText stored = ReadFileText(file);
-    if (stored.status == ReadStatus::Unreadable) return Report(stored.error);
+    if (stored.status == ReadStatus::Unreadable) return ReportWriteFailure({file, 0, stored.error});
     IniDocument document(stored.text);
     document.Set(section, key, value);
     const WriteOutcome outcome = WriteFileAtomically(file, document.Text());
-    return outcome.ok || Report(outcome.error);
+    return outcome.ok || ReportWriteFailure({file, outcome.errorNumber, outcome.error});
 }

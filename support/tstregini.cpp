@@ -1,6 +1,5 @@
 #include "support/tstregini.h"
 
-#include <iostream>
 #include <optional>
 #include <stdexcept>
 
@@ -9,6 +8,7 @@
 #include "support/read_file.h"
 #include "support/registry_text.h"
 #include "support/user_store_path.h"
+#include "support/write_failures.h"
 
 namespace {
 
@@ -18,17 +18,14 @@ std::filesystem::path CheckedRoot(std::string_view rootName, std::filesystem::pa
     return storeFile;
 }
 
-bool Report(const std::string& error) {
-    std::cerr << "tresolo: registry write failed: " << error << '\n';
-    return false;
-}
+constexpr std::string_view kFailed = "registry write failed: ";
 
 // Loads the store for a change; nullopt (after reporting) when it exists but cannot be read,
 // so that a write never replaces a store it could not see.
 std::optional<IniDocument> LoadForWrite(const std::filesystem::path& store) {
     const FileText stored = ReadFileText(store);
     if (stored.status == ReadStatus::Unreadable) {
-        Report(stored.error);
+        ReportWriteFailure({store, 0, stored.error}, kFailed);
         return std::nullopt;
     }
     return IniDocument(stored.text);
@@ -36,7 +33,7 @@ std::optional<IniDocument> LoadForWrite(const std::filesystem::path& store) {
 
 bool Save(const std::filesystem::path& store, const IniDocument& document) {
     const WriteOutcome outcome = WriteFileAtomically(store, document.Text(), {.makeFolder = true, .newFileMode = 0600});
-    return outcome.ok || Report(outcome.error);
+    return outcome.ok || ReportWriteFailure({store, outcome.errorNumber, outcome.error}, kFailed);
 }
 
 }  // namespace

@@ -55,7 +55,13 @@ void TApplication::DoCreateForm(TForm* f) {
 
 void TApplication::Halt(int exitCode) {
     terminated_ = true;
+    exitCode_ = exitCode;
     throw HaltRequest{exitCode};
+}
+
+// Only a handler's loop is unwound; the outermost one simply ends.
+void TApplication::UnwindWhenStopping() const {
+    if (terminated_ && handlerDepth_ > 0) throw HaltRequest{exitCode_};
 }
 
 template <class F>
@@ -102,13 +108,17 @@ void TApplication::RunUntil(std::int64_t us) {
 }
 
 void TApplication::ProcessMessages() {
+    UnwindWhenStopping();
     unsigned round = ++round_;
     while (!terminated_ && ProcessOne(round)) {
     }
+    UnwindWhenStopping();
 }
 
 void TApplication::HandleMessage() {
+    UnwindWhenStopping();
     if (!ProcessOne(++round_) && !terminated_) WaitMessage();
+    UnwindWhenStopping();
 }
 
 bool TApplication::ProcessOne(unsigned round) {
@@ -197,7 +207,8 @@ void TApplication::Dispatch(const InputEvent& ev) {
     const bool blocked = modal && modal != form;
     switch (ev.kind) {
         case InputEvent::CloseRequest:
-            if (!blocked) form->Close();
+            // The main window closes also behind a modal box: the desktop is ending the program.
+            if (!blocked || form == MainForm()) form->Close();
             break;
         case InputEvent::Exposed:
             form->InvalidateAll();

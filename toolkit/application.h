@@ -51,6 +51,9 @@ public:
     void Run();
     // Runs the loop until the clock reaches `us` (for tests and tools).
     void RunUntil(std::int64_t us);
+    // The two calls a handler's own loop (a pause, a modal box) is made of. Once the
+    // program is asked to stop, they throw HaltRequest inside a handler, so that no
+    // sequence waits on for something that will not come.
     void ProcessMessages();
     // Dispatches one pending message, or waits for the next one when none is pending.
     void HandleMessage();
@@ -59,6 +62,8 @@ public:
     void Sleep(int ms) {
         if (ms > 0) clock_->Sleep(std::int64_t{ms} * 1000);
     }
+    // Asks the program to stop: the outermost loop ends, and the handlers that run are
+    // unwound as Halt unwinds them, whatever they wait for.
     void Terminate() { terminated_ = true; backend_->Wake(); }
     bool Terminated() const { return terminated_; }
     [[noreturn]] void Halt(int exitCode = 0);
@@ -102,6 +107,7 @@ public:
 
 private:
     void DoCreateForm(TForm* f);
+    void UnwindWhenStopping() const;
     bool ProcessOne(unsigned round);
     void Dispatch(const InputEvent& ev);
     bool FireDueTimer(unsigned round);
@@ -126,6 +132,7 @@ private:
     std::vector<TForm*> focusedForms_;
     bool active_ = false;
     bool terminated_ = false;
+    int exitCode_ = 0;
     unsigned round_ = 0;
     // Hint tracking.
     TForm* hoverForm_ = nullptr;

@@ -167,7 +167,15 @@ void TForm::InvalidateRect(const TRect& r) {
 
 bool TForm::Compose() {
     if (!shown_ || !window_ || damage_.Empty()) return false;
-    if (OnPaint) OnPaint(this);
+    if (OnPaint) {
+        struct Scope {
+            bool& flag;
+            bool was;
+            ~Scope() { flag = was; }
+        } scope{painting_, painting_};
+        painting_ = true;
+        OnPaint(this);
+    }
     const DamageRegion dirty = damage_;
     damage_.Clear();
     if (frame_.width() != Width() || frame_.height() != Height()) frame_.resize(Width(), Height());

@@ -57,6 +57,8 @@ public:
     bool NeedsCompose() const { return !damage_.Empty(); }
     // Calls OnPaint, draws the damaged part and presents it. Returns false if nothing to do.
     bool Compose();
+    // True while OnPaint runs: what it sets off must not open a window of its own then.
+    bool Painting() const { return painting_; }
     const PixelBuffer& Frame() const { return frame_; }
     void Paint(PixelBuffer& target, TPoint origin, const TRect& clip) override;
 
@@ -81,6 +83,7 @@ private:
     WindowId window_ = 0;
     bool shown_ = false;
     bool modal_ = false;
+    bool painting_ = false;
     TModalResult modalResult_ = mrNone;
     TControl* active_ = nullptr;
     TControl* captured_ = nullptr;

@@ -19,60 +19,6 @@ export XDG_CONFIG_HOME="$E2E_TMP/config"
 store="$XDG_CONFIG_HOME/tresolo/registry.ini"
 player="Jürgen"
 
-# Main window places (the window sits at the screen's top-left corner).
-MENU_BTN="616 608"
-REELS="760x66+30+28"
-CREDIT="80x16+290+104"
-LEFT_STOP="70x22+46+598"
-RIGHT_STOP="70x22+702+598"
-# Menu dialog places, relative to the dialog.
-NOTE_5="619 107"
-NOTE_50="334 107"
-AUTO_START="520 192"
-OK_BTN="668 398"
-PAYOUT_BTN="636 350"
-# Name dialog: "Name übernehmen" and "OK".
-TAKE_NAME="156 76"
-NAME_OK="156 192"
-
-crop_sum() { import -window root -crop "$1" rgb:- 2>/dev/null | md5sum | cut -c1-32; }
-
-window_gone() {
-  local end=$((SECONDS + DEADLINE))
-  while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
-    [ "$SECONDS" -lt "$end" ] || fail "window '$1' stays open"
-    sleep 0.1
-  done
-}
-
-click_in() {  # window x y
-  xdotool mousemove --window "$1" "$2" "$3" click 1
-  sleep 0.3
-}
-
-# The menu button does nothing while a game runs: a player clicks again. A win with its
-# ladder and risk game keeps a game running for a while.
-open_menu() {
-  local end=$((SECONDS + 2 * DEADLINE)) w=""
-  until w=$(xdotool search --onlyvisible --name '^Tresolo Version 2.5$' 2>/dev/null | head -n1) && [ -n "$w" ]; do
-    [ "$SECONDS" -lt "$end" ] || fail "the menu does not open"
-    xdotool mousemove --window "$W" $MENU_BTN click 1
-    sleep 1
-  done
-  echo "$w"
-}
-
-main_window() { xdotool search --onlyvisible --name '^Form1$' | head -n1; }
-
-# Waits until a region of the screen changes from the given sum, or fails.
-wait_change() {  # region sum what seconds
-  local end=$((SECONDS + ${4:-DEADLINE}))
-  while [ "$(crop_sum "$1")" = "$2" ]; do
-    [ "$SECONDS" -lt "$end" ] || fail "$3"
-    sleep 0.1
-  done
-}
-
 # Answers every message box with Enter until the program has ended.
 answer_until_end() {
   local end=$((SECONDS + DEADLINE)) w

@@ -90,4 +90,36 @@ TEST(AttractMode, RunsAgainAfterTheQuitQuestionIsAnsweredNo) {
     EXPECT_LE(again, 15100);
 }
 
+// A payout asked for while the shark throws the show's money picture takes it over at once:
+// the show stops, and the note the payout throws moves only by the payout's steps (the
+// show's flight used to push a 50-euro note on at triple size).
+TEST(AttractMode, PayoutTakesTheMoneyPictureFromTheShow) {
+    PlayedGame g;
+    TForm1& f = *g.f;
+    f.Program.SpielerName = "Max";
+    f.Game.ErsterMenueAufruf = false;
+    g.SetCredit("50,00");
+    g.StartPlay();
+    // The show's flight runs from 5900 in steps of 200 ms.
+    g.At(6500, [&] {
+        EXPECT_TRUE(f.Program.RuhePhaseAktiv && f.AuszahlungsImage->Visible());
+        g.Click(*f.MenueBtn);
+    });
+    g.At(6600, [&] { g.Click(*MenueDlg->ButtonGibsGeldHer); });
+    g.At(6610, [&] {
+        EXPECT_FALSE(f.Program.RuhePhaseAktiv);
+        EXPECT_FALSE(f.AuszahlungsImage->Visible());
+    });
+    g.At(7650, [&] { g.Key(VK_RETURN); });  // the Guthaben message: the note flies from here
+    // Five of the payout's 20 ms steps after the shark's second.
+    g.At(7650 + 1000 + 4 * 20 + 10, [&] {
+        EXPECT_TRUE(g.Shows(*f.AuszahlungsImage, *MenueDlg->Button_50_Euro));
+        EXPECT_EQ(f.AuszahlungsImage->Left(), f.Chest.AuszahlungsBildLinks + 5 * 20);
+        EXPECT_EQ(f.AuszahlungsImage->Top(), f.Chest.AuszahlungsBildOben + 5 * 50);
+        EXPECT_EQ(f.AuszahlungsImage->Height(), 3 * f.Chest.AuszahlungsBildHoehe);
+    });
+    g.Run(12000);
+    EXPECT_TRUE(g.h().Halted());
+}
+
 }  // namespace

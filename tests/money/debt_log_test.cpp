@@ -17,6 +17,7 @@ TEST(DebtLogText, LineAndFileName) {
               "Max hat am 06.12.2026 22:39:00 50,00 Euro Schulden beim Tresolo gemacht!");
     EXPECT_EQ(DebtLogFileName("Max", "06.12.2026", "22:39:00"), "Max 06_12_2026 22_39_00.txt");
     EXPECT_EQ(DebtLogFileName("Dr. Max", "06.12.2026", "22:39:00"), "Dr_ Max 06_12_2026 22_39_00.txt");
+    EXPECT_EQ(DebtLogFileName("Max", "06.12.2026", "22:39:00", 2), "Max 06_12_2026 22_39_00 (2).txt");
 }
 
 TEST(DebtLogText, LeadingBlanksStayInTheLineOnly) {
@@ -68,15 +69,31 @@ protected:
     StartedProgram program;
 };
 
-// One line ended by CR LF, in UTF-8; an older file of the same name is replaced.
+// One line ended by CR LF, in UTF-8. A log of the same name is never replaced: the new
+// entry takes the next free name.
 TEST_F(DebtLogFile, HoldsExactlyTheOneLine) {
     const auto file = program.folder / "Jürgen 06_12_2026 22_39_00.txt";
     WriteBytes(file, "old\r\nlines\r\n");
     Form1->SchuldenLogSchreiben();
-    EXPECT_EQ(ReadBytes(file), "Jürgen hat am 06.12.2026 22:39:00 50,00 Euro Schulden beim Tresolo gemacht!\r\n");
+    EXPECT_EQ(ReadBytes(file), "old\r\nlines\r\n");
+    EXPECT_EQ(ReadBytes(program.folder / "Jürgen 06_12_2026 22_39_00 (2).txt"),
+              "Jürgen hat am 06.12.2026 22:39:00 50,00 Euro Schulden beim Tresolo gemacht!\r\n");
     EXPECT_EQ(MenueDlg->Memo1->Lines().Count(), 1);
     Form1->SchuldenLogEintrag("12,30", " Euro Guthaben beim Tresolo gemacht!");
-    EXPECT_EQ(ReadBytes(file), "Jürgen hat am 06.12.2026 22:39:00 12,30 Euro Guthaben beim Tresolo gemacht!\r\n");
+    EXPECT_EQ(ReadBytes(program.folder / "Jürgen 06_12_2026 22_39_00 (3).txt"),
+              "Jürgen hat am 06.12.2026 22:39:00 12,30 Euro Guthaben beim Tresolo gemacht!\r\n");
+}
+
+// "AC/DC" and "AC_DC" clean up to one file name; in the same second both logs stay.
+TEST_F(DebtLogFile, TwoNamesAlikeInOneSecondKeepBothLogs) {
+    Form1->Program.SpielerName = "AC/DC";
+    Form1->SchuldenLogSchreiben();
+    Form1->Program.SpielerName = "AC_DC";
+    Form1->SchuldenLogEintrag("12,30", " Euro Guthaben beim Tresolo gemacht!");
+    EXPECT_EQ(ReadBytes(program.folder / "AC_DC 06_12_2026 22_39_00.txt"),
+              "AC/DC hat am 06.12.2026 22:39:00 50,00 Euro Schulden beim Tresolo gemacht!\r\n");
+    EXPECT_EQ(ReadBytes(program.folder / "AC_DC 06_12_2026 22_39_00 (2).txt"),
+              "AC_DC hat am 06.12.2026 22:39:00 12,30 Euro Guthaben beim Tresolo gemacht!\r\n");
 }
 
 // A desktop may start the program in "/": the log goes to the documents folder that the

@@ -104,6 +104,20 @@ TEST_F(Deposit, NoteIsOpaqueAndSilentCoinIsTransparentAndRings) {
     EXPECT_EQ(f.Schein->Height(), 79);
 }
 
+// A damaged "Muenze.WAV" costs no coin: both coins are booked, and the error shows once
+// (it used to escape before the booking).
+TEST_F(Deposit, DamagedCoinSoundBooksEveryCoinAndShowsOnce) {
+    WriteBytes(g.folder / "Muenze.WAV", "kein Klang, nur Text");
+    g.Key(VK_RETURN, 1500);  // the error display, shown from the wait after the booking
+    menu.Button_2_EuroClick(nullptr);
+    menu.Button_2_EuroClick(nullptr);
+    EXPECT_EQ(g.Credit(), "4,00");
+    EXPECT_EQ(Debt(), "4,00");
+    EXPECT_EQ(CashBox(), "104,00");
+    ASSERT_EQ(g.h().MessageBoxes().size(), 1u);
+    EXPECT_NE(g.h().MessageBoxes()[0].second.find("Muenze.WAV"), std::string::npos);
+}
+
 // A picture exactly 80 pixels high is a coin: 5 pixels less per step, transparent, with
 // its sound. A small chest's fall step of 12 is raised to 16.
 TEST_F(Deposit, PictureOfEightyPixelsSinksAsACoin) {

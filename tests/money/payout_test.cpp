@@ -116,6 +116,49 @@ TEST_F(Payout, CashBoxLosesTheWholeCreditNotTheNetAmount) {
     EXPECT_EQ(CashBox(), "380,00");
 }
 
+// From its first step to its end the payout runs alone. While the shark throws, the menu
+// button opens nothing, so neither a second payout (the cash box went down twice) nor a
+// deposit (booked, never paid out) can start, and Escape asks nothing (its Ja replaced the
+// Guthaben log with a Schulden line).
+class PayoutAlone : public Payout {
+protected:
+    // 25,00 credit against 10,00 debt; 400 ms into the throw-out the player tries `first`,
+    // and 100 ms later `then` on what it would have opened.
+    void TryDuringTheThrowOut(std::function<void()> first, std::function<void()> then) {
+        Account("25,00", "10", "500");
+        g.At(1150, [&] { g.Key(VK_RETURN); });  // the Guthaben message
+        g.At(1550, [first] { first(); });
+        g.At(1650, [&, then] {
+            EXPECT_FALSE(MenueDlg->IsShown());
+            EXPECT_EQ(g.h().MessageBoxes().size(), 1u);
+            then();
+        });
+        g.Key(VK_RETURN, 2500);  // answers a box that should not be there, so the test ends
+        g.Run(6000);
+        ASSERT_TRUE(g.h().Halted());
+        EXPECT_EQ(g.h().MessageBoxes().size(), 1u);
+        EXPECT_EQ(g.Credit(), "0,00");
+        EXPECT_EQ(f.Money.Schulden.ToFixed(2), "10,00");
+        EXPECT_EQ(CashBox(), "475,00");
+        EXPECT_EQ(ReadBytes(g.folder / kLogFile),
+                  "Max hat am 06.12.2026 22:39:00 15,00 Euro Guthaben beim Tresolo gemacht!\r\n");
+        g.Stop();
+        EXPECT_EQ(CashBox(), "475 00");
+    }
+};
+
+TEST_F(PayoutAlone, NoSecondPayout) {
+    TryDuringTheThrowOut([&] { g.Click(*f.MenueBtn); }, [&] { g.Click(*MenueDlg->ButtonGibsGeldHer); });
+}
+
+TEST_F(PayoutAlone, NoDeposit) {
+    TryDuringTheThrowOut([&] { g.Click(*f.MenueBtn); }, [&] { g.Click(*MenueDlg->Button_10_Euro); });
+}
+
+TEST_F(PayoutAlone, NoQuitQuestion) {
+    TryDuringTheThrowOut([&] { g.Key(VK_ESCAPE); }, [&] { g.Key('J'); });
+}
+
 TEST_F(Payout, KeepingTheSpecialGamesChangesNothing) {
     Account("25,00", "10", "500");
     f.Game.SonderspieleAnzahl = EuroDecimal::Parse("3");

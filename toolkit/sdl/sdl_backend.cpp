@@ -10,8 +10,10 @@
 #include <optional>
 #include <string>
 
+#include "platform/stop_signals.h"
 #include "toolkit/application.h"
 #include "toolkit/sdl/x11_focus.h"
+#include "toolkit/sdl/x11_raise.h"
 #include "toolkit/sdl/x11_watch.h"
 
 namespace {
@@ -113,6 +115,7 @@ std::optional<std::string> OpenVideo() {
 }  // namespace
 
 SdlBackend::SdlBackend() {
+    WatchStopSignals();
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     // Our frames are small and change in small parts: the software renderer shows them
@@ -242,6 +245,7 @@ void SdlBackend::Redraw(Win& w) {
 
 std::optional<InputEvent> SdlBackend::PollEvent() {
     if (x11_watch::WindowLost()) DisplayLost();
+    if (TakeStopSignal() != 0) return InputEvent::Of(InputEvent::Quit, 0);
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         InputEvent ev;
@@ -324,4 +328,9 @@ TPoint SdlBackend::ScreenSize() const {
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return {0, 0};
     return {mode.w, mode.h};
+}
+
+unsigned long SdlBackend::NativeWindow(WindowId id) {
+    Win* w = Find(id);
+    return w ? x11_raise::WindowOf(w->window) : 0;
 }

@@ -36,6 +36,8 @@ public:
     void WaitEvent(std::int64_t timeoutUs) override;
     void Wake() override;
     TPoint ScreenSize() const override;
+    // The window system's own id of a window (the X window), 0 when there is none.
+    unsigned long NativeWindow(WindowId id);
 
 private:
     struct Win {
