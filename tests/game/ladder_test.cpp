@@ -283,6 +283,43 @@ TEST(Crediting, RiskGameDoublesOrLosesTheAmount) {
     }
 }
 
+// A start blanks the displays and draws the special games at (35, 1), wherever they stood.
+// The same amount twice in a row counts once: "10" after "10" adds nothing, "20" after it
+// adds 20, and a money amount again changes nothing, not even the label.
+TEST(Crediting, SameAmountTwiceInARowCountsOnceAndTheCountMovesToItsPlace) {
+    PlayedGame g;
+    TForm1& f = *g.f;
+    f.Game.RisikospielEin = false;
+    ASSERT_EQ(f.Game.SonderspieleTextX, f.SonderSpieleAnzeige->Width() / 2);
+    g.SetCredit("1,00");
+    g.NextReels(W::W3, W::W8, W::W1);  // lost
+    g.Click(*f.StartBtn);
+    auto specialGames = [&](const char* count) {
+        EXPECT_EQ(g.SpecialGames(), count);
+        EXPECT_TRUE(PlayedGame::DisplayShows(*f.SonderSpieleAnzeige, 35, 1, count, 16));
+    };
+    g.At(10, [&] { specialGames("0"); });
+    g.At(14000, [&] {
+        f.AddiereSonderspiele("10");
+        specialGames("10");
+        f.AddiereSonderspiele("10");
+        specialGames("10");
+        f.AddiereSonderspiele("20");
+        specialGames("30");
+        EXPECT_EQ(f.LabelBetrag->Caption(), "20 Sonderspiele gewonnen!!!");
+        f.AddiereGewinn("0,50");  // 2,5 s
+        EXPECT_EQ(g.Credit(), "1,30");
+        f.LabelBetrag->SetCaption("20 Sonderspiele gewonnen!!!");
+        const std::int64_t before = g.Now();
+        f.AddiereGewinn("0,50");
+        EXPECT_EQ(g.Now(), before);
+        EXPECT_EQ(g.Credit(), "1,30");
+        EXPECT_EQ(f.LabelBetrag->Caption(), "20 Sonderspiele gewonnen!!!");
+        EXPECT_FALSE(f.LabelBetrag->Visible());
+    });
+    g.Run(17000);
+}
+
 // The tone signal makes a credit 600 ms longer; without the speaker it takes no time.
 TEST(Crediting, SpeakerMakesTheCreditSixHundredMillisecondsLonger) {
     std::int64_t ended[2] = {};

@@ -33,6 +33,10 @@ TEST(Overlap, RespinUnderACreditedLadderKeepsItsStopWorking) {
     TForm1& f = *g.f;
     g.Rng().ScriptFor(24, PositionOf(W::W1));
     g.Click(*f.StartBtn, 18000);  // during the offer, 2 s later than in a manual game
+    g.At(18500, [&] {
+        EXPECT_TRUE(f.Timer2->Enabled());
+        EXPECT_FALSE(f.Timer1->Enabled() || f.Timer3->Enabled());
+    });
     g.At(20001, [&] {
         EXPECT_TRUE(g.ReelsShow(W::W7, W::W1, W::W7));
         EXPECT_FALSE(f.Timer1->Enabled());  // no new game
