@@ -1,10 +1,13 @@
 // The stopped pictures against the combination table: a win starts a ladder at its level.
+#include "game/ladder_sequence.h"
 #include "game/scene_parts.h"
 
 void TForm1::Auswertung() {
     Game.SpielLaeuft = false;
+    Game.WalzenLaufen = false;
     const std::optional<Combination> win = FindCombination(Game.BildAufWalze);
     if (!win) return;
+    BeginNewLadder(Game);
     ClearLeisten();
     Game.StufeErreicht[StepIndex(win->ladder, win->step)] = true;
     Game.LeiterLinksAktiv = win->ladder == Ladder::Left;

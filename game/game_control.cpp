@@ -1,5 +1,7 @@
 // Starting games: the start button, the autostart step, the reel stop button, the menu
 // button and the Escape key.
+#include <utility>
+
 #include "game/scene_parts.h"
 #include "machine/menue_dlg.h"
 #include "toolkit/application.h"
@@ -24,10 +26,6 @@ bool AutoStartTicked() { return MenueDlg && MenueDlg->AutoStartCheckBox->Checked
 
 bool LadderRunning(const TForm1& f) {
     return f.GewinnLeisteTimer2->Enabled() || f.GewinnLeiste00Timer->Enabled();
-}
-
-void WaitForLadder(TForm1& f) {
-    while (LadderRunning(f)) f.MachPause1->Pause(1000);
 }
 
 void FocusMenu() {
@@ -56,6 +54,16 @@ bool TakeStake(TForm1& f) {
     if (!Negative(f.Money.Spielgeld)) return true;
     f.Money.Spielgeld += Einsatz();
     return false;
+}
+
+// The spin sequence that runs ends at once; the next game follows from the outermost loop,
+// so that a chain of manual games never nests one inside the last.
+void StartAfterThisSequence(TForm1& f) {
+    if (std::exchange(f.Game.StartAngefordert, true)) return;
+    Application->QueueOuterCall([&f] {
+        f.Game.StartAngefordert = false;
+        f.ButtonStartClick(nullptr);
+    });
 }
 
 void AutomaticGame(TForm1& f) {
@@ -94,7 +102,10 @@ void TForm1::StartBtnClick(TObject*) {
     Game.RuhePhaseErlaubt = false;
     Game.RisikoStopGedrueckt = false;
     Game.WalzeGestoppt = false;
-    ButtonStartClick(nullptr);
+    if (Game.DrehfolgeLaeuft)
+        StartAfterThisSequence(*this);
+    else
+        ButtonStartClick(nullptr);
 }
 
 void TForm1::ButtonStartClick(TObject*) {
@@ -133,13 +144,14 @@ void TForm1::AutoStartClick(TObject*) {
         FocusMenu();
         return;
     }
-    WaitForLadder(*this);
+    // A running ladder asks for this step again the moment it ends: the next game keeps its
+    // time after the ladder, and nothing waits here meanwhile.
+    if (LadderRunning(*this)) return;
     ClearLeisten();
     if (AutoStartTicked()) {
         AutomaticGame(*this);
         return;
     }
-    WaitForLadder(*this);
     SetGlyph(*StartBtn, *StartAktImage);
     SetGlyph(*StopBtn1, *StopImage);
     SetGlyph(*StopBtn2, *StopImage);

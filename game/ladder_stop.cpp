@@ -1,5 +1,6 @@
 // The ladder stop buttons: a stop on the lit step climbs and credits it, a stop on 00
 // ends the ladder. Clicks accepted while a credit runs wait until it has finished.
+#include "game/ladder_sequence.h"
 #include "game/scene_parts.h"
 
 namespace {
@@ -10,7 +11,9 @@ std::string CaughtText(Ladder ladder, int step) {
     return std::string(StepAmountText(ladder, step));
 }
 
+// Until the running ladder has credited its reel win, the reels' record locks its stops.
 bool Locked(const GameState& g, Ladder ladder) {
+    if (g.WalzengewinnGutgeschrieben) return false;
     return ladder == Ladder::Left ? LeftStopLocked(g.BildAufWalze) : RightStopLocked(g.BildAufWalze);
 }
 
@@ -21,9 +24,22 @@ int LitStep(const GameState& g, Ladder ladder) {
 }
 
 void EndLadder(TForm1& f, int pauseMs) {
+    const int leiter = f.Game.LeiterNummer;
     f.MachPause1->Pause(pauseMs);
-    f.Game.SpielLaeuft = false;
-    f.AutoStartAnfordern();
+    LadderOver(f, leiter);
+}
+
+// An ended ladder leaves no lamp lit, whichever button ended it: both 00 steps and every
+// lit step go dark, and no lit step is left to catch.
+void LampsOut(TForm1& f) {
+    for (Ladder ladder : {Ladder::Left, Ladder::Right}) {
+        ShowStepNormal(f, ladder, 0);
+        for (int step = 1; step <= kTopStep; ++step) {
+            bool& lit = f.Game.StufeLeuchtet[StepIndex(ladder, step)];
+            if (lit) ShowStepNormal(f, ladder, step);
+            lit = false;
+        }
+    }
 }
 
 // Special games: the left ladder credits first and waits, the right one waits first.
@@ -35,25 +51,29 @@ void CreditSpecialGames(TForm1& f, Ladder ladder, int step) {
     if (ladder == Ladder::Right) f.AddiereSonderspiele(text);
 }
 
-void CatchStep(TForm1& f, Ladder ladder, int step) {
+// False when a later ladder replaced this one while the step was credited.
+bool CatchStep(TForm1& f, Ladder ladder, int step) {
     GameState& g = f.Game;
+    const int leiter = g.LeiterNummer;
     g.StoppAufNull = false;
     SetLadderLevel(g, ladder, step);
     if (IsMoneyStep(step))
         f.AddiereGewinn(CaughtText(ladder, step));
     else
         CreditSpecialGames(f, ladder, step);
+    if (!LadderStillCurrent(g, leiter)) return false;
     ShowStepNormal(f, ladder, step);
     g.StufeLeuchtet[StepIndex(ladder, step)] = false;
     if (step < kTopStep) {
         f.GewinnLeiste00Timer->SetEnabled(true);
-        return;
+        return true;
     }
     // The top: the ladder is over.
     SetLadderLevel(g, ladder, 0);
     f.GewinnLeiste00Timer->SetEnabled(false);
     ShowStepNormal(f, ladder, 0);
     EndLadder(f, 100);
+    return true;
 }
 
 void Stop(TForm1& f, Ladder ladder) {
@@ -62,10 +82,12 @@ void Stop(TForm1& f, Ladder ladder) {
     g.LeiterTakt = 0;
     f.GewinnLeiste00Timer->SetEnabled(false);
     f.GewinnLeisteTimer2->SetEnabled(false);
-    if (const int lit = LitStep(g, ladder)) CatchStep(f, ladder, lit);
+    if (const int lit = LitStep(g, ladder))
+        if (!CatchStep(f, ladder, lit)) return;
     ShowStepNormal(f, ladder, 0);
     if (!g.StoppAufNull) return;
     SetLadderLevel(g, ladder, 0);
+    LampsOut(f);
     EndLadder(f, 1000);
 }
 
@@ -81,24 +103,15 @@ void StopClicked(TForm1& f, Ladder ladder, TObject* sender) {
         g.StoppWartet[ladder == Ladder::Left ? 0 : 1] = true;
         return;
     }
-    ++g.LeiterSequenzen;
+    const int leiter = BeginLadderSequence(g);
     Stop(f, ladder);
-    f.LeiterSequenzBeendet();
+    EndLadderSequence(f, leiter);
 }
 
 }  // namespace
 
 void TForm1::StopBtn1Click(TObject* Sender) { StopClicked(*this, Ladder::Left, Sender); }
 void TForm1::StopBtn2Click(TObject* Sender) { StopClicked(*this, Ladder::Right, Sender); }
-
-void TForm1::LeiterSequenzBeendet() {
-    if (--Game.LeiterSequenzen > 0) return;
-    for (int i = 0; i < 2; ++i) {
-        if (!Game.StoppWartet[i]) continue;
-        Game.StoppWartet[i] = false;
-        (this->*(i == 0 ? &TForm1::StopBtn1Click : &TForm1::StopBtn2Click))(nullptr);
-    }
-}
 
 void TForm1::MuschelAnimation() {
     for (int i = 0; i < 3; ++i) {

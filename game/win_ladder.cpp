@@ -1,5 +1,6 @@
 // The win ladders: the reset, the 00 phase and the win phase that alternate, and the
 // direct credit of the level the reels still show.
+#include "game/ladder_sequence.h"
 #include "game/scene_parts.h"
 #include "toolkit/random.h"
 
@@ -25,12 +26,12 @@ int StepAbove(int level) { return level + 1; }
 constexpr int kDarkenedInZeroPhase[7][3] = {{2, 1, 0}, {2, 0, 0}, {3, 1, 0}, {4, 2, 1},
                                             {5, 2, 1}, {6, 2, 1}, {2, 1, 0}};
 
-void ZeroPhase(TForm1& f, Ladder ladder) {
+void ZeroPhase(TForm1& f, Ladder ladder, int leiter) {
     GameState& g = f.Game;
     if (g.LeiterTakt == 17 && Random(6) == 0) {
         (f.*(ladder == Ladder::Left ? &TForm1::StopBtn1Click : &TForm1::StopBtn2Click))(nullptr);
         // A caught top step has ended the ladder: it stays ended.
-        if (!f.GewinnLeiste00Timer->Enabled()) return;
+        if (!f.GewinnLeiste00Timer->Enabled() || !LadderStillCurrent(g, leiter)) return;
     }
     for (int step : kDarkenedInZeroPhase[LadderLevel(g, ladder)]) {
         if (step == 0) break;
@@ -41,6 +42,7 @@ void ZeroPhase(TForm1& f, Ladder ladder) {
 }
 
 void CreditDirectly(TForm1& f, Ladder ladder, int level) {
+    const int leiter = f.Game.LeiterNummer;
     f.GewinnLeiste00Timer->SetEnabled(false);
     f.GewinnLeisteTimer2->SetEnabled(false);
     for (int i = 0; i < 3; ++i) {
@@ -51,11 +53,13 @@ void CreditDirectly(TForm1& f, Ladder ladder, int level) {
     }
     f.LabelBetrag->SetCaption("");
     ClearCreditedLevel(f.Game.BildAufWalze, ladder, level);
+    f.Game.WalzengewinnGutgeschrieben = true;
     const std::string text(StepAmountText(ladder, level));
     if (IsMoneyStep(level))
         f.AddiereGewinn(text);
     else
         f.AddiereSonderspiele(text);
+    if (!LadderStillCurrent(f.Game, leiter)) return;
     TBitBtn& stop = StopButton(f, ladder);
     stop.SetFocus();
     SetGlyph(stop, *f.StopAktImage);
@@ -81,9 +85,9 @@ void EndUnanswered(TForm1& f) {
     f.GewinnLeisteTimer2->SetEnabled(false);
     ShowStepNormal(f, Ladder::Left, 0);
     ShowStepNormal(f, Ladder::Right, 0);
-    f.Game.SpielLaeuft = false;
-    f.AutoStartAnfordern();
+    LadderOver(f, f.Game.LeiterNummer);
 }
+
 
 }  // namespace
 
@@ -105,15 +109,15 @@ void TForm1::GewinnLeiste00TimerTimer(TObject*) {
     Game.SpielLaeuft = true;
     GewinnLeiste00Timer->SetInterval(RandomInterval(200, 100));
     ++Game.LeiterTakt;
-    ++Game.LeiterSequenzen;
+    const int leiter = BeginLadderSequence(Game);
     for (Ladder ladder : kLadders)
-        if (Active(Game, ladder)) ZeroPhase(*this, ladder);
-    const bool ended = !GewinnLeiste00Timer->Enabled();
-    if (!ended) {
+        if (Active(Game, ladder)) ZeroPhase(*this, ladder, leiter);
+    // A caught top step has ended the ladder, and a later ladder has phases of its own.
+    if (GewinnLeiste00Timer->Enabled() && LadderStillCurrent(Game, leiter)) {
         GewinnLeisteTimer2->SetEnabled(true);
         GewinnLeiste00Timer->SetEnabled(false);
     }
-    LeiterSequenzBeendet();
+    EndLadderSequence(*this, leiter);
 }
 
 void TForm1::GewinnLeisteTimer2Timer(TObject*) {
@@ -122,10 +126,12 @@ void TForm1::GewinnLeisteTimer2Timer(TObject*) {
         EndUnanswered(*this);
         return;
     }
-    ++Game.LeiterSequenzen;
+    const int leiter = BeginLadderSequence(Game);
     for (Ladder ladder : kLadders)
         if (Active(Game, ladder)) WinPhase(*this, ladder);
-    GewinnLeiste00Timer->SetEnabled(true);
-    GewinnLeisteTimer2->SetEnabled(false);
-    LeiterSequenzBeendet();
+    if (LadderStillCurrent(Game, leiter)) {
+        GewinnLeiste00Timer->SetEnabled(true);
+        GewinnLeisteTimer2->SetEnabled(false);
+    }
+    EndLadderSequence(*this, leiter);
 }

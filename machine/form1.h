@@ -151,8 +151,6 @@ public:
     void GewinnLeisteTimer2Timer(TObject* Sender);
     void StopBtn1Click(TObject* Sender);
     void StopBtn2Click(TObject* Sender);
-    // Ends a ladder sequence (a phase or a stop); the outermost runs the stops that waited.
-    void LeiterSequenzBeendet();
     void MuschelAnimation();
     void RisikoSpiel();
 

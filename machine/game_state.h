@@ -41,10 +41,23 @@ struct GameState {
     bool RisikoStopGedrueckt = false;
     std::string LetzterGewinnText;
 
-    // Ladder sequences running (a credit, a stop); ladder stop clicks accepted meanwhile
-    // wait until the outermost one has finished.
+    // The reels of a spin or a re-spin turn or wait for their evaluation: no game may start,
+    // and the end of a ladder leaves SpielLaeuft to them.
+    bool WalzenLaufen = false;
+    // The running ladder has credited the win its reels showed: its stops no longer wait for
+    // the reels, whatever a re-spin or a later game shows there.
+    bool WalzengewinnGutgeschrieben = false;
+
+    // Ladders started so far, and the sequences (a phase, a stop) of the current one that run,
+    // one inside another's pause; its stop clicks accepted meanwhile wait until the outermost
+    // one has finished. A sequence of an earlier ladder leaves the current one alone.
+    int LeiterNummer = 0;
     int LeiterSequenzen = 0;
     std::array<bool, 2> StoppWartet{};
     // An autostart step is waiting to run from the outermost loop.
     bool AutoStartAngefordert = false;
+    // A spin sequence runs, from its start to its last step. A manual start pressed meanwhile
+    // (the re-spin offer's) ends it, and the next game starts from the outermost loop.
+    bool DrehfolgeLaeuft = false;
+    bool StartAngefordert = false;
 };

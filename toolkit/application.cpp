@@ -231,7 +231,10 @@ void TApplication::Dispatch(const InputEvent& ev) {
             form->HandleMouse(ev);
             break;
         case InputEvent::KeyDown:
-            if (!blocked) form->HandleKey(ev.key, ev.shift);
+            if (!blocked) form->HandleKey(ev.key, ev.shift, ev.repeat);
+            break;
+        case InputEvent::KeyUp:
+            if (!blocked) form->HandleKeyUp(ev.key, ev.shift);
             break;
         case InputEvent::Text:
             if (!blocked) form->HandleText(ev.text);

@@ -21,7 +21,7 @@ struct WindowSpec {
 
 struct InputEvent {
     enum Kind {
-        MouseDown, MouseUp, MouseMove, MouseLeave, KeyDown, Text,
+        MouseDown, MouseUp, MouseMove, MouseLeave, KeyDown, KeyUp, Text,
         FocusGained, FocusLost, CloseRequest, Exposed, Quit
     };
     Kind kind = MouseMove;
@@ -30,6 +30,7 @@ struct InputEvent {
     TMouseButton button = TMouseButton::mbLeft;
     Word key = 0;
     TShiftState shift = 0;
+    bool repeat = false;  // a key down repeated by the keyboard while the key is held
     std::string text;
 
     static InputEvent Of(Kind kind, WindowId window, int x = 0, int y = 0) {

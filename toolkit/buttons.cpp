@@ -66,7 +66,13 @@ void TButton::Click() {
 }
 
 bool TButton::KeyDown(Word& key, TShiftState) {
-    if (key != VK_RETURN && key != VK_SPACE) return false;
+    if (key != VK_RETURN) return SpaceDown(key);
+    Click();
+    return true;
+}
+
+bool TButton::KeyUp(Word& key, TShiftState) {
+    if (!SpaceUp(key)) return false;
     Click();
     return true;
 }

@@ -14,6 +14,7 @@ public:
     bool CanFocus() const override { return true; }
     void Click() override;
     bool KeyDown(Word& key, TShiftState shift) override;
+    bool KeyUp(Word& key, TShiftState shift) override;
     void Paint(PixelBuffer& target, TPoint origin, const TRect& clip) override;
     // Draws the face with its caption; subclasses add their glyph.
     virtual void PaintFace(PixelBuffer& target, const TRect& r, const TRect& clip);

@@ -19,8 +19,10 @@ void TCheckBox::Click() {
     TControl::Click();
 }
 
-bool TCheckBox::KeyDown(Word& key, TShiftState) {
-    if (key != VK_SPACE) return false;
+bool TCheckBox::KeyDown(Word& key, TShiftState) { return SpaceDown(key); }
+
+bool TCheckBox::KeyUp(Word& key, TShiftState) {
+    if (!SpaceUp(key)) return false;
     Click();
     return true;
 }

@@ -13,6 +13,7 @@ public:
     bool CanFocus() const override { return true; }
     void Click() override;
     bool KeyDown(Word& key, TShiftState shift) override;
+    bool KeyUp(Word& key, TShiftState shift) override;
     void Paint(PixelBuffer& target, TPoint origin, const TRect& clip) override;
 
 private:

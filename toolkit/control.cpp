@@ -124,6 +124,26 @@ void TControl::MouseUp(TMouseButton button, int x, int y) {
 }
 
 bool TControl::KeyDown(Word&, TShiftState) { return false; }
+bool TControl::KeyUp(Word&, TShiftState) { return false; }
+
+void TControl::FocusChanged() {
+    if (spaceHeld_ && !Focused()) spaceHeld_ = pressed_ = false;
+    Invalidate();
+}
+
+bool TControl::SpaceDown(Word key) {
+    if (key != VK_SPACE) return false;
+    spaceHeld_ = pressed_ = true;
+    Invalidate();
+    return true;
+}
+
+bool TControl::SpaceUp(Word key) {
+    if (key != VK_SPACE || !spaceHeld_) return false;
+    spaceHeld_ = pressed_ = false;
+    Invalidate();
+    return true;
+}
 
 // ---- TWinControl ----
 

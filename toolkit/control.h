@@ -78,11 +78,19 @@ public:
     virtual void MouseLeave() {}
     // Returns true when the control used the key.
     virtual bool KeyDown(Word& key, TShiftState shift);
+    virtual bool KeyUp(Word& key, TShiftState shift);
     virtual void TextInput(const std::string&) {}
-    virtual void FocusChanged() { Invalidate(); }
+    virtual void FocusChanged();
 
 protected:
+    // Space presses a button when it is released, as on the desktop: the button looks pressed
+    // while the key is down, and losing the focus meanwhile cancels the press. SpaceDown takes
+    // the key's press; SpaceUp is true when its release completes a press begun here.
+    bool SpaceDown(Word key);
+    bool SpaceUp(Word key);
+
     bool pressed_ = false;
+    bool spaceHeld_ = false;
 
 private:
     friend class TWinControl;

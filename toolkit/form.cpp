@@ -230,7 +230,13 @@ TControl* TForm::FindButton(bool cancel) {
     return find(this);
 }
 
-void TForm::HandleKey(Word key, TShiftState shift) {
+namespace {
+// The keys that press buttons: a held one presses once.
+bool PressesButtons(Word key) { return key == VK_RETURN || key == VK_SPACE || key == VK_ESCAPE; }
+}  // namespace
+
+void TForm::HandleKey(Word key, TShiftState shift, bool repeat) {
+    if (repeat && PressesButtons(key)) return;
     if (KeyPreview && OnKeyDown) {
         OnKeyDown(this, key, shift);
         if (key == 0) return;
@@ -243,6 +249,10 @@ void TForm::HandleKey(Word key, TShiftState shift) {
     } else if (!KeyPreview && OnKeyDown) {
         OnKeyDown(this, key, shift);
     }
+}
+
+void TForm::HandleKeyUp(Word key, TShiftState shift) {
+    if (active_ && active_->Visible() && active_->Enabled()) active_->KeyUp(key, shift);
 }
 
 void TForm::HandleText(const std::string& text) {

@@ -64,7 +64,9 @@ public:
 
     // Input from the application's loop, in client coordinates.
     void HandleMouse(const InputEvent& ev);
-    void HandleKey(Word key, TShiftState shift);
+    // A repeated key down (the key is held) presses no button.
+    void HandleKey(Word key, TShiftState shift, bool repeat = false);
+    void HandleKeyUp(Word key, TShiftState shift);
     void HandleText(const std::string& text);
     void ControlRemoved(TControl* c);
 

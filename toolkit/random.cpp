@@ -5,15 +5,22 @@
 
 #include "toolkit/application.h"
 
-int RandomGenerator::Next(int n) {
-    if (!scripted_.empty()) {
-        int v = scripted_.front();
-        scripted_.pop_front();
-        if (v < 0 || v >= n)
-            throw std::logic_error("scripted random value " + std::to_string(v) + " not below " +
-                                   std::to_string(n));
-        return v;
+std::optional<int> RandomGenerator::TakeScripted(int n) {
+    std::deque<int>* queue = &scripted_;
+    if (queue->empty()) {
+        auto forBound = scriptedFor_.find(n);
+        if (forBound == scriptedFor_.end() || forBound->second.empty()) return std::nullopt;
+        queue = &forBound->second;
     }
+    const int v = queue->front();
+    queue->pop_front();
+    if (v < 0 || v >= n)
+        throw std::logic_error("scripted random value " + std::to_string(v) + " not below " + std::to_string(n));
+    return v;
+}
+
+int RandomGenerator::Next(int n) {
+    if (const std::optional<int> v = TakeScripted(n)) return *v;
     seed_ = seed_ * 134775813u + 1u;
     if (n <= 0) return 0;
     return static_cast<int>((static_cast<std::uint64_t>(seed_) * static_cast<std::uint32_t>(n)) >> 32);

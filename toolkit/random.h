@@ -3,6 +3,8 @@
 // classic Random(n) = (seed * n) >> 32. Tests may script the next draws.
 #include <cstdint>
 #include <deque>
+#include <map>
+#include <optional>
 
 class RandomGenerator {
 public:
@@ -11,11 +13,22 @@ public:
     int Next(int n);
     // The next draws return these values (each must be below the n of its draw).
     void Script(std::initializer_list<int> values) { scripted_.insert(scripted_.end(), values); }
-    void ClearScript() { scripted_.clear(); }
+    // The next draws of n = `bound` return `value`, `times` times over, whatever other draws
+    // come between them. Draws scripted with Script come first.
+    void ScriptFor(int bound, int value, int times = 1) {
+        scriptedFor_[bound].insert(scriptedFor_[bound].end(), times, value);
+    }
+    void ClearScript() {
+        scripted_.clear();
+        scriptedFor_.clear();
+    }
 
 private:
+    std::optional<int> TakeScripted(int n);
+
     std::uint32_t seed_ = 0;
     std::deque<int> scripted_;
+    std::map<int, std::deque<int>> scriptedFor_;
 };
 
 // Seeds the application's generator from its clock.

@@ -51,6 +51,8 @@ TEST(Start, TenCentsOpenTheMenuInstead) {
     h.Run(20);
 }
 
+// Once the menu has asked for the name and is closed again (by its window's close, which
+// starts nothing), the start button starts no game while the box is ticked.
 TEST(Start, AutostartBoxLetsTheStartButtonOnlyOpenTheFirstMenu) {
     PlayedGame g(true);
     TForm1& f = *g.f;
@@ -61,11 +63,18 @@ TEST(Start, AutostartBoxLetsTheStartButtonOnlyOpenTheFirstMenu) {
     g.Run(20);
     EXPECT_TRUE(MenueDlg->IsShown());
     EXPECT_FALSE(f.Game.SpielLaeuft);
-    f.Game.ErsterMenueAufruf = false;
-    g.Click(*f.StartBtn);
-    g.Run(20);
-    EXPECT_FALSE(f.Game.SpielLaeuft);
-    EXPECT_EQ(g.Credit(), "1,00");
+    EXPECT_FALSE(f.Game.ErsterMenueAufruf);
+    g.h().Backend().Post(InputEvent::Of(InputEvent::CloseRequest, MenueDlg->Window()));
+    g.Click(*f.StartBtn, 10);
+    g.At(5, [&] { EXPECT_FALSE(f.Game.MenueOffen); });
+    for (int ms : {500, 3000})  // an automatic start would come 2 s after the menu
+        g.At(ms, [&] {
+            EXPECT_FALSE(MenueDlg->IsShown());
+            EXPECT_FALSE(f.Game.SpielLaeuft);
+            EXPECT_FALSE(f.Timer1->Enabled());
+            EXPECT_EQ(g.Credit(), "1,00");
+        });
+    g.Run(3100);
 }
 
 TEST(Keys, EscapeAnsweredNoLeavesTheGameRunning) {
@@ -122,8 +131,8 @@ TEST(Keys, GamePlayedWithEnterAndSpace) {
     EXPECT_EQ(g.Credit(), "2,80");  // 0,80 + 0,50 + 1,50
 }
 
-// A lost game's middle reel spun again: the outer pictures stay, the new one wins, and a
-// manual start then pays and spins the next game at once.
+// A lost game's middle reel spun again: the outer pictures stay, the new one wins (its stop
+// waits for its credit), and a manual start then pays and spins the next game at once.
 TEST(Respin, MiddleReelAfterALostGameCanWin) {
     PlayedGame g;
     TForm1& f = *g.f;
@@ -144,6 +153,7 @@ TEST(Respin, MiddleReelAfterALostGameCanWin) {
         EXPECT_TRUE(f.Timer1->Enabled());
         EXPECT_EQ(g.Credit(), "0,60");
     });
+    g.Click(*f.StopBtn1, 13350);  // before the new win is credited: nothing
     g.At(17100, [&] { EXPECT_EQ(g.Credit(), "1,10"); });
     g.Run(17200);
 }

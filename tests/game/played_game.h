@@ -59,6 +59,13 @@ public:
     void NextReels(Walzenbild left, Walzenbild middle, Walzenbild right) {
         Rng().Script({PositionOf(left), PositionOf(right), PositionOf(middle)});
     }
+    // From now on every ladder phase draws its interval at once (00 phase 150 ms, win phase
+    // 130 ms) and the 17th 00 phase never stops by itself, whatever else draws between.
+    void SteadyLadders() {
+        Rng().ScriptFor(200, kZeroPhaseDraw, 1000);
+        Rng().ScriptFor(150, kWinPhaseDraw, 1000);
+        Rng().ScriptFor(6, 3, 100);
+    }
     void Click(TControl& c, int delayMs = 0) { h().ClickControl(c, delayMs); }
     void Key(Word key, int delayMs = 0) { h().Key(key, delayMs); }
     // Runs `fn` from the loop `ms` from now, inside whatever sequence is waiting then: a

@@ -1,6 +1,9 @@
 // A game from the start button to the evaluation, played as a player plays it.
 #include <gtest/gtest.h>
 
+#include <utility>
+
+#include "media/split_blur.h"
 #include "tests/game/played_game.h"
 
 namespace {
@@ -61,6 +64,52 @@ TEST(ManualGame, LostGameRunsItsTimesAndShowsTheNextAction) {
     EXPECT_TRUE(g.GlyphIs(*f.StartBtn, *f.StartAktImage));
     EXPECT_TRUE(f.StartBtn->Focused());
     EXPECT_EQ(g.Credit(), "0,80");
+}
+
+// A spinning reel's blur runs 1, 2, 3, 4, 3, 4 ... from its start, one stage every 400 ms,
+// and a re-spin of the middle reel starts again at 1.
+TEST(ManualGame, BlurStagesRunInOrderAndRestartOnARespin) {
+    PlayedGame g;
+    TForm1& f = *g.f;
+    g.SetCredit("1,00");
+    g.NextReels(W::W3, W::W8, W::W1);
+    g.Rng().ScriptFor(24, PositionOf(W::W8));  // the re-spin loses too
+    auto middleBlurred = [&](int at, int stage) {
+        g.At(at, [&f, stage] {
+            PixelBuffer expected = f.Image1->Picture().Bitmap().Pixels();
+            SplitBlur(expected, stage);
+            EXPECT_EQ(f.Walze_mitte1->Picture().Bitmap().Pixels(), expected) << "stage " << stage;
+        });
+    };
+    g.Click(*f.StartBtn);  // the middle reel starts at 800 ms
+    int at = 1201;
+    for (int stage : {1, 2, 3, 4, 3, 4, 3}) middleBlurred(std::exchange(at, at + 400), stage);
+    g.Click(*f.StartBtn, 11000);  // the re-spin
+    middleBlurred(11401, 1);
+    middleBlurred(11801, 2);
+    g.Run(11900);
+}
+
+// With the menu open during the re-spin offer, the start button neither re-spins the middle
+// reel nor starts a game: it hands the focus to the menu.
+TEST(ManualGame, MenuOpenDuringTheOfferAllowsNoRespinAndNoGame) {
+    PlayedGame g;
+    TForm1& f = *g.f;
+    f.Game.ErsterMenueAufruf = false;
+    g.SetCredit("1,00");
+    g.NextReels(W::W3, W::W8, W::W1);
+    g.Click(*f.StartBtn);
+    g.Click(*f.MenueBtn, 10900);  // the offer is open, no game runs
+    g.Click(*f.StartBtn, 11000);
+    for (int at : {11001, 11500, 12500})
+        g.At(at, [&] {
+            EXPECT_TRUE(MenueDlg->IsShown());
+            EXPECT_FALSE(f.Timer1->Enabled() || f.Timer2->Enabled() || f.Timer3->Enabled());
+            EXPECT_FALSE(f.Game.SpielLaeuft);
+            EXPECT_TRUE(g.ReelsShow(W::W3, W::W8, W::W1));
+            EXPECT_EQ(g.Credit(), "0,80");
+        });
+    g.Run(12600);
 }
 
 }  // namespace

@@ -120,6 +120,56 @@ TEST_F(InputTest, CheckBoxClickAndCodeBothRunTheHandlerOncePerChange) {
     EXPECT_EQ(clicks, 3);
 }
 
+// A held key presses once, as on the desktop: Enter and Escape when they go down, the space
+// bar when it comes up; the keyboard's repeats in between press nothing. A held Backspace
+// still repeats in an edit.
+TEST_F(InputTest, HeldKeyPressesOnce) {
+    auto* button = Add<TButton>(10, 10, 75, 25);
+    auto* box = Add<TCheckBox>(10, 50, 75, 20);
+    auto* edit = Add<TEdit>(10, 90, 75, 21);
+    auto* cancel = Add<TButton>(190, 10, 75, 25);
+    cancel->Cancel = true;
+    int clicks = 0, cancels = 0;
+    button->OnClick = [&](TObject*) { ++clicks; };
+    cancel->OnClick = [&](TObject*) { ++cancels; };
+    form->Show();
+    // Held from `at` for 500 ms, repeated every 30 ms from the 250th.
+    auto hold = [&](Word key, int at) {
+        h.KeyDown(key, at);
+        for (int t = at + 250; t < at + 500; t += 30) h.KeyDown(key, t, true);
+        h.KeyUp(key, at + 500);
+    };
+    button->SetFocus();
+    hold(VK_RETURN, 0);
+    h.RunFor(1);
+    EXPECT_EQ(clicks, 1);
+    hold(VK_SPACE, 1000);
+    h.RunFor(1499);
+    EXPECT_EQ(clicks, 1);
+    h.RunFor(2);
+    EXPECT_EQ(clicks, 2);
+    hold(VK_ESCAPE, 1000);
+    h.RunFor(1600);
+    EXPECT_EQ(cancels, 1);
+    EXPECT_EQ(clicks, 2);
+    // The focus leaves the button while the space bar is down: no press.
+    h.KeyDown(VK_SPACE);
+    h.RunFor(1);
+    box->SetFocus();
+    h.KeyUp(VK_SPACE);
+    h.RunFor(1);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_FALSE(box->Checked());
+    hold(VK_SPACE, 0);
+    h.RunFor(600);
+    EXPECT_TRUE(box->Checked());
+    edit->SetFocus();
+    edit->SetText("abcdefghijkl");
+    hold(VK_BACK, 0);
+    h.RunFor(600);
+    EXPECT_EQ(edit->Text(), "ab");  // the press and nine repeats
+}
+
 TEST_F(InputTest, EditTakesUtf8EditsAndReportsEveryChange) {
     auto* edit = Add<TEdit>(10, 10, 200, 21);
     edit->MaxLength = 6;

@@ -50,6 +50,21 @@ void HeadlessHarness::Key(Word key, std::int64_t delayMs, TShiftState shift) {
     ev.key = key;
     ev.shift = shift;
     backend_->Post(ev, At(delayMs));
+    ev.kind = InputEvent::KeyUp;
+    backend_->Post(ev, At(delayMs));
+}
+
+void HeadlessHarness::KeyDown(Word key, std::int64_t delayMs, bool repeat) {
+    InputEvent ev = InputEvent::Of(InputEvent::KeyDown, 0);
+    ev.key = key;
+    ev.repeat = repeat;
+    backend_->Post(ev, At(delayMs));
+}
+
+void HeadlessHarness::KeyUp(Word key, std::int64_t delayMs) {
+    InputEvent ev = InputEvent::Of(InputEvent::KeyUp, 0);
+    ev.key = key;
+    backend_->Post(ev, At(delayMs));
 }
 
 void HeadlessHarness::Type(const std::string& text, std::int64_t delayMs) {

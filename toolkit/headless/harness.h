@@ -28,7 +28,11 @@ public:
     void Click(TForm& form, int x, int y, std::int64_t delayMs = 0);
     void ClickControl(TControl& c, std::int64_t delayMs = 0);
     void MoveMouse(TForm& form, int x, int y, std::int64_t delayMs = 0);
+    // A key pressed and released at once.
     void Key(Word key, std::int64_t delayMs = 0, TShiftState shift = 0);
+    // A key's press (or, with `repeat`, the keyboard's repeat of a held key) and its release.
+    void KeyDown(Word key, std::int64_t delayMs = 0, bool repeat = false);
+    void KeyUp(Word key, std::int64_t delayMs = 0);
     void Type(const std::string& text, std::int64_t delayMs = 0);
     void Focus(TForm* form, bool gained, std::int64_t delayMs = 0);
 

@@ -88,7 +88,8 @@ std::optional<InputEvent> HeadlessBackend::PollEvent() {
     if (events_.empty() || events_.front().at > clock_.NowUs()) return std::nullopt;
     InputEvent ev = std::move(events_.front().ev);
     events_.erase(events_.begin());
-    if ((ev.kind == InputEvent::KeyDown || ev.kind == InputEvent::Text) && ev.window == 0) ev.window = focused_;
+    const bool keyboard = ev.kind == InputEvent::KeyDown || ev.kind == InputEvent::KeyUp || ev.kind == InputEvent::Text;
+    if (keyboard && ev.window == 0) ev.window = focused_;
     return ev;
 }
 

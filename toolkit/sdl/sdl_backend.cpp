@@ -271,10 +271,12 @@ std::optional<InputEvent> SdlBackend::PollEvent() {
                 ev.y = e.motion.y;
                 return ev;
             case SDL_KEYDOWN:
-                ev.kind = InputEvent::KeyDown;
+            case SDL_KEYUP:
+                ev.kind = e.type == SDL_KEYDOWN ? InputEvent::KeyDown : InputEvent::KeyUp;
                 ev.window = e.key.windowID;
                 ev.key = KeyCode(e.key.keysym.sym);
                 ev.shift = ShiftOf(e.key.keysym.mod);
+                ev.repeat = e.key.repeat != 0;
                 if (ev.key == 0) continue;
                 return ev;
             case SDL_TEXTINPUT:

@@ -1,0 +1,19 @@
+#pragma once
+// The sequences of a win ladder (a phase, a stop) and the end of a ladder. A sequence belongs
+// to the ladder that ran when it began: what it does after its pauses concerns that ladder
+// only, and the stop clicks of a later ladder never wait for it.
+#include "machine/form1.h"
+
+// A winning evaluation starts a new ladder, whose reel win is still to be credited.
+void BeginNewLadder(GameState& g);
+
+// Begins a sequence of the current ladder and returns that ladder's number.
+int BeginLadderSequence(GameState& g);
+// Ends it; the outermost sequence of the current ladder runs the stop clicks that waited.
+void EndLadderSequence(TForm1& f, int leiter);
+// True while the ladder `leiter` has not been replaced by a later one.
+inline bool LadderStillCurrent(const GameState& g, int leiter) { return g.LeiterNummer == leiter; }
+
+// The ladder `leiter` is over: so is the game, unless reels of a later game turn or a later
+// ladder runs; the autostart step follows.
+void LadderOver(TForm1& f, int leiter);
