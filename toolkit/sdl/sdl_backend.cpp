@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -250,10 +251,21 @@ void SdlBackend::Present(WindowId id, const PixelBuffer& frame, std::span<const 
     if (!sent_.empty()) SDL_UpdateWindowSurfaceRects(w->window, sent_.data(), static_cast<int>(sent_.size()));
 }
 
+// Reading the X connection costs system calls even when nothing came. A wait reads it;
+// after that it is read again once a millisecond has passed, so a wake-up that fires a
+// timer, presents a frame and goes back to waiting reads it once, not four times.
+void SdlBackend::ReadEventsIfDue() {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastRead_ < kReadInterval) return;
+    SDL_PumpEvents();
+    lastRead_ = now;
+}
+
 std::optional<InputEvent> SdlBackend::PollEvent() {
     if (x11_watch::WindowLost()) DisplayLost();
+    ReadEventsIfDue();
     SDL_Event e;
-    while (SDL_PollEvent(&e)) {
+    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
         InputEvent ev;
         switch (e.type) {
             case SDL_SYSWMEVENT:
@@ -318,10 +330,12 @@ void SdlBackend::WaitEvent(std::int64_t timeoutUs) {
     if (woken_.exchange(false)) return;
     if (timeoutUs < 0) {
         SDL_WaitEvent(nullptr);
-        return;
+    } else {
+        const int ms = static_cast<int>(std::min<std::int64_t>((timeoutUs + 999) / 1000, 1 << 30));
+        if (ms == 0) return;
+        SDL_WaitEventTimeout(nullptr, ms);
     }
-    int ms = static_cast<int>(std::min<std::int64_t>((timeoutUs + 999) / 1000, 1 << 30));
-    if (ms > 0) SDL_WaitEventTimeout(nullptr, ms);
+    lastRead_ = std::chrono::steady_clock::now();  // the wait read whatever came
 }
 
 void SdlBackend::Wake() {

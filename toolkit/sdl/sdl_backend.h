@@ -3,6 +3,7 @@
 // into the window's own surface and only those parts are sent to the display; on
 // high-density screens they are scaled up by a whole number.
 #include <atomic>
+#include <chrono>
 #include <map>
 #include <thread>
 #include <stdexcept>
@@ -47,6 +48,7 @@ private:
     };
     Win* Find(WindowId id);
     SDL_Surface* FrameSurface(Win& w, const PixelBuffer& frame);
+    void ReadEventsIfDue();
 
     std::map<WindowId, Win> windows_;
     std::vector<SDL_Rect> sent_;  // the rectangles of one present, kept to save allocations
@@ -56,4 +58,6 @@ private:
     // SDL event would wake through one of our windows, which may be closing just then.
     std::atomic<bool> woken_{false};
     std::thread::id loopThread_ = std::this_thread::get_id();
+    static constexpr std::chrono::milliseconds kReadInterval{1};
+    std::chrono::steady_clock::time_point lastRead_;
 };
