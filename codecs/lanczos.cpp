@@ -9,29 +9,18 @@
 
 namespace {
 
-// Rows of floats: the picture after the vertical pass, before rounding.
-struct FloatRows {
-    int rowLength = 0;
-    std::vector<float> data;
-    float* row(int y) { return data.data() + static_cast<std::size_t>(y) * rowLength; }
-};
-
-// Vertical pass first: whole rows are combined, which vectorises well, and the
-// narrower horizontal pass then works on fewer rows.
-FloatRows FilterVertically(const PixelBuffer& source, const LanczosTaps& taps) {
-    FloatRows out{source.stride(), {}};
-    // One spare float at the end: the horizontal pass loads four at a time.
-    out.data.assign(static_cast<std::size_t>(out.rowLength) * taps.size() + 1, 0.0f);
-    for (int y = 0; y < taps.size(); ++y) {
-        float* acc = out.row(y);
-        const float* w = taps.weights(y);
-        for (int k = 0; k < taps.count(y); ++k) {
-            const std::uint8_t* src = source.scanLine(taps.first(y) + k);
-            const float wk = w[k];
-            for (int i = 0; i < out.rowLength; ++i) acc[i] += wk * static_cast<float>(src[i]);
-        }
+// One row of the picture after the vertical pass, before rounding: the taps' source rows
+// combined whole, which vectorises well. Row by row, the floats stay in the cache and no
+// picture-sized buffer of them is ever made.
+void FilterVertically(const PixelBuffer& source, const LanczosTaps& taps, int y, std::vector<float>& acc) {
+    std::fill(acc.begin(), acc.end(), 0.0f);
+    const float* w = taps.weights(y);
+    const int length = source.stride();
+    for (int k = 0; k < taps.count(y); ++k) {
+        const std::uint8_t* src = source.scanLine(taps.first(y) + k);
+        const float wk = w[k];
+        for (int i = 0; i < length; ++i) acc[i] += wk * static_cast<float>(src[i]);
     }
-    return out;
 }
 
 // Four floats in one register; GCC and Clang vector extension.
@@ -65,8 +54,12 @@ PixelBuffer LanczosResize(const PixelBuffer& source, int newWidth, int newHeight
     if (source.empty() || newWidth <= 0 || newHeight <= 0) return {};
     const LanczosTaps horizontal(source.width(), newWidth);
     const LanczosTaps vertical(source.height(), newHeight);
-    FloatRows between = FilterVertically(source, vertical);
+    // One spare float at the end: the horizontal pass loads four at a time.
+    std::vector<float> row(static_cast<std::size_t>(source.stride()) + 1, 0.0f);
     PixelBuffer result(newWidth, newHeight);
-    for (int y = 0; y < newHeight; ++y) FilterHorizontally(between.row(y), horizontal, result.scanLine(y));
+    for (int y = 0; y < newHeight; ++y) {
+        FilterVertically(source, vertical, y, row);
+        FilterHorizontally(row.data(), horizontal, result.scanLine(y));
+    }
     return result;
 }

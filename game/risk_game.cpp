@@ -12,6 +12,7 @@ void ShowAlone(TForm1& f, TImage* marker) {
 }  // namespace
 
 void TForm1::RisikoSpiel() {
+    CPUTaktAbwarten();
     Game.RisikoLaeuft = true;
     SetGlyph(*StopWalzenBtn, *StopAktImage);
     StopWalzenBtn->SetFocus();

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the underwater scene, the reels, the win ladders, the button bar
 // and the timers that drive the game. Its methods live in the folders of their parts.
+#include <future>
 #include <string>
 
 #include "machine/attract_state.h"
@@ -98,6 +99,9 @@ public:
     std::string WindowsVersionErmitteln();
     // A write of the player's files failed: he is told once per file and run.
     void SchreibfehlerMelden(const WriteFailure& fehler);
+    // Sets CPUTaktMHz from the clock measurement FormCreate started, waiting for it while
+    // it still runs; later calls change nothing. Its reader calls it first.
+    void CPUTaktAbwarten();
 
     // Settings.
     void SchreibAnwendungsPfadINRegistry(const std::string& programmDatei);
@@ -198,6 +202,9 @@ private:
     void FitChest();
 
     TStringList* AuszahlungsListe = nullptr;
+    // The clock measurement on its own thread; declared after Services, which it reads,
+    // so that the window waits for it before Services goes.
+    std::future<double> CPUTaktMessung;
 };
 
 extern TForm1* Form1;

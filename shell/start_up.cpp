@@ -1,6 +1,7 @@
 // FormCreate: the version check, the clock measurement, the game's start state, the
 // layout, the displays, the installation folder and the stored cash box.
 #include <filesystem>
+#include <future>
 
 #include "machine/form1.h"
 #include "machine/scene_geometry.h"
@@ -67,8 +68,9 @@ void TForm1::FormCreate(TObject*) {
     TakeWaterTileSize(*this);
     Chest.TruheInOriginalGroesse = true;
 
-    const int mhz = static_cast<int>(GetCPUSpeed());
-    Program.CPUTaktMHz = mhz > kSlowestKnownClockMHz ? mhz : 0;
+    // The measurement sleeps 500 ms. It runs beside the program rather than before its
+    // first frame; its only reader, the risk game, comes seconds later and waits for it.
+    CPUTaktMessung = std::async(std::launch::async, &TForm1::GetCPUSpeed, this);
 
     Application->OnDeactivate = Handler(this, &TForm1::AppDeactivate);
     Application->OnActivate = Handler(this, &TForm1::ApplicationActivate);
@@ -87,6 +89,12 @@ void TForm1::FormCreate(TObject*) {
     Hai.HaiGebuecktZaehler = 0;
     Hai.HaiSchwimmtNachLinks = false;
     Timer4->SetEnabled(true);
+}
+
+void TForm1::CPUTaktAbwarten() {
+    if (!CPUTaktMessung.valid()) return;
+    const int mhz = static_cast<int>(CPUTaktMessung.get());
+    Program.CPUTaktMHz = mhz > kSlowestKnownClockMHz ? mhz : 0;
 }
 
 std::string TForm1::WindowsVersionErmitteln() { return OsVersionText(Services.queryOsVersion()); }

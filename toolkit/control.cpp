@@ -175,18 +175,19 @@ void TWinControl::Paint(PixelBuffer& target, TPoint origin, const TRect& clip) {
     PaintChildren(target, origin, area);
 }
 
-void TWinControl::PaintChildren(PixelBuffer& target, TPoint origin, const TRect& clip) {
-    // Graphic controls below the topmost opaque one that covers the whole clip are hidden.
-    std::size_t first = 0;
+std::optional<std::size_t> TWinControl::OpaqueCover(TPoint origin, const TRect& clip) const {
     for (std::size_t i = children_.size(); i-- > 0;) {
         const TControl* c = children_[i];
         if (c->IsWindowed() || !c->Visible() || !c->PaintsOpaque()) continue;
         const TRect bounds = Bounds(origin.X + c->Left(), origin.Y + c->Top(), c->Width(), c->Height());
-        if (bounds.Intersect(clip) == clip) {
-            first = i;
-            break;
-        }
+        if (bounds.Intersect(clip) == clip) return i;
     }
+    return std::nullopt;
+}
+
+void TWinControl::PaintChildren(PixelBuffer& target, TPoint origin, const TRect& clip) {
+    // Graphic controls below the topmost opaque one that covers the whole clip are hidden.
+    const std::size_t first = OpaqueCover(origin, clip).value_or(0);
     for (int pass = 0; pass < 2; ++pass) {
         for (std::size_t i = pass == 0 ? first : 0; i < children_.size(); ++i) {
             TControl* c = children_[i];

@@ -2,6 +2,7 @@
 // Visual controls: position, size, visibility, hint, click, focus, painting.
 // Windowed controls (panels, buttons, check boxes, edits) hold children and are
 // drawn above the plain controls (pictures, labels) of the same parent.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -113,6 +114,9 @@ public:
     TControl* ControlAt(int x, int y);
     void Paint(PixelBuffer& target, TPoint origin, const TRect& clip) override;
     void PaintChildren(PixelBuffer& target, TPoint origin, const TRect& clip);
+    // The topmost plain child that paints all of the clip opaquely: nothing below it shows
+    // there. Nothing when there is none.
+    std::optional<std::size_t> OpaqueCover(TPoint origin, const TRect& clip) const;
 
 private:
     friend class TControl;

@@ -188,7 +188,8 @@ bool TForm::Compose() {
 }
 
 void TForm::Paint(PixelBuffer& target, TPoint origin, const TRect& clip) {
-    FillRect(target, clip, Color);
+    // The window's colour shows only where no picture covers the clip.
+    if (!OpaqueCover(origin, clip)) FillRect(target, clip, Color);
     PaintChildren(target, origin, clip);
 }
 

@@ -1,7 +1,5 @@
 #include "toolkit/image.h"
 
-#include <algorithm>
-
 #include "toolkit/blit.h"
 
 TImage::TImage(TComponent* owner) : TControl(owner) {
@@ -46,19 +44,8 @@ void TImage::SetBounds(int left, int top, int width, int height) {
 
 const PixelBuffer& TImage::Scaled() {
     const TBitmap& bmp = picture_.Bitmap();
-    constexpr std::size_t kKept = 8;
-    for (std::size_t i = 0; i < scaled_.size(); ++i) {
-        ScaledCopy& copy = scaled_[i];
-        if (copy.version != bmp.Version() || copy.pixels.width() != Width() || copy.pixels.height() != Height())
-            continue;
-        // The one used last moves to the end; the one unused longest goes first.
-        std::rotate(scaled_.begin() + static_cast<std::ptrdiff_t>(i), scaled_.begin() + static_cast<std::ptrdiff_t>(i) + 1,
-                    scaled_.end());
-        return scaled_.back().pixels;
-    }
-    if (scaled_.size() == kKept) scaled_.erase(scaled_.begin());
-    scaled_.push_back({bmp.Version(), StretchNearest(bmp.Pixels(), Width(), Height())});
-    return scaled_.back().pixels;
+    return scaled_.Get({bmp.Version(), Width(), Height()},
+                       [&] { return StretchNearest(bmp.Pixels(), Width(), Height()); });
 }
 
 bool TImage::PaintsOpaque() const {
@@ -73,8 +60,11 @@ void TImage::Paint(PixelBuffer& target, TPoint origin, const TRect& clip) {
     const PixelBuffer& src = (stretch_ && !sameSize) ? Scaled() : picture_.Bitmap().Pixels();
     TRect area = Bounds(origin.X, origin.Y, Width(), Height()).Intersect(clip);
     // JPEG pictures are never drawn transparently.
-    if (transparent_ && picture_.GraphicFormat() != TPicture::Format::Jpeg)
-        BlitKeyed(target, origin.X, origin.Y, src, picture_.Bitmap().TransparentColor(), area);
-    else
+    if (transparent_ && picture_.GraphicFormat() != TPicture::Format::Jpeg) {
+        const TBitmap& bmp = picture_.Bitmap();
+        const OpaqueRuns& runs = opaque_.Get({bmp.Version(), src.width(), src.height()},
+                                             [&] { return OpaqueRuns(src, bmp.TransparentColor()); });
+        runs.Draw(target, origin.X, origin.Y, src, area);
+    } else
         Blit(target, origin.X, origin.Y, src, area);
 }

@@ -1,9 +1,12 @@
 #pragma once
 // A picture control: shows its picture at its own size or stretched, optionally
 // leaving out the bitmap's bottom-left colour.
-#include <vector>
+#include <cstdint>
+
 #include "toolkit/control.h"
 #include "toolkit/graphics.h"
+#include "toolkit/opaque_runs.h"
+#include "toolkit/recently_made.h"
 
 class TImage : public TControl {
 public:
@@ -28,15 +31,19 @@ public:
 
 private:
     void PictureChanged();
+    // The picture as drawn: its content (the bitmap's version) at a size.
+    struct Drawn {
+        std::uint64_t version = 0;
+        int width = 0, height = 0;
+        friend bool operator==(const Drawn&, const Drawn&) = default;
+    };
     const PixelBuffer& Scaled();
 
     TPicture picture_;
     bool autoSize_ = false, stretch_ = false, transparent_ = false;
-    // The last few stretched pictures, by the content they were made from: a picture that
-    // takes turns among a few contents is stretched once for each.
-    struct ScaledCopy {
-        std::uint64_t version = 0;
-        PixelBuffer pixels;
-    };
-    std::vector<ScaledCopy> scaled_;
+    // The last few stretched pictures and the opaque parts of the last few drawn
+    // transparently, by the content they were made from.
+    static constexpr std::size_t kKept = 8;
+    RecentlyMade<Drawn, PixelBuffer, kKept> scaled_;
+    RecentlyMade<Drawn, OpaqueRuns, kKept> opaque_;
 };

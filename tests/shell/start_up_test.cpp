@@ -2,6 +2,10 @@
 // and saved at the end.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
+#include <thread>
+
 #include "codecs/picture_file.h"
 #include "support/resource.h"
 #include "tests/machine/started_program.h"
@@ -97,6 +101,7 @@ TEST_F(StartUp, StartStateOfTheGameAndTheDisplays) {
     PlatformServices services = QuietServices();
     services.cpuClock.readCounter = [n = 0]() mutable { return std::optional<std::uint64_t>(n++ * 1'500'000'000ull); };
     program.Start(services);
+    Form1->CPUTaktAbwarten();
     EXPECT_EQ(Form1->Program.CPUTaktMHz, 3000);
     EXPECT_TRUE(Form1->Program.WindowsVersionOK);
     EXPECT_TRUE(Form1->Game.RuhePhaseErlaubt);
@@ -133,7 +138,33 @@ TEST_F(StartUp, SlowOrUnknownClockCountsAsZero) {
     PlatformServices services = QuietServices();
     services.cpuClock.readCounter = [n = 0]() mutable { return std::optional<std::uint64_t>(n++ * 250'000'000ull); };
     program.Start(services);
+    Form1->CPUTaktAbwarten();
     EXPECT_EQ(Form1->Program.CPUTaktMHz, 0);  // 500 MHz is not above 500
+}
+
+// The start does not wait for the clock's 500 ms; a risk game that comes before the
+// measurement is done waits for it and blinks at the measured pace.
+TEST_F(StartUp, ClockIsMeasuredBesideTheStartAndTheRiskGameWaitsForIt) {
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    PlatformServices services = QuietServices();
+    services.cpuClock.readCounter = [n = 0]() mutable { return std::optional<std::uint64_t>(n++ * 1'000'000'000ull); };
+    services.cpuClock.sleep = [released](int) { released.wait_for(std::chrono::seconds(5)); };
+    program.Start(services);
+    EXPECT_EQ(Form1->Program.CPUTaktMHz, 0);
+    std::thread releaser([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        release.set_value();
+    });
+    program.harness->App().Rng().Script({0, 40});  // twenty passes, then the result
+    const std::int64_t before = program.harness->NowMs();
+    Form1->RisikoSpiel();
+    releaser.join();
+    EXPECT_EQ(Form1->Program.CPUTaktMHz, 2000);
+    // Twenty passes of three steps of 2000 div 200 + 10 = 20 ms, then 500 ms.
+    EXPECT_EQ(program.harness->NowMs() - before, 20 * 3 * 20 + 500);
+    Form1->CPUTaktAbwarten();
+    EXPECT_EQ(Form1->Program.CPUTaktMHz, 2000);
 }
 
 TEST_F(StartUp, UnsupportedSystemIsRefusedAndNothingIsSaved) {

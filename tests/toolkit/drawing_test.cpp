@@ -1,11 +1,14 @@
 // Composition of a window: stacking, transparency, stretching, text cells, presents.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "toolkit/blit.h"
 #include "toolkit/graphics.h"
 #include "toolkit/headless/harness.h"
 #include "toolkit/image.h"
 #include "toolkit/label.h"
+#include "toolkit/opaque_runs.h"
 
 namespace {
 
@@ -51,6 +54,54 @@ TEST_F(DrawingTest, TransparentStretchedPictureLeavesOutItsKeyColour) {
     top->SetTransparent(false);
     h.RunFor(1);
     EXPECT_EQ(h.Pixel(*form, 10, 35), kKey);
+}
+
+// A transparent picture remembers its opaque parts by content: each of the contents it
+// takes turns among, and every change drawn into it, shows as it is.
+TEST_F(DrawingTest, ATransparentPictureShowsEachOfItsContentsAndEveryChangeToThem) {
+    TImage* below = AddImage(0, 0, 200, 100);
+    below->SetStretch(true);
+    below->Picture().Assign(Keyed(4, 4, clBlue));  // blue in its upper half
+    TImage* top = AddImage(0, 0, 40, 40);
+    top->SetTransparent(true);
+    const TBitmap red = Keyed(40, 40, clRed), green = Keyed(40, 40, clGreen);
+    form->Show();
+    for (int turn = 0; turn < 2; ++turn)
+        for (const TBitmap* b : {&red, &green}) {
+            top->Picture().Assign(*b);
+            h.RunFor(1);
+            EXPECT_EQ(h.Pixel(*form, 30, 5), b == &red ? clRed : clGreen);
+            EXPECT_EQ(h.Pixel(*form, 10, 25), clBlue);  // the key is left out
+        }
+    FillRect(top->Picture().Bitmap().MutablePixels(), {5, 20, 15, 30}, clYellow);
+    h.RunFor(1);
+    EXPECT_EQ(h.Pixel(*form, 10, 25), clYellow);
+    EXPECT_EQ(h.Pixel(*form, 2, 35), clBlue);
+    below->Hide();  // where no picture covers the window, its colour shows
+    h.RunFor(1);
+    EXPECT_EQ(h.Pixel(*form, 2, 35), clBlack);
+    EXPECT_EQ(h.Pixel(*form, 100, 50), clBlack);
+}
+
+// Copying a picture's opaque runs gives exactly the pixels the keyed copy gives, wherever
+// the picture lies and however it is clipped, with runs that start and end anywhere.
+TEST(OpaqueRunsTest, DrawsExactlyWhatTheKeyedCopyDraws) {
+    const Bgr key{255, 0, 255};
+    const Bgr colours[] = {key, {254, 0, 255}, {255, 0, 254}, {0, 0, 0}, key};
+    std::mt19937 rng(21);
+    auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    for (int round = 0; round < 500; ++round) {
+        PixelBuffer picture(1 + below(24), 1 + below(12));
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, colours[below(5)]);
+        PixelBuffer keyed(30, 20, Bgr{9, 8, 7});
+        PixelBuffer runs = keyed;
+        const int x = below(40) - 10, y = below(30) - 10;
+        const TRect clip = Bounds(below(40) - 5, below(30) - 5, below(40), below(30));
+        BlitKeyed(keyed, x, y, picture, key, clip);
+        OpaqueRuns(picture, key).Draw(runs, x, y, picture, clip);
+        ASSERT_TRUE(runs == keyed) << "round " << round;
+    }
 }
 
 TEST_F(DrawingTest, AutoSizeTakesThePictureSizeAndLaterPicturesLieAbove) {

@@ -3,12 +3,14 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/stop_signals.h"
 #include "toolkit/application.h"
@@ -118,9 +120,9 @@ SdlBackend::SdlBackend() {
     WatchStopSignals();
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-    // Our frames are small and change in small parts: the software renderer shows them
-    // at a fraction of the memory an OpenGL driver takes (SDL_RENDER_DRIVER overrides).
-    SDL_SetHintWithPriority(SDL_HINT_RENDER_DRIVER, "software", SDL_HINT_DEFAULT);
+    // Our frames change in small parts: the window's surface is the X server's own shared
+    // picture, to which only those parts are copied and sent, at a fraction of the memory
+    // an OpenGL driver takes.
     SDL_SetHintWithPriority(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0", SDL_HINT_DEFAULT);
     // An X server refuses connections for a moment while it resets (Xvfb does so when
     // its last client leaves): a few attempts over two seconds ride that out.
@@ -141,8 +143,7 @@ SdlBackend::SdlBackend() {
 
 SdlBackend::~SdlBackend() {
     for (auto& [id, w] : windows_) {
-        if (w.texture) SDL_DestroyTexture(w.texture);
-        if (w.renderer) SDL_DestroyRenderer(w.renderer);
+        SDL_FreeSurface(w.frame);
         if (w.window) SDL_DestroyWindow(w.window);
     }
     x11_watch::Stop();
@@ -165,12 +166,11 @@ WindowId SdlBackend::CreateWindow(const WindowSpec& desc) {
     w.height = desc.height;
     w.window = SDL_CreateWindow(desc.title.c_str(), x, y, desc.width * scale_, desc.height * scale_, flags);
     if (!w.window) throw DisplayError(std::string("Fenster kann nicht geöffnet werden: ") + SDL_GetError());
-    w.renderer = SDL_CreateRenderer(w.window, -1, 0);
-    if (!w.renderer) w.renderer = SDL_CreateRenderer(w.window, -1, SDL_RENDERER_SOFTWARE);
-    if (!w.renderer) throw DisplayError(std::string("Keine Zeichenfläche: ") + SDL_GetError());
-    SDL_RenderSetLogicalSize(w.renderer, desc.width, desc.height);
-    w.texture = SDL_CreateTexture(w.renderer, SDL_PIXELFORMAT_BGR24, SDL_TEXTUREACCESS_STREAMING,
-                                  desc.width, desc.height);
+    if (!SDL_GetWindowSurface(w.window)) {
+        const std::string reason = SDL_GetError();
+        SDL_DestroyWindow(w.window);
+        throw DisplayError("Keine Zeichenfläche: " + reason);
+    }
     x11_watch::AddWindow(w.window);
     WindowId id = SDL_GetWindowID(w.window);
     windows_[id] = w;
@@ -181,8 +181,7 @@ void SdlBackend::DestroyWindow(WindowId id) {
     Win* w = Find(id);
     if (!w) return;
     x11_watch::RemoveWindow(w->window);
-    SDL_DestroyTexture(w->texture);
-    SDL_DestroyRenderer(w->renderer);
+    SDL_FreeSurface(w->frame);
     SDL_DestroyWindow(w->window);
     windows_.erase(id);
 }
@@ -223,31 +222,54 @@ void SdlBackend::SetWindowIcon(WindowId id, const PixelBuffer& icon) {
     SDL_FreeSurface(s);
 }
 
+// The surface is made again only when the framebuffer moved or changed its size.
+SDL_Surface* SdlBackend::FrameSurface(Win& w, const PixelBuffer& frame) {
+    auto* pixels = const_cast<std::uint8_t*>(frame.data());
+    if (w.frame && w.frame->pixels == pixels && w.frame->w == frame.width() && w.frame->h == frame.height())
+        return w.frame;
+    SDL_FreeSurface(w.frame);
+    w.frame = SDL_CreateRGBSurfaceWithFormatFrom(pixels, frame.width(), frame.height(), 24, frame.stride(),
+                                                 SDL_PIXELFORMAT_BGR24);
+    return w.frame;
+}
+
+// Only the changed rectangles are converted to the window's pixel format and sent.
 void SdlBackend::Present(WindowId id, const PixelBuffer& frame, std::span<const TRect> dirty) {
     Win* w = Find(id);
     if (!w || frame.width() != w->width || frame.height() != w->height) return;
-    bool any = false;
+    SDL_Surface* screen = SDL_GetWindowSurface(w->window);
+    SDL_Surface* source = FrameSurface(*w, frame);
+    if (!screen || !source) return;
+    const int scale = std::max(1, std::min(screen->w / w->width, screen->h / w->height));
+    sent_.clear();
     for (const TRect& rect : dirty) {
         const TRect d = rect.Intersect({0, 0, w->width, w->height});
         if (d.Empty()) continue;
-        SDL_Rect r{d.Left, d.Top, d.Width(), d.Height()};
-        SDL_UpdateTexture(w->texture, &r, frame.scanLine(d.Top) + d.Left * 3, frame.stride());
-        any = true;
+        SDL_Rect from{d.Left, d.Top, d.Width(), d.Height()};
+        SDL_Rect to{d.Left * scale, d.Top * scale, d.Width() * scale, d.Height() * scale};
+        if (scale == 1) SDL_BlitSurface(source, &from, screen, &to);
+        else SDL_BlitScaled(source, &from, screen, &to);
+        sent_.push_back(to);
     }
-    if (any) Redraw(*w);
+    if (!sent_.empty()) SDL_UpdateWindowSurfaceRects(w->window, sent_.data(), static_cast<int>(sent_.size()));
 }
 
-void SdlBackend::Redraw(Win& w) {
-    SDL_RenderClear(w.renderer);
-    SDL_RenderCopy(w.renderer, w.texture, nullptr, nullptr);
-    SDL_RenderPresent(w.renderer);
+// Reading the X connection costs system calls even when nothing came. A wait reads it;
+// after that it is read again once a millisecond has passed, so a wake-up that fires a
+// timer, presents a frame and goes back to waiting reads it once, not four times.
+void SdlBackend::ReadEventsIfDue() {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastRead_ < kReadInterval) return;
+    SDL_PumpEvents();
+    lastRead_ = now;
 }
 
 std::optional<InputEvent> SdlBackend::PollEvent() {
     if (x11_watch::WindowLost()) DisplayLost();
     if (TakeStopSignal() != 0) return InputEvent::Of(InputEvent::Quit, 0);
+    ReadEventsIfDue();
     SDL_Event e;
-    while (SDL_PollEvent(&e)) {
+    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
         InputEvent ev;
         switch (e.type) {
             case SDL_SYSWMEVENT:
@@ -291,10 +313,14 @@ std::optional<InputEvent> SdlBackend::PollEvent() {
                     case SDL_WINDOWEVENT_FOCUS_LOST: ev.kind = InputEvent::FocusLost; return ev;
                     case SDL_WINDOWEVENT_CLOSE: ev.kind = InputEvent::CloseRequest; return ev;
                     case SDL_WINDOWEVENT_LEAVE: ev.kind = InputEvent::MouseLeave; return ev;
+                    // The surface still holds the last frame; after a change of size it is
+                    // made anew, and the window paints everything again.
                     case SDL_WINDOWEVENT_EXPOSED:
-                    case SDL_WINDOWEVENT_SIZE_CHANGED:
-                        if (Win* w = Find(e.window.windowID)) Redraw(*w);
-                        continue;
+                        if (Win* w = Find(e.window.windowID); w && SDL_UpdateWindowSurface(w->window) == 0)
+                            continue;
+                        ev.kind = InputEvent::Exposed;
+                        return ev;
+                    case SDL_WINDOWEVENT_SIZE_CHANGED: ev.kind = InputEvent::Exposed; return ev;
                     default: continue;
                 }
             default:
@@ -310,10 +336,12 @@ void SdlBackend::WaitEvent(std::int64_t timeoutUs) {
     if (woken_.exchange(false)) return;
     if (timeoutUs < 0) {
         SDL_WaitEvent(nullptr);
-        return;
+    } else {
+        const int ms = static_cast<int>(std::min<std::int64_t>((timeoutUs + 999) / 1000, 1 << 30));
+        if (ms == 0) return;
+        SDL_WaitEventTimeout(nullptr, ms);
     }
-    int ms = static_cast<int>(std::min<std::int64_t>((timeoutUs + 999) / 1000, 1 << 30));
-    if (ms > 0) SDL_WaitEventTimeout(nullptr, ms);
+    lastRead_ = std::chrono::steady_clock::now();  // the wait read whatever came
 }
 
 void SdlBackend::Wake() {

@@ -1,16 +1,19 @@
 #pragma once
-// Real windows through SDL2. Each window shows its framebuffer through a streaming
-// texture; the logical size is scaled to the display on high-density screens.
+// Real windows through SDL2. The changed parts of each window's framebuffer are copied
+// into the window's own surface and only those parts are sent to the display; on
+// high-density screens they are scaled up by a whole number.
 #include <atomic>
+#include <chrono>
 #include <map>
 #include <thread>
 #include <stdexcept>
+#include <vector>
 
 #include "toolkit/backend.h"
 
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
+struct SDL_Surface;
+struct SDL_Rect;
 
 class DisplayError : public std::runtime_error {
 public:
@@ -42,18 +45,21 @@ public:
 private:
     struct Win {
         SDL_Window* window = nullptr;
-        SDL_Renderer* renderer = nullptr;
-        SDL_Texture* texture = nullptr;
+        SDL_Surface* frame = nullptr;  // the toolkit's framebuffer seen as a surface, not copied
         int width = 0, height = 0;
     };
     Win* Find(WindowId id);
-    void Redraw(Win& w);
+    SDL_Surface* FrameSurface(Win& w, const PixelBuffer& frame);
+    void ReadEventsIfDue();
 
     std::map<WindowId, Win> windows_;
+    std::vector<SDL_Rect> sent_;  // the rectangles of one present, kept to save allocations
     int scale_ = 1;
     std::uint32_t wakeEvent_ = 0;
     // A wake from the loop's own thread only needs the next wait to return at once. An
     // SDL event would wake through one of our windows, which may be closing just then.
     std::atomic<bool> woken_{false};
     std::thread::id loopThread_ = std::this_thread::get_id();
+    static constexpr std::chrono::milliseconds kReadInterval{1};
+    std::chrono::steady_clock::time_point lastRead_;
 };
