@@ -4,6 +4,7 @@
 void TForm1::Auswertung() {
     Game.SpielLaeuft = false;
     const std::optional<Combination> win = FindCombination(Game.BildAufWalze);
+    Play->ReelsEvaluated();
     if (!win) return;
     ClearLeisten();
     Game.StufeErreicht[StepIndex(win->ladder, win->step)] = true;

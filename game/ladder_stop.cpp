@@ -39,6 +39,7 @@ void CatchStep(TForm1& f, Ladder ladder, int step) {
     GameState& g = f.Game;
     g.StoppAufNull = false;
     SetLadderLevel(g, ladder, step);
+    f.Play->StepCaught(static_cast<int>(ladder), step);
     if (IsMoneyStep(step))
         f.AddiereGewinn(CaughtText(ladder, step));
     else

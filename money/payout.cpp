@@ -103,6 +103,7 @@ void TForm1::AuszahlenButtonClick(TObject*) {
     MachPause1->Pause(1000);
     if (!SpecialGamesGivenUp(*this)) return;
     CloseTheAccount(*this);
+    Play->PaidOut(Money.Spielgeld, Money.Schulden);
     const std::string net = (Money.Spielgeld - Money.Schulden).ToFixed(2);
     if (net.starts_with('-')) {
         SettleDebt(*this, net.substr(1));
