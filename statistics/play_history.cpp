@@ -11,7 +11,7 @@ PlayHistory::PlayHistory(const std::filesystem::path& file, std::int64_t session
     // loses nothing it committed.
     db_.Exec("PRAGMA busy_timeout = 100");
     RefuseNewer(db_);
-    db_.Exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL");
+    db_.Exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA wal_autocheckpoint = 10000");
     MigrateForward(db_);
     totals_ = ReadTotals(db_);
     sqlite3* h = db_.Handle();

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kWidth = 760, kHeight = 600;
 constexpr int kRowHeight = 16, kTableTop = 72;
-constexpr int kFiguresLeft = 12, kCaptionWidth = 170, kNumberWidth = 78, kExactWidth = 118;
+constexpr int kFiguresLeft = 12, kCaptionWidth = 150, kNumberWidth = 88, kExactWidth = 118;
 constexpr int kLevelsLeft = 470, kLevelCaptionWidth = 118, kLevelExactWidth = 58, kLevelNumberWidth = 50;
 constexpr int kChartTop = 352, kChartWidth = 364, kChartHeight = 126;
 const TColor kNoteColor = RGB(160, 0, 0);

@@ -94,6 +94,12 @@ protected:
         MenueDlg->AutoStartCheckBox->SetChecked(false);
         g->h().RunFor(100);
         KnownPlayer(*Form1);
+        // Every message box is answered, so a wrong refusal fails rather than waits.
+        auto shown = g->h().App().OnMessageBox;
+        g->h().App().OnMessageBox = [this, shown](const std::string& caption, const std::string& text) {
+            shown(caption, text);
+            g->Key(VK_RETURN, 10);
+        };
     }
     std::string Debt() { return Form1->Money.Schulden.ToFixed(2); }
     std::optional<PlayedGame> g{std::in_place};
@@ -109,7 +115,6 @@ TEST_F(Limit, ReachingItExactlyIsAllowedOneCentOverIsRefused) {
     MenueDlg->Button_50_CentClick(nullptr);
     EXPECT_EQ(g->Credit(), "10,00");
     EXPECT_TRUE(g->h().MessageBoxes().empty());
-    g->Key(VK_RETURN, 10);
     MenueDlg->Button_10_CentClick(nullptr);
     ASSERT_EQ(g->h().MessageBoxes().size(), 1u);
     EXPECT_EQ(g->h().MessageBoxes()[0].first, "Information");
@@ -123,7 +128,6 @@ TEST_F(Limit, ReachingItExactlyIsAllowedOneCentOverIsRefused) {
 
 TEST_F(Limit, OneCentBelowTheNoteRefusesItAndNamesWhatIsLeft) {
     Start("9,99");
-    g->Key(VK_RETURN, 10);
     MenueDlg->Button_10_EuroClick(nullptr);
     ASSERT_EQ(g->h().MessageBoxes().size(), 1u);
     EXPECT_NE(g->h().MessageBoxes()[0].second.find("Einzahlungslimit beträgt 9,99 Euro im Monat. In diesem Monat "
@@ -149,7 +153,6 @@ TEST_F(Limit, CountsTheWholeCalendarMonthOverSessions) {
     MenueDlg->Button_20_EuroClick(nullptr);
     Start("30");
     EXPECT_EQ(Recorder(*Form1).DepositedThisMonth(), 2000);
-    g->Key(VK_RETURN, 10);
     MenueDlg->Button_20_EuroClick(nullptr);
     EXPECT_EQ(g->h().MessageBoxes().size(), 1u);
     MenueDlg->Button_10_EuroClick(nullptr);
