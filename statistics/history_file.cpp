@@ -34,10 +34,7 @@ std::string DamagedName(const std::filesystem::path& file, std::int64_t stamp, i
 std::filesystem::path HistoryFile(bool installed, const std::string& iniFile) {
     if (!installed) return std::filesystem::path(iniFile).parent_path() / kHistoryFileName;
     const std::filesystem::path folder = UserDataDir();
-    if (folder.empty()) return {};
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    return folder / kHistoryFileName;
+    return folder.empty() ? folder : folder / kHistoryFileName;
 }
 
 std::filesystem::path MoveAside(const std::filesystem::path& file, std::int64_t stamp, std::string& error) {

@@ -7,7 +7,8 @@
 inline constexpr const char* kHistoryFileName = "Tresolo-Statistik.sqlite";
 
 // An installed program keeps it in $XDG_DATA_HOME/tresolo/ (~/.local/share/tresolo/), one
-// run from its build folder beside its INI file. Empty when there is no place for it.
+// run from its build folder beside its INI file. Empty when there is no place for it. The
+// folder is made when the history is first written, not before.
 std::filesystem::path HistoryFile(bool installed, const std::string& iniFile);
 
 // Renames the file, and its write-ahead log and index beside it, to a free name that says

@@ -74,6 +74,8 @@ std::int64_t PlayRecorder::Today() const { return DayOf(Now()); }
 PlayHistory* PlayRecorder::History() {
     if (history_ || !off_.empty()) return history_.get();
     try {
+        std::error_code error;
+        if (file_.has_parent_path()) std::filesystem::create_directories(file_.parent_path(), error);
         history_ = std::make_unique<PlayHistory>(file_, Now());
     } catch (const NewerSchema& e) {
         std::cerr << "tresolo: Spielstatistik " << Shown() << ": " << e.what() << '\n';

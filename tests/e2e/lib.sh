@@ -88,6 +88,21 @@ window_named() {
   echo "$w"
 }
 
+# Waits until no visible window's title matches the pattern, or fails.
+window_gone() {
+  local end=$((SECONDS + DEADLINE))
+  while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
+    [ "$SECONDS" -lt "$end" ] || fail "window '$1' stays open"
+    sleep 0.1
+  done
+}
+
+# Clicks at a place of a window (window x y), then lets the program answer.
+click_in() {
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.3
+}
+
 start_app() {
   launch_app "$@"
   wait_app_window

@@ -37,19 +37,6 @@ NAME_OK="156 192"
 
 crop_sum() { import -window root -crop "$1" rgb:- 2>/dev/null | md5sum | cut -c1-32; }
 
-window_gone() {
-  local end=$((SECONDS + DEADLINE))
-  while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
-    [ "$SECONDS" -lt "$end" ] || fail "window '$1' stays open"
-    sleep 0.1
-  done
-}
-
-click_in() {  # window x y
-  xdotool mousemove --window "$1" "$2" "$3" click 1
-  sleep 0.3
-}
-
 # The menu button does nothing while a game runs: a player clicks again. A win with its
 # ladder and risk game keeps a game running for a while.
 open_menu() {

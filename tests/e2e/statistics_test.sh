@@ -18,19 +18,6 @@ NOTE_5="619 107"
 AUTO_START="520 192"
 STATISTICS_BTN="66 398"
 
-window_gone() {
-  local end=$((SECONDS + DEADLINE))
-  while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
-    [ "$SECONDS" -lt "$end" ] || fail "window '$1' stays open"
-    sleep 0.1
-  done
-}
-
-click_in() {  # window x y
-  xdotool mousemove --window "$1" "$2" "$3" click 1
-  sleep 0.3
-}
-
 # The window is on the screen at its size and shows its tables and charts.
 look_at() {  # window picture
   local geometry w h x y
