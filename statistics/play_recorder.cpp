@@ -41,6 +41,7 @@ int PictureOn(const BildAufWalzeTable& table, Reel reel) {
 PlayRecorder::PlayRecorder(TForm1& form, std::filesystem::path file)
     : form_(form), file_(std::move(file)), startUs_(Application->GetClock().NowUs()) {
     if (file_.empty()) off_ = "Die Aufzeichnung ist ausgeschaltet.";
+    startStamp_ = Now();
     protection_ = ReadProtection(form_.Program.IniDateiName);
 }
 
@@ -76,7 +77,7 @@ PlayHistory* PlayRecorder::History() {
     try {
         std::error_code error;
         if (file_.has_parent_path()) std::filesystem::create_directories(file_.parent_path(), error);
-        history_ = std::make_unique<PlayHistory>(file_, Now());
+        history_ = std::make_unique<PlayHistory>(file_, startStamp_);
     } catch (const NewerSchema& e) {
         std::cerr << "tresolo: Spielstatistik " << Shown() << ": " << e.what() << '\n';
         Fail("Die Spielstatistik " + Shown() + " stammt von einer neueren Tresolo-Version und bleibt, wie sie ist." +
@@ -199,7 +200,6 @@ std::optional<std::string> PlayRecorder::DepositRefusal(const EuroDecimal& amoun
 
 void PlayRecorder::Deposited(const EuroDecimal& amount) {
     const std::int64_t cents = CentsOf(amount), stamp = Now();
-    DepositedThisMonth();  // the earlier deposits are counted before this one is written
     sessionDeposits_.emplace_back(stamp, cents);
     session_.AddDeposit(cents);
     Write([&](PlayHistory& h) { h.RecordDeposit(stamp, cents); });

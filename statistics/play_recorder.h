@@ -67,7 +67,8 @@ private:
     std::unique_ptr<PlayHistory> history_;
     std::string off_;
     bool closing_ = false;  // no message boxes while the program ends
-    std::int64_t startUs_;
+    std::int64_t startUs_;     // the session's start on the application's clock
+    std::int64_t startStamp_;  // and on the calendar
     std::int64_t lastReminderMs_ = 0;
     ProtectionSettings protection_;
     std::optional<GameRecord> open_;
