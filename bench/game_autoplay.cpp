@@ -1,7 +1,8 @@
 // Automatic games in virtual time: how long they take on the wall clock, how deep the
-// handlers nest, and how often a spin wins. Usage: game_autoplay [games] [--shark]
+// handlers nest, how often a spin wins, and what the play history's file holds afterwards.
+// Usage: game_autoplay [games] [--shark] [--no-history]
 // The shark's timer is off unless asked for: its ten frames a virtual second cost more than
-// the games themselves.
+// the games themselves. Without the history the difference is the cost of recording.
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -12,11 +13,46 @@
 #include "game/combination_table.h"
 #include "machine/form1.h"
 #include "bench/headless_program.h"
+#include "statistics/history_file.h"
+#include "statistics/sqlite_db.h"
+
+namespace {
+
+// Times every call into the play history: what recording costs the game, all of it.
+class TimedEvents : public PlayEvents {
+public:
+    explicit TimedEvents(std::unique_ptr<PlayEvents> inner) : inner_(std::move(inner)) {}
+    double seconds = 0;
+
+    void GameStarted(bool special) override { Timed([&] { inner_->GameStarted(special); }); }
+    void ReelsEvaluated() override { Timed([&] { inner_->ReelsEvaluated(); }); }
+    void StepCaught(int ladder, int step) override { Timed([&] { inner_->StepCaught(ladder, step); }); }
+    void MoneyCredited(const EuroDecimal& a, const EuroDecimal& c, RiskOutcome o) override {
+        Timed([&] { inner_->MoneyCredited(a, c, o); });
+    }
+    void SpecialGamesCredited(const EuroDecimal& n) override { Timed([&] { inner_->SpecialGamesCredited(n); }); }
+    void GameOver() override { Timed([&] { inner_->GameOver(); }); }
+
+private:
+    template <class F>
+    void Timed(F&& f) {
+        const auto t0 = std::chrono::steady_clock::now();
+        f();
+        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    }
+    std::unique_ptr<PlayEvents> inner_;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     const int games = argc > 1 ? std::atoi(argv[1]) : 10000;
-    const bool shark = argc > 2 && std::string(argv[2]) == "--shark";
-    HeadlessProgram program("tresolo-bench-autoplay");
+    bool shark = false, history = true;
+    for (int i = 2; i < argc; ++i) {
+        shark = shark || std::string(argv[i]) == "--shark";
+        history = history && std::string(argv[i]) != "--no-history";
+    }
+    HeadlessProgram program("tresolo-bench-autoplay", history);
     HeadlessHarness& h = program.Harness();
     TForm1& f = program.PrepareAutomaticPlay(1000000, shark);
 
@@ -38,6 +74,9 @@ int main(int argc, char** argv) {
         if (started > games) h.App().Terminate();
     };
 
+    auto timed = std::make_unique<TimedEvents>(std::move(f.Play));
+    TimedEvents& recording = *timed;
+    f.Play = std::move(timed);
     const auto t0 = std::chrono::steady_clock::now();
     f.AutoStartAnfordern();
     while (!h.App().Terminated()) h.RunFor(60000);
@@ -51,5 +90,16 @@ int main(int argc, char** argv) {
     std::printf("deepest handler nesting at a game's start: %d\n", deepest);
     std::printf("wins %d, expected %.1f (157/3136), %.2f standard deviations off\n", wins, stopped * p,
                 (wins - stopped * p) / sd);
+    std::printf("in the play history's calls: %.3f s, %.4f ms per game\n", recording.seconds,
+                1000 * recording.seconds / stopped);
+    if (!history) {
+        std::printf("play history: off\n");
+        return 0;
+    }
+    // Its log written back into the file first, so the file holds everything once.
+    SqlDatabase(kHistoryFileName).Exec("PRAGMA wal_checkpoint(TRUNCATE)");
+    const auto bytes = std::filesystem::file_size(kHistoryFileName);
+    std::printf("play history: %ju bytes, %.1f KiB per thousand games\n", static_cast<std::uintmax_t>(bytes),
+                static_cast<double>(bytes) / 1024.0 / (stopped / 1000.0));
     return 0;
 }

@@ -9,18 +9,23 @@
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
 #include "machine/program.h"
+#include "support/profile_string.h"
 #include "support/user_store_path.h"
 #include "toolkit/headless/harness.h"
 
 class HeadlessProgram {
 public:
-    explicit HeadlessProgram(const std::string& name)
+    // Without `history` the program keeps no play history.
+    explicit HeadlessProgram(const std::string& name, bool history = true)
         : folder_(std::filesystem::temp_directory_path() / name) {
         std::filesystem::create_directories(folder_);
         std::filesystem::current_path(folder_);
         SetUserStorePath(folder_ / "store.ini");
+        // A machine plays for hours: nobody would answer the play-time reminder.
+        WritePrivateProfileString("Spielerschutz", "ErinnerungMinuten", "0", folder_ / "Tresolo.ini");
         harness_.emplace();
         PlatformServices services;
+        services.keepPlayHistory = history;
         services.cpuClock.readCounter = [] { return std::optional<std::uint64_t>(0); };
         services.cpuClock.sleep = [](int) {};
         CreateTresoloWindows(harness_->App(), services);

@@ -21,12 +21,16 @@ void CreditThroughRisk(TForm1& f, const std::string& text, const EuroDecimal& am
     f.RisikoSpiel();
     f.Game.RisikoLaeuft = false;
     SetGlyph(*f.StopWalzenBtn, *f.StopImage);
-    if (f.Image0mal->Visible())
+    if (f.Image0mal->Visible()) {
         f.LabelBetrag->SetCaption("Nichts!");
-    else if (f.Image2mal->Visible())
+        f.Play->MoneyCredited(amount, EuroDecimal(), RiskOutcome::Nothing);
+    } else if (f.Image2mal->Visible()) {
         CreditAndAnnounce(f, amount + amount, 2);
-    else if (f.Image1mal->Visible())
+        f.Play->MoneyCredited(amount, amount + amount, RiskOutcome::Double);
+    } else if (f.Image1mal->Visible()) {
         CreditAndAnnounce(f, amount, 1);
+        f.Play->MoneyCredited(amount, amount, RiskOutcome::Single);
+    }
 }
 
 void TextOutWhite(TCanvas& canvas, int x, int y, const std::string& text) {
@@ -46,6 +50,7 @@ void TForm1::AddiereGewinn(const std::string& betrag) {
     } else {
         LabelBetrag->Show();
         CreditAndAnnounce(*this, amount, 1);
+        Play->MoneyCredited(amount, amount, RiskOutcome::NotPlayed);
     }
     MachPause1->Pause(2000);
     for (TImage* m : {Image2mal, Image1mal, Image0mal}) m->Hide();
@@ -58,7 +63,9 @@ void TForm1::AddiereSonderspiele(const std::string& anzahl) {
     SetGlyph(*StartBtn, *StartImage);
     if (Game.LetzterGewinnText == anzahl) return;
     TonSignal();
-    Game.SonderspieleAnzahl += EuroDecimal::Parse(anzahl);
+    const EuroDecimal count = EuroDecimal::Parse(anzahl);
+    Game.SonderspieleAnzahl += count;
+    Play->SpecialGamesCredited(count);
     SonderspieleZeichnen();
     LabelBetrag->SetCaption(anzahl + " Sonderspiele gewonnen!!!");
     Game.LetzterGewinnText = anzahl;

@@ -6,6 +6,7 @@ void TForm1::Auswertung() {
     Game.SpielLaeuft = false;
     Game.WalzenLaufen = false;
     const std::optional<Combination> win = FindCombination(Game.BildAufWalze);
+    Play->ReelsEvaluated();
     if (!win) return;
     BeginNewLadder(Game);
     ClearLeisten();

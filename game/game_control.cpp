@@ -41,6 +41,7 @@ void AllStopGlyphsNormal(TForm1& f) {
 // Takes one special game and spins.
 void PlaySpecialGame(TForm1& f) {
     f.Game.SonderspieleAnzahl -= EinSonderspiel();
+    f.Play->GameStarted(true);
     f.AnzeigeSonderspieleLoeschen();
     f.SonderspieleZeichnen();
     f.DreheWalzen();
@@ -51,7 +52,10 @@ bool SpecialGameAvailable(const TForm1& f) { return !Negative(f.Game.Sonderspiel
 // Takes the stake; false (and the stake back) when the credit is too small.
 bool TakeStake(TForm1& f) {
     f.Money.Spielgeld -= Einsatz();
-    if (!Negative(f.Money.Spielgeld)) return true;
+    if (!Negative(f.Money.Spielgeld)) {
+        f.Play->GameStarted(false);
+        return true;
+    }
     f.Money.Spielgeld += Einsatz();
     return false;
 }
@@ -148,6 +152,7 @@ void TForm1::AutoStartClick(TObject*) {
     // time after the ladder, and nothing waits here meanwhile.
     if (LadderRunning(*this)) return;
     ClearLeisten();
+    Play->GameOver();
     if (AutoStartTicked()) {
         AutomaticGame(*this);
         return;

@@ -57,6 +57,7 @@ bool CatchStep(TForm1& f, Ladder ladder, int step) {
     const int leiter = g.LeiterNummer;
     g.StoppAufNull = false;
     SetLadderLevel(g, ladder, step);
+    f.Play->StepCaught(static_cast<int>(ladder), step);
     if (IsMoneyStep(step))
         f.AddiereGewinn(CaughtText(ladder, step));
     else

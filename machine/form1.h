@@ -2,6 +2,7 @@
 // The main window: the underwater scene, the reels, the win ladders, the button bar
 // and the timers that drive the game. Its methods live in the folders of their parts.
 #include <future>
+#include <memory>
 #include <string>
 
 #include "machine/attract_state.h"
@@ -12,6 +13,7 @@
 #include "machine/shark_state.h"
 #include "machine/money_state.h"
 #include "machine/platform_services.h"
+#include "machine/play_events.h"
 #include "machine/program_state.h"
 #include "toolkit/buttons.h"
 #include "toolkit/form.h"
@@ -85,6 +87,8 @@ public:
     SharkState Hai;
     AttractState Ruhe;
     PlatformServices Services;
+    // The play history; does nothing until the statistics attach theirs.
+    std::unique_ptr<PlayEvents> Play = std::make_unique<PlayEvents>();
 
     // Start-up and lifecycle.
     void FormCreate(TObject* Sender);

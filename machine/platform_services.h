@@ -18,4 +18,5 @@ struct PlatformServices {
     std::function<std::tm()> localTime;               // the system's local time when empty
     std::string programFileName = "tresolo";          // the own-folder test looks for it
     std::function<std::filesystem::path()> installedDataDir = InstalledDataDir;  // empty: not installed
+    bool keepPlayHistory = true;                      // the statistics' database of every game
 };

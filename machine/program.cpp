@@ -9,6 +9,7 @@ void CreateTresoloWindows(TApplication& app, PlatformServices services) {
     app.CreateForm(Form1, std::move(services));
     app.CreateForm(MenueDlg);
     app.CreateForm(NameEingabeDlg);
+    AttachPlayHistory(*Form1, *MenueDlg);
 }
 
 void SetWindowIcon(TForm& form) {

@@ -1,4 +1,5 @@
 // Deposits: the twelve notes and coins of the menu, and the animation that sinks them.
+#include <optional>
 #include <string>
 
 #include "machine/form1.h"
@@ -43,6 +44,7 @@ void Book(TMenueDlg& menu, TForm1& f, const EuroDecimal& amount) {
     f.SpielgeldZeichnen();
     m.Automatenkasse += amount;
     menu.AutomatenGeldspeicherAnzeige->SetCaption(m.Automatenkasse.ToFixed(2));
+    f.Play->Deposited(amount);
 }
 
 // The amount is booked only after the picture has sunk into the machine.
@@ -56,9 +58,14 @@ void Deposit(TMenueDlg& menu, const TImage& picture, const char* amount, bool li
             return;
         }
     }
+    const EuroDecimal value = EuroDecimal::Parse(amount);
+    if (const std::optional<std::string> refusal = f.Play->DepositRefusal(value)) {
+        ShowInformation(*refusal);
+        return;
+    }
     f.Schein->Picture().Assign(picture.Picture().Bitmap());
     f.EinzahlenButtonClick(nullptr);
-    Book(menu, f, EuroDecimal::Parse(amount));
+    Book(menu, f, value);
     f.MachPause1->Pause(kAfterDepositMs);
     if (AutoStartTicked(menu))
         f.AutoStartAnfordern();

@@ -111,6 +111,7 @@ void TForm1::AuszahlenButtonClick(TObject*) {
         return;
     }
     CloseTheAccount(*this);
+    Play->PaidOut(Money.Spielgeld, Money.Schulden);
     const std::string net = (Money.Spielgeld - Money.Schulden).ToFixed(2);
     if (net.starts_with('-')) {
         SettleDebt(*this, net.substr(1));

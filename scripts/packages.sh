@@ -1,6 +1,6 @@
 # Debian packages the program and its tests need (sourced by scripts/run and scripts/test).
 BUILD_PACKAGES=(cmake g++ make pkg-config libsdl2-dev libx11-dev libfreetype-dev libfontconfig-dev
-                libjpeg62-turbo-dev libcairo2-dev libpango1.0-dev fonts-liberation xdg-utils)
+                libjpeg62-turbo-dev libcairo2-dev libpango1.0-dev libsqlite3-dev fonts-liberation xdg-utils)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
                imagemagick faketime poppler-utils dpkg-dev file desktop-file-utils appstream)
 # The libFuzzer targets (scripts/fuzz) need clang and its sanitizer runtimes.

@@ -62,7 +62,7 @@ inline TRect Bounds(int left, int top, int width, int height) {
 using Word = std::uint16_t;
 constexpr Word VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_ESCAPE = 27, VK_SPACE = 32,
                VK_END = 35, VK_HOME = 36, VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40,
-               VK_DELETE = 46;
+               VK_DELETE = 46, VK_F2 = 113;
 
 enum TShiftFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4 };
 using TShiftState = unsigned;

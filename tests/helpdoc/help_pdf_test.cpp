@@ -92,3 +92,34 @@ TEST(HelpDocument, WinPlanListsEveryLineWithItsLevelAndChance) {
     EXPECT_EQ(rows.size(), lineCount);
     EXPECT_EQ(listed.Text(), "157/3136");
 }
+
+namespace {
+
+// Line breaks of the layout become single blanks; a line that ends in a hyphen goes on
+// without one.
+std::string Flowing(const std::string& text) {
+    std::string flat;
+    bool joined = false;
+    for (char c : text) {
+        if (c == '\n') joined = !flat.empty() && flat.back() == '-';
+        const bool blank = c == '\n' || c == ' ';
+        if (!blank) joined = false;
+        if (blank && (joined || (!flat.empty() && flat.back() == ' '))) continue;
+        flat += blank ? ' ' : c;
+    }
+    return flat;
+}
+
+}  // namespace
+
+// The page on the statistics and the protections, and the helpline under the institute's name.
+TEST(HelpDocument, NamesTheStatisticsTheProtectionsAndTheHelpline) {
+    const std::string text = Flowing(PdfText());
+    EXPECT_NE(text.find("Statistik und Spielerschutz"), std::string::npos);
+    EXPECT_NE(text.find("Einzahlungslimit im Monat"), std::string::npos);
+    EXPECT_NE(text.find("Erinnerung an die Spielzeit"), std::string::npos);
+    EXPECT_NE(text.find("Bundesinstitut für Öffentliche Gesundheit (BIÖG"), std::string::npos);
+    EXPECT_NE(text.find("0800 1 37 27 00"), std::string::npos);
+    EXPECT_NE(text.find("www.check-dein-spiel.de"), std::string::npos);
+    EXPECT_EQ(text.find("Die Bundeszentrale"), std::string::npos);
+}

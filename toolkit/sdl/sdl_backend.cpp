@@ -34,6 +34,7 @@ Word KeyCode(SDL_Keycode k) {
         case SDLK_DOWN: return VK_DOWN;
         case SDLK_HOME: return VK_HOME;
         case SDLK_END: return VK_END;
+        case SDLK_F2: return VK_F2;
         default: break;
     }
     if (k >= SDLK_a && k <= SDLK_z) return static_cast<Word>('A' + (k - SDLK_a));

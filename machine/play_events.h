@@ -1,0 +1,40 @@
+#pragma once
+// What the game tells the play history as it happens, and the one question its player
+// protection answers before a deposit. The statistics folder keeps the history
+// (AttachPlayHistory); until then, and when it is off, nothing is kept and nothing refused.
+#include <optional>
+#include <string>
+
+#include "support/euro_decimal.h"
+
+class TForm1;
+class TMenueDlg;
+
+// How a money win reached the credit: straight, or through the risk game's three markers.
+enum class RiskOutcome { NotPlayed, Nothing, Single, Double };
+
+class PlayEvents {
+public:
+    virtual ~PlayEvents() = default;
+
+    // A game begins: one special game used, or the stake taken from the credit.
+    virtual void GameStarted(bool /*specialGame*/) {}
+    // The reels stopped and were evaluated (Game.BildAufWalze holds them).
+    virtual void ReelsEvaluated() {}
+    // A ladder stop caught a step (ladder 0 is the left one, steps 1 to 6).
+    virtual void StepCaught(int /*ladder*/, int /*step*/) {}
+    // A money step handed out: its amount, and what reached the credit.
+    virtual void MoneyCredited(const EuroDecimal& /*stepAmount*/, const EuroDecimal& /*credited*/, RiskOutcome) {}
+    virtual void SpecialGamesCredited(const EuroDecimal& /*count*/) {}
+    // The running game and its ladder are over; the next game has not begun.
+    virtual void GameOver() {}
+
+    // A German refusal when the deposit would pass the player's own limit.
+    virtual std::optional<std::string> DepositRefusal(const EuroDecimal& /*amount*/) { return std::nullopt; }
+    virtual void Deposited(const EuroDecimal& /*amount*/) {}
+    // The payout settles the whole credit against the debt.
+    virtual void PaidOut(const EuroDecimal& /*credit*/, const EuroDecimal& /*debt*/) {}
+};
+
+// Starts the play history for the main window and puts its window on the menu and on F2.
+void AttachPlayHistory(TForm1& main, TMenueDlg& menu);

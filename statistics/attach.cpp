@@ -1,0 +1,47 @@
+// The play history joins the program: its recorder listens to the main window, and its
+// window opens from a button of its own in the menu and with F2 on the main window.
+#include "machine/dialog_parts.h"
+#include "machine/form1.h"
+#include "machine/menue_dlg.h"
+#include "machine/play_events.h"
+#include "statistics/history_file.h"
+#include "statistics/play_recorder.h"
+#include "statistics/statistics_window.h"
+#include "toolkit/application.h"
+
+namespace {
+
+// Below the debt line, left of the separator: no written control moves.
+constexpr Place kMenuButton = {6, 380, 121, 37};
+
+// Made at its first showing; the application owns it.
+void ShowStatistics(PlayRecorder& recorder, StatisticsWindow*& window) {
+    if (!window) window = new StatisticsWindow(Application, recorder);
+    window->ShowFigures();
+}
+
+}  // namespace
+
+void AttachPlayHistory(TForm1& main, TMenueDlg& menu) {
+    const bool installed = !main.Program.DatenPfad.empty();
+    auto recorder = std::make_unique<PlayRecorder>(
+        main, main.Services.keepPlayHistory ? HistoryFile(installed, main.Program.IniDateiName) : std::filesystem::path());
+    PlayRecorder& r = *recorder;
+    main.Play = std::move(recorder);
+    auto window = std::make_shared<StatisticsWindow*>(nullptr);
+
+    TButton* button = MakeDialogButton(menu, "StatistikBtn", kMenuButton, "Statistik");
+    button->SetHint("Zeigt die Spielstatistik und den Spielerschutz (F2)");
+    button->TabOrder = 7;
+    button->OnClick = [&r, window](TObject*) { ShowStatistics(r, *window); };
+
+    TKeyEvent previous = main.OnKeyDown;
+    main.OnKeyDown = [&r, window, previous](TObject* sender, Word& key, TShiftState shift) {
+        if (key != VK_F2) {
+            if (previous) previous(sender, key, shift);
+            return;
+        }
+        key = 0;
+        ShowStatistics(r, *window);
+    };
+}

@@ -1,0 +1,62 @@
+#include "statistics/play_figures.h"
+
+#include <algorithm>
+
+#include "helpdoc/player_return.h"
+
+std::int64_t StakeCents() {
+    static const std::int64_t cents = (Stake() * Fraction(100)).Numerator();
+    return cents;
+}
+
+void PlayFigures::AddGame(const GameRecord& game) {
+    ++(game.special ? specialGames : paidGames);
+    stakedCents += game.StakedCents();
+    stepCents += game.stepCents;
+    wonCents += game.wonCents;
+    specialWon += game.specialWon;
+    for (std::size_t i = 0; i < risk.size(); ++i) risk[i] += game.risk[i];
+    if (game.ReelsWon()) {
+        ++winningGames;
+        losingRun = 0;
+    } else {
+        longestLosingRun = std::max(longestLosingRun, ++losingRun);
+    }
+    for (int ladder = 0; ladder < kLadderCount; ++ladder) {
+        const int start = game.startLevel[ladder];
+        if (start == 0) continue;
+        ++started[LevelSlot(ladder, start)];
+        for (int step = start; step <= std::max(start, game.topLevel[ladder]); ++step) ++reached[LevelSlot(ladder, step)];
+    }
+}
+
+void PlayFigures::AddDeposit(std::int64_t cents) {
+    ++deposits;
+    depositCents += cents;
+}
+
+void PlayFigures::AddPayout(std::int64_t creditCents, std::int64_t debtCents) {
+    ++payouts;
+    payoutCents += std::max<std::int64_t>(creditCents - debtCents, 0);
+}
+
+std::vector<FigureField> FigureFields(PlayFigures& f) {
+    std::vector<FigureField> fields = {
+        {"paid_games", &f.paidGames},       {"special_games", &f.specialGames},
+        {"staked_cents", &f.stakedCents},   {"step_cents", &f.stepCents},
+        {"won_cents", &f.wonCents},         {"special_won", &f.specialWon},
+        {"risk_nothing", &f.risk[0]},       {"risk_single", &f.risk[1]},
+        {"risk_double", &f.risk[2]},        {"deposits", &f.deposits},
+        {"deposit_cents", &f.depositCents}, {"payouts", &f.payouts},
+        {"payout_cents", &f.payoutCents},   {"winning_games", &f.winningGames},
+        {"losing_run", &f.losingRun},       {"longest_losing_run", &f.longestLosingRun},
+    };
+    const char* const ladders[] = {"left", "right"};
+    for (int ladder = 0; ladder < kLadderCount; ++ladder)
+        for (int step = 1; step <= kLevelCount; ++step) {
+            const std::string level = std::string(ladders[ladder]) + "_" + std::to_string(step);
+            fields.push_back({level + "_started", &f.started[LevelSlot(ladder, step)]});
+            fields.push_back({level + "_reached", &f.reached[LevelSlot(ladder, step)]});
+        }
+    return fields;
+}

@@ -1,0 +1,61 @@
+#pragma once
+// One game as the history keeps it, and the counts and sums of many games, deposits and
+// payouts: a play session's or all of them. Money is in whole cents.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+inline constexpr int kLadderCount = 2;     // 0 is the left ladder, 1 the right one
+inline constexpr int kLevelCount = 6;      // steps 1 to 6 of each ladder
+inline constexpr int kLevelSlots = kLadderCount * kLevelCount;
+
+constexpr int LevelSlot(int ladder, int step) { return ladder * kLevelCount + step - 1; }
+
+// The stake of a paid game in cents, from the help's figures.
+std::int64_t StakeCents();
+
+struct GameRecord {
+    bool special = false;
+    std::array<int, 3> pictures{-1, -1, -1};  // the reel picture of left, middle, right; -1 unknown
+    std::array<int, kLadderCount> startLevel{};  // the level the reels started, 0 for none
+    std::array<int, kLadderCount> topLevel{};    // the highest level the ladder stood on
+    std::int64_t stepCents = 0;                  // money steps handed out
+    std::int64_t wonCents = 0;                   // of them credited (after the risk game)
+    std::int64_t specialWon = 0;
+    std::array<int, 3> risk{};                   // risk games ending nothing, single, double
+
+    bool ReelsWon() const { return startLevel[0] > 0 || startLevel[1] > 0; }
+    std::int64_t StakedCents() const { return special ? 0 : StakeCents(); }
+    std::int64_t NetCents() const { return wonCents - StakedCents(); }
+};
+
+struct PlayFigures {
+    std::int64_t paidGames = 0, specialGames = 0;
+    std::int64_t stakedCents = 0, stepCents = 0, wonCents = 0, specialWon = 0;
+    std::array<std::int64_t, 3> risk{};
+    std::int64_t deposits = 0, depositCents = 0, payouts = 0, payoutCents = 0;
+    std::int64_t winningGames = 0, losingRun = 0, longestLosingRun = 0;
+    std::array<std::int64_t, kLevelSlots> started{}, reached{};
+
+    void AddGame(const GameRecord& game);
+    void AddDeposit(std::int64_t cents);
+    // The credit settled against the debt; what is left over is paid out.
+    void AddPayout(std::int64_t creditCents, std::int64_t debtCents);
+
+    std::int64_t Games() const { return paidGames + specialGames; }
+    std::int64_t NetCents() const { return wonCents - stakedCents; }
+    std::int64_t RiskCents() const { return wonCents - stepCents; }
+    // What came back, a special game counting as the stake it saves, and what it came back for.
+    std::int64_t ReturnedCents() const { return wonCents + specialWon * StakeCents(); }
+    std::int64_t PlayedCents() const { return Games() * StakeCents(); }
+
+    friend bool operator==(const PlayFigures&, const PlayFigures&) = default;
+};
+
+// Every figure with its column name, in one order: the database's columns follow it.
+struct FigureField {
+    std::string column;
+    std::int64_t* value;
+};
+std::vector<FigureField> FigureFields(PlayFigures& figures);

@@ -1,0 +1,166 @@
+// The play history's file: what goes in comes back, totals always match the events, a file
+// of the first version moves forward with its totals counted from its events, and a newer
+// file is left untouched.
+#include <gtest/gtest.h>
+
+#include "statistics/game_rows.h"
+#include "statistics/history_schema.h"
+#include "statistics/local_stamp.h"
+#include "statistics/play_history.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+constexpr std::int64_t kDay = 86400;
+const std::int64_t kStart = 20000 * kDay + 3600;  // 4 October 2024, 01:00
+
+GameRecord Lost(bool special = false) {
+    GameRecord g;
+    g.special = special;
+    g.pictures = {12, 13, 6};
+    return g;
+}
+
+// The reels start the left ladder at 1 (0,50); the player climbs to 3 through the risk game.
+GameRecord Climbed() {
+    GameRecord g;
+    g.pictures = {0, 0, 0};
+    g.startLevel = {1, 0};
+    g.topLevel = {3, 0};
+    g.stepCents = 50 + 150 + 220;
+    g.wonCents = 100 + 150;
+    g.risk = {1, 1, 1};
+    return g;
+}
+
+GameRecord SpecialGamesWon() {
+    GameRecord g;
+    g.special = true;
+    g.startLevel = {0, 4};
+    g.topLevel = {0, 4};
+    g.specialWon = 15;
+    return g;
+}
+
+const std::vector<GameRecord> kGames = {Lost(), Climbed(), Lost(), Lost(), SpecialGamesWon(), Lost(true), Lost()};
+
+PlayFigures Expected() {
+    PlayFigures f;
+    for (const GameRecord& g : kGames) f.AddGame(g);
+    f.AddDeposit(500);
+    f.AddDeposit(20);
+    f.AddPayout(900, 520);
+    return f;
+}
+
+void RecordAll(PlayHistory& h) {
+    h.RecordDeposit(kStart, 500);
+    for (std::size_t i = 0; i < kGames.size(); ++i) h.RecordGame(kStart + static_cast<std::int64_t>(i) * kDay / 2, kGames[i]);
+    h.RecordDeposit(kStart + 10, 20);
+    h.RecordPayout(kStart + 4 * kDay, 900, 520);
+}
+
+TEST(PlayFigures, CountsLevelsRunsAndMoney) {
+    const PlayFigures f = Expected();
+    EXPECT_EQ(f.paidGames, 5);
+    EXPECT_EQ(f.specialGames, 2);
+    EXPECT_EQ(f.stakedCents, 100);
+    EXPECT_EQ(f.NetCents(), 250 - 100);
+    EXPECT_EQ(f.RiskCents(), 250 - 420);
+    EXPECT_EQ(f.winningGames, 2);
+    EXPECT_EQ(f.longestLosingRun, 2);
+    EXPECT_EQ(f.losingRun, 2);
+    EXPECT_EQ(f.started[LevelSlot(0, 1)], 1);
+    EXPECT_EQ(f.reached[LevelSlot(0, 1)], 1);
+    EXPECT_EQ(f.reached[LevelSlot(0, 3)], 1);
+    EXPECT_EQ(f.reached[LevelSlot(0, 4)], 0);
+    EXPECT_EQ(f.started[LevelSlot(1, 4)], 1);
+    EXPECT_EQ(f.payoutCents, 380);
+    EXPECT_EQ(f.ReturnedCents(), 250 + 15 * 20);
+}
+
+TEST(PlayHistory, TotalsAndDaysMatchTheEventsAcrossSessions) {
+    TempFolder folder;
+    const auto file = folder / "h.sqlite";
+    {
+        PlayHistory h(file, kStart);
+        RecordAll(h);
+        EXPECT_EQ(h.Totals(), Expected());
+        h.EndSession(kStart + 5 * kDay);
+    }
+    PlayHistory again(file, kStart + 6 * kDay);
+    EXPECT_EQ(again.Totals(), Expected());
+    // Days: games at half-day steps from day 20000.
+    const std::vector<DayNet> days = again.DaysFrom(20001);
+    ASSERT_EQ(days.size(), 3u);
+    EXPECT_EQ(days[0].day, 20001);
+    EXPECT_EQ(days[0].games, 2);
+    EXPECT_EQ(days[0].netCents, -40);
+    EXPECT_EQ(again.EarlierDepositsBetween(kStart, kStart + 11), 520);
+    EXPECT_EQ(again.EarlierDepositsBetween(kStart + 1, kStart + 11), 20);
+
+    SqlDatabase db(file);
+    EXPECT_EQ(db.Single("SELECT COUNT(*) FROM sessions"), 1);  // the second one never recorded
+    EXPECT_EQ(db.Single("SELECT ended_at FROM sessions"), kStart + 5 * kDay);
+    SqlStatement read(db.Handle(), "SELECT " + GameColumnList() + " FROM games ORDER BY id");
+    for (const GameRecord& expected : kGames) {
+        ASSERT_TRUE(read.Step());
+        GameValues values{};
+        for (std::size_t i = 0; i < values.size(); ++i) values[i] = read.Int(static_cast<int>(i));
+        EXPECT_EQ(ValuesOf(GameOf(values)), ValuesOf(expected));
+    }
+}
+
+TEST(PlayHistory, FirstVersionMovesForwardWithItsTotalsCounted) {
+    TempFolder folder;
+    const auto file = folder / "h.sqlite";
+    {
+        SqlDatabase db(file);
+        MigrateForward(db, 1);
+        EXPECT_EQ(SchemaVersion(db), 1);
+        db.Exec("INSERT INTO sessions(started_at) VALUES (1)");
+        for (const GameRecord& g : kGames) {
+            SqlStatement insert(db.Handle(), "INSERT INTO games(session_id, played_at, " + GameColumnList() +
+                                                 ") VALUES (1, " + std::to_string(kStart) + ", " +
+                                                 GameColumnList("?") + ")");
+            int index = 0;
+            for (std::int64_t v : ValuesOf(g)) insert.Bind(++index, v);
+            insert.Run();
+        }
+        db.Exec("INSERT INTO deposits(session_id, at, cents) VALUES (1, 5, 500), (1, 6, 20);"
+                "INSERT INTO payouts(session_id, at, credit_cents, debt_cents) VALUES (1, 7, 900, 520)");
+    }
+    PlayHistory h(file, kStart);
+    EXPECT_EQ(h.Totals(), Expected());
+    const std::vector<DayNet> days = h.DaysFrom(0);
+    ASSERT_EQ(days.size(), 1u);
+    EXPECT_EQ(days[0].games, 7);
+    EXPECT_EQ(days[0].netCents, Expected().NetCents());
+    SqlDatabase db(file);
+    EXPECT_EQ(SchemaVersion(db), kSchemaVersion);
+}
+
+TEST(PlayHistory, NewerFileIsLeftAsItIs) {
+    TempFolder folder;
+    const auto file = folder / "h.sqlite";
+    {
+        SqlDatabase db(file);
+        db.Exec("CREATE TABLE future(x); PRAGMA user_version = 99");
+    }
+    const std::string before = ReadBytes(file);
+    EXPECT_THROW(PlayHistory(file, kStart), NewerSchema);
+    EXPECT_EQ(ReadBytes(file), before);
+}
+
+TEST(LocalStamp, DaysAndMonthsFollowTheLocalCalendar) {
+    const std::tm t{.tm_sec = 0, .tm_min = 59, .tm_hour = 23, .tm_mday = 31, .tm_mon = 11, .tm_year = 2026 - 1900};
+    const std::int64_t stamp = LocalStamp(t);
+    EXPECT_EQ(CalendarOf(MonthStart(stamp)).tm_mday, 1);
+    EXPECT_EQ(CalendarOf(MonthStart(stamp)).tm_mon, 11);
+    const std::tm next = CalendarOf(NextMonthStart(stamp));
+    EXPECT_EQ(next.tm_year, 2027 - 1900);
+    EXPECT_EQ(next.tm_mon, 0);
+    EXPECT_EQ(DayOf(NextMonthStart(stamp)), DayOf(stamp) + 1);
+}
+
+}  // namespace
