@@ -55,7 +55,7 @@ moment_deposit() {
   xdotool mousemove --window "$menu" $NOTE_50 click 1
   sleep 0.4
 }
-moment_question() { deposit; xdotool key Escape; window_named '^Bestätigung$' >/dev/null; }
+moment_question() { deposit; xdotool windowfocus --sync "$W" key Escape; window_named '^Best' >/dev/null; }
 moment_payout() {
   deposit
   local menu
@@ -94,14 +94,14 @@ request_and_report() {
 }
 
 # The program's own ways out, from the player's last answer.
-answer_yes() { xdotool key j; }
+answer_yes() { xdotool windowfocus --sync "$(window_named '^Best')" key j; }
 menu_quit() {
   local menu
   menu=$(open_menu)
   click_in "$menu" 508 398  # "Programm beenden"
-  window_named '^Bestätigung$' >/dev/null
+  window_named '^Best' >/dev/null
 }
-payout_ok() { xdotool key Return; }
+payout_ok() { xdotool windowfocus --sync "$(window_named '^Information$')" key Return; }
 
 for how in close TERM HUP INT; do
   for m in attract spin deposit question payout; do
@@ -113,7 +113,7 @@ for how in close TERM HUP INT; do
   moment_ladder
   request_and_report "$how" "ladder (clock x20)"
 done
-visit; deposit; xdotool key Escape; window_named '^Bestätigung$' >/dev/null
+visit; deposit; xdotool windowfocus --sync "$W" key Escape; window_named '^Best' >/dev/null
 request_and_report answer_yes "Escape, Ja"
 visit; deposit; menu_quit
 request_and_report answer_yes "menu quit, Ja"
