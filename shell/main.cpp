@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <thread>
 
@@ -22,12 +23,29 @@ constexpr const char* kAlreadyRunning = "Tresolo läuft bereits.";
 // How long a second start waits for the first one to show its window.
 constexpr auto kWaitForTheFirstWindow = std::chrono::seconds(5);
 
+std::string ThisDisplay() {
+    const char* display = std::getenv("DISPLAY");
+    return display ? display : "";
+}
+
+// What the running copy leaves in its lock: its main window and the display it is on.
+std::string WindowNote(unsigned long window) { return std::to_string(window) + " " + ThisDisplay() + "\n"; }
+
+// The running copy's window when it is on this display, else 0.
+unsigned long WindowOnThisDisplay(const std::string& note) {
+    std::istringstream in(note);
+    unsigned long window = 0;
+    std::string display;
+    in >> window >> display;
+    return display == ThisDisplay() ? window : 0;
+}
+
 // Each copy holds the cash box from its own start and writes it at its end: two at once
 // would lose deposits, so a second start brings the running copy to the front instead.
 bool RaiseTheRunningCopy(InstanceLock& lock) {
     const auto end = std::chrono::steady_clock::now() + kWaitForTheFirstWindow;
     for (;;) {
-        const unsigned long window = std::strtoul(lock.Published().c_str(), nullptr, 10);
+        const unsigned long window = WindowOnThisDisplay(lock.Published());
         if (window != 0 && x11_raise::RaiseForeignWindow(window)) return true;
         if (std::chrono::steady_clock::now() >= end) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -65,7 +83,7 @@ int Play(InstanceLock& lock) {
         // Once the main window is on the screen, a second start can find it.
         app.QueueCall([&] {
             auto& backend = static_cast<SdlBackend&>(app.Backend_());
-            lock.Publish(std::to_string(backend.NativeWindow(Form1->Window())) + "\n");
+            lock.Publish(WindowNote(backend.NativeWindow(Form1->Window())));
         });
         app.Run();
     } catch (const HaltRequest& h) {

@@ -128,6 +128,7 @@ SdlBackend::SdlBackend() {
     // An X server refuses connections for a moment while it resets (Xvfb does so when
     // its last client leaves): a few attempts over two seconds ride that out.
     std::optional<std::string> failure;
+    x11_watch::Prepare();
     for (int attempt = 0; attempt < 5; ++attempt) {
         if (attempt > 0) SDL_Delay(500);
         failure = OpenVideo();

@@ -76,11 +76,17 @@ int OnIoError(Display*) {
 
 }  // namespace
 
+void Prepare() {
+    if (!previousError) previousError = XSetErrorHandler(OnError);
+}
+
 void Start(void (*lost)()) {
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!driver || std::strcmp(driver, "x11") != 0) return;
     onLost = lost;
-    previousError = XSetErrorHandler(OnError);
+    // SDL's own handler, set meanwhile, passes on to ours: ours goes first again.
+    Prepare();
+    XSetErrorHandler(OnError);
     previousIoError = XSetIOErrorHandler(OnIoError);
     // DestroyNotify arrives only as a window-system event.
     SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);

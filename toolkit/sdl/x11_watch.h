@@ -9,6 +9,10 @@ struct SDL_SysWMmsg;
 
 namespace x11_watch {
 
+// Installs the error handler before SDL opens the display: SDL keeps the handler it finds
+// and puts it back when it closes the display, when late errors of its second connection
+// (a wake-up sent to a window that has just gone) still arrive.
+void Prepare();
 // Installs the handlers when the video driver is x11; `lost` must not return.
 void Start(void (*lost)());
 // Restores Xlib's I/O error handler before the video subsystem shuts down.
