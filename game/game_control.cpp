@@ -60,8 +60,8 @@ bool TakeStake(TForm1& f) {
     return false;
 }
 
-// The spin sequence that runs ends at once; the next game follows from the outermost loop,
-// so that a chain of manual games never nests one inside the last.
+// After a re-spin, the spin sequence whose offer it was ends at once, and the next game
+// follows from the outermost loop: a chain of manual games never nests one in the last.
 void StartAfterThisSequence(TForm1& f) {
     if (std::exchange(f.Game.StartAngefordert, true)) return;
     Application->QueueOuterCall([&f] {
@@ -92,7 +92,8 @@ void AutomaticGame(TForm1& f) {
 
 void TForm1::StartBtnClick(TObject*) {
     if (Money.AuszahlungLaeuft) return;
-    if (Game.MitteNochmalMoeglich) {
+    const bool respun = Game.MitteNochmalMoeglich;
+    if (respun) {
         Game.MitteNochmalMoeglich = false;
         MarkierungsImage->Hide();
         DreheWalzeMitteNochmal();
@@ -106,7 +107,7 @@ void TForm1::StartBtnClick(TObject*) {
     Game.RuhePhaseErlaubt = false;
     Game.RisikoStopGedrueckt = false;
     Game.WalzeGestoppt = false;
-    if (Game.DrehfolgeLaeuft)
+    if (respun)
         StartAfterThisSequence(*this);
     else
         ButtonStartClick(nullptr);

@@ -82,18 +82,6 @@ bool BeginSpin(TForm1& f) {
     return true;
 }
 
-// Marks the spin sequence as running while it is.
-class SpinSequence {
-public:
-    explicit SpinSequence(GameState& g) : g_(g) { g_.DrehfolgeLaeuft = true; }
-    ~SpinSequence() { g_.DrehfolgeLaeuft = false; }
-    SpinSequence(const SpinSequence&) = delete;
-    SpinSequence& operator=(const SpinSequence&) = delete;
-
-private:
-    GameState& g_;
-};
-
 void OfferMiddleRespin(TForm1& f) {
     f.Game.MitteNochmalMoeglich = true;
     f.StartBtn->SetFocus();
@@ -122,7 +110,6 @@ void TForm1::StoppeMitteWalze() {
 
 void TForm1::DreheWalzen() {
     if (!BeginSpin(*this)) return;
-    const SpinSequence running(Game);
     Game.MitteNochmalMoeglich = false;
     StartReel(*this, Reel::Left, 400);
     StartReel(*this, Reel::Right, 400);
@@ -134,8 +121,8 @@ void TForm1::DreheWalzen() {
     StopWindow(*this, Reel::Middle, &TForm1::StoppeMitteWalze);
     MachPause1->Pause(1000);
     Game.WalzeGestoppt = false;
-    // A start pressed from here on is the next game's, which runs from the outermost loop
-    // once this sequence has ended: it ends at once.
+    // The next game, asked for during a re-spin offer, runs from the outermost loop once
+    // this sequence (and any it runs inside) has ended: they end at once.
     if (Game.StartAngefordert) return;
     OfferMiddleRespin(*this);
     if (Game.StartAngefordert) return;

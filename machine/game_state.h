@@ -56,8 +56,7 @@ struct GameState {
     std::array<bool, 2> StoppWartet{};
     // An autostart step is waiting to run from the outermost loop.
     bool AutoStartAngefordert = false;
-    // A spin sequence runs, from its start to its last step. A manual start pressed meanwhile
-    // (the re-spin offer's) ends it, and the next game starts from the outermost loop.
-    bool DrehfolgeLaeuft = false;
+    // A start pressed during the re-spin offer: once the middle reel is evaluated, the spin
+    // sequences that run end, and the next game starts from the outermost loop.
     bool StartAngefordert = false;
 };
