@@ -60,7 +60,8 @@ inline void CatchEveryLitStep(HeadlessHarness& h, TForm1& f) {
 inline MeasuredReturn SimulateReturn(Player player, std::int64_t games, double wallSeconds) {
     using namespace return_simulation;
     // A scratch folder of this process's own: the two players may play side by side.
-    HeadlessProgram program("tresolo-return-" + std::to_string(::getpid()));
+    // The game's return is measured, not the play history: it is not kept.
+    HeadlessProgram program("tresolo-return-" + std::to_string(::getpid()), false);
     HeadlessHarness& h = program.Harness();
     TForm1& f = program.PrepareAutomaticPlay(100000000, false);
     if (player == Player::CatchesEveryStep) CatchEveryLitStep(h, f);

@@ -30,9 +30,12 @@ void AttachPlayHistory(TForm1& main, TMenueDlg& menu) {
     main.Play = std::move(recorder);
     auto window = std::make_shared<StatisticsWindow*>(nullptr);
 
-    TButton* button = MakeDialogButton(menu, "StatistikBtn", kMenuButton, "Statistik");
+    // A flat button like the risk switch and the payout: it takes no focus, so the menu's tab
+    // order stays as it is.
+    auto* button = MakeControl<TSpeedButton>(menu, "StatistikBtn", kMenuButton);
+    button->SetFont(BoldFont());
+    button->SetCaption("Statistik");
     button->SetHint("Zeigt die Spielstatistik und den Spielerschutz (F2)");
-    button->TabOrder = 7;
     button->OnClick = [&r, window](TObject*) { ShowStatistics(r, *window); };
 
     TKeyEvent previous = main.OnKeyDown;

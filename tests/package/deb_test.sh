@@ -100,10 +100,11 @@ wait "$APP_PID" || fail "exit code $?: $(cat "$E2E_TMP/out")"
 APP_PID=""
 
 # Its files: the INI file, the store and the lock of the running copy in the XDG config
-# folder, the debt log in the documents folder, and nothing anywhere else.
-written=$(cd "$home" && find . -type f ! -name user-dirs.dirs | sort)
+# folder, the play history in the XDG data folder, the debt log in the documents folder, and
+# nothing anywhere else.
+written=$(cd "$home" && find . -type f ! -name user-dirs.dirs | LC_ALL=C sort)
 log=$(cd "$home" && ls Dokumente)
-[ "$written" = "$(printf './.config/tresolo/Tresolo.ini\n./.config/tresolo/registry.ini\n./.config/tresolo/tresolo.lock\n./Dokumente/%s' "$log")" ] ||
+[ "$written" = "$(printf './.config/tresolo/Tresolo.ini\n./.config/tresolo/registry.ini\n./.config/tresolo/tresolo.lock\n./.local/share/tresolo/Tresolo-Statistik.sqlite\n./Dokumente/%s' "$log")" ] ||
   fail "files written: $written"
 [[ "$log" =~ ^Max\ [0-9_]+\ [0-9_]+\.txt$ ]] || fail "debt log name $log"
 grep -qx $'Max hat am [0-9.]* [0-9:]* 10,00 Euro Schulden beim Tresolo gemacht!\r' "$home/Dokumente/$log" ||

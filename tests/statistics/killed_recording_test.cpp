@@ -2,6 +2,7 @@
 // SQLite's integrity check, holds every game, deposit and payout that was announced as
 // written, and its totals always match its events.
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -117,7 +118,7 @@ TEST(KilledRecording, EveryWrittenEventSurvivesAndTheFileStaysWhole) {
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 rng(seed);
-    std::uniform_int_distribution<int> moment(0, 40000);  // microseconds after the start
+    std::uniform_int_distribution<int> moment(0, 40000);  // microseconds
     std::int64_t announced = 0;
     for (int kill = 0; kill < kKills && !HasFailure(); ++kill) {
         int fds[2];
@@ -128,6 +129,9 @@ TEST(KilledRecording, EveryWrittenEventSurvivesAndTheFileStaysWhole) {
             RecordForever(file, fds[1]);
         }
         ::close(fds[1]);
+        // From its first event on: a sanitizer build may take longer to start than to record.
+        pollfd first{fds[0], POLLIN, 0};
+        EXPECT_EQ(::poll(&first, 1, 30000), 1) << "the recording did not start";
         std::this_thread::sleep_for(std::chrono::microseconds(moment(rng)));
         ::kill(child, SIGKILL);
         int status = 0;

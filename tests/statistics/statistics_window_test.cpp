@@ -26,7 +26,7 @@ int PixelsOf(TImage& chart, TColor colour) {
     return count;
 }
 
-TButton& MenuButton() { return *dynamic_cast<TButton*>(MenueDlg->FindComponent("StatistikBtn")); }
+TSpeedButton& MenuButton() { return *dynamic_cast<TSpeedButton*>(MenueDlg->FindComponent("StatistikBtn")); }
 
 TEST(StatisticsWindow, OpensWithF2AndFromTheMenu) {
     PlayedGame g;
@@ -56,7 +56,7 @@ TEST(StatisticsWindow, OpensWithF2AndFromTheMenu) {
 // The new button lies inside the dialog and over no control that was there before it.
 TEST(StatisticsWindow, MenuButtonCoversNoControlOfTheMenu) {
     PlayedGame g;
-    const TButton& button = MenuButton();
+    const TSpeedButton& button = MenuButton();
     const TRect r{button.Left(), button.Top(), button.Left() + button.Width(), button.Top() + button.Height()};
     EXPECT_EQ(button.Caption(), "Statistik");
     EXPECT_TRUE(r.Left >= 3 && r.Top >= 3 && r.Right <= 3 + 711 && r.Bottom <= 3 + 422);
