@@ -88,7 +88,6 @@ void EndUnanswered(TForm1& f) {
     LadderOver(f, f.Game.LeiterNummer);
 }
 
-
 }  // namespace
 
 void TForm1::ClearLeisten() {

@@ -9,22 +9,8 @@ namespace {
 
 using W = Walzenbild;
 
-// A manual game whose reels stop on the given pictures; the first ladder phases draw
-// their intervals at once. Evaluation at 9800 ms, the reel win credited from 10400 ms.
-struct LadderGame : PlayedGame {
-    LadderGame(W l, W m, W r, bool risk = false, bool speaker = false) : PlayedGame(false, speaker) {
-        f->Game.RisikospielEin = risk;
-        SetCredit("1,00");
-        NextReels(l, m, r);
-        Rng().Script({kZeroPhaseDraw, kWinPhaseDraw});
-        StartPlay();
-        Click(*f->StartBtn);
-    }
-    bool LitLeft(int step) { return f->Game.StufeLeuchtet[step - 1]; }
-};
-
 TEST(Ladder, FiftyCentClimbedToTheTopCreditsEveryStepOnce) {
-    LadderGame g(W::W7, W::W7, W::W7);
+    OneGame g(W::W7, W::W7, W::W7);
     TForm1& f = *g.f;
     g.At(10100, [&] { EXPECT_TRUE(g.Shows(*f.Image_00, *f.Image_00_gelb)); });
     // The first win phase blinks the 0,50 step three times, then credits it.
@@ -67,7 +53,7 @@ TEST(Ladder, FiftyCentClimbedToTheTopCreditsEveryStepOnce) {
 }
 
 TEST(Ladder, StopOnZeroEndsTheLadderAfterASecond) {
-    LadderGame g(W::W7, W::W7, W::W7);
+    OneGame g(W::W7, W::W7, W::W7);
     TForm1& f = *g.f;
     std::int64_t stoppedAt = 0;
     g.Whenever([&] { return g.Now() > 16000 && g.Shows(*f.Image_00, *f.Image_00_gelb); }, [&] {
@@ -87,7 +73,7 @@ TEST(Ladder, StopOnZeroEndsTheLadderAfterASecond) {
 }
 
 TEST(Ladder, StopBeforeTheReelWinIsCreditedDoesNothing) {
-    LadderGame g(W::W7, W::W7, W::W7);
+    OneGame g(W::W7, W::W7, W::W7);
     TForm1& f = *g.f;
     g.Click(*f.StopBtn1, 10150);   // first 00 phase
     g.Click(*f.StopBtn1, 11000);   // while the step blinks
@@ -100,7 +86,7 @@ TEST(Ladder, StopBeforeTheReelWinIsCreditedDoesNothing) {
 // A stop accepted while the credit's last pause runs waits until the credit has finished;
 // then it is a stop on 00.
 TEST(Ladder, StopDuringTheCreditsPauseActsWhenTheCreditEnds) {
-    LadderGame g(W::W7, W::W7, W::W7);
+    OneGame g(W::W7, W::W7, W::W7);
     TForm1& f = *g.f;
     g.Click(*f.StopBtn1, 14500);
     g.At(15000, [&] { EXPECT_TRUE(f.LabelBetrag->Visible()); });
@@ -117,7 +103,7 @@ TEST(Ladder, StopDuringTheCreditsPauseActsWhenTheCreditEnds) {
 // Left alone, the ladder's own stop in its 17th 00 phase may catch the top step; the
 // ladder then stays ended instead of blinking on without a level.
 TEST(Ladder, AutomaticCatchOfTheTopStepEndsTheLadder) {
-    LadderGame g(W::W6_3, W::W6_3, W::W6_3);  // left, 10 special games
+    OneGame g(W::W6_3, W::W6_3, W::W6_3);  // left, 10 special games
     TForm1& f = *g.f;
     for (int phase = 2; phase <= 16; ++phase) g.Rng().Script({kZeroPhaseDraw, kWinPhaseDraw});
     g.Rng().Script({kZeroPhaseDraw, 0});  // 17th 00 phase: the automatic stop
@@ -133,7 +119,7 @@ TEST(Ladder, AutomaticCatchOfTheTopStepEndsTheLadder) {
 }
 
 TEST(Ladder, UnansweredLadderEndsAfterEighteenZeroPhases) {
-    LadderGame g(W::W8, W::W8, W::W8);  // left, 1,50
+    OneGame g(W::W8, W::W8, W::W8);  // left, 1,50
     TForm1& f = *g.f;
     for (int phase = 2; phase <= 16; ++phase) g.Rng().Script({kZeroPhaseDraw, kWinPhaseDraw});
     g.Rng().Script({kZeroPhaseDraw, 3});  // the 17th 00 phase catches nothing
@@ -149,11 +135,10 @@ TEST(Ladder, UnansweredLadderEndsAfterEighteenZeroPhases) {
 // The right ladder from 3,70 to the top: steps 4 and 5 wait a second before their special
 // games, the top waits, opens and shuts the clam three times, credits 40 and ends.
 TEST(Ladder, RightLadderWaitsBeforeItsSpecialGamesAndEndsWithTheClam) {
-    LadderGame g(W::W12, W::W12, W::W12);
+    OneGame g(W::W12, W::W12, W::W12);
     TForm1& f = *g.f;
     // 15 is lit from 16180 ms, 30 from 18320 (caught once the spin sequence has ended: a
     // pause of the same length inside its last one would end with it), 40 from 19620.
-    g.SteadyLadders();
     g.Click(*f.StopBtn2, 16200);
     g.Click(*f.StopBtn2, 18340);
     g.Click(*f.StopBtn2, 19640);
@@ -190,10 +175,8 @@ TEST(Ladder, RightLadderWaitsBeforeItsSpecialGamesAndEndsWithTheClam) {
 // Left alone, the 17th 00 phase may catch the lit 1,50 for the player: it is credited, and
 // the ladder climbs on, lights 2,20 and runs 18 more 00 phases.
 TEST(Ladder, AutomaticCatchBelowTheTopClimbsAndCountsAgain) {
-    LadderGame g(W::W7, W::W7, W::W7);
+    OneGame g(W::W7, W::W7, W::W7);
     TForm1& f = *g.f;
-    g.Rng().ScriptFor(200, kZeroPhaseDraw, 100);
-    g.Rng().ScriptFor(150, kWinPhaseDraw, 100);
     g.Rng().ScriptFor(6, 0);  // the 17th 00 phase, at 20250 ms, stops
     g.Rng().ScriptFor(6, 3);  // the next 17th does not
     g.At(20749, [&] { EXPECT_EQ(g.Credit(), "1,30"); });
@@ -259,7 +242,7 @@ TEST(Crediting, RiskGameDoublesOrLosesTheAmount) {
     for (const auto& [draw, credit, label] : {std::tuple{21, "8,20", "7,40 Euro gewonnen!"},
                                               std::tuple{5, "0,80", "Nichts!"},
                                               std::tuple{40, "4,50", "3,70 Euro gewonnen!"}}) {
-        LadderGame g(W::W12, W::W12, W::W12, true);
+        OneGame g(W::W12, W::W12, W::W12, true);
         TForm1& f = *g.f;
         g.Rng().Script({0, draw});  // twenty passes, then the result
         g.At(10401, [&] {
@@ -287,13 +270,9 @@ TEST(Crediting, RiskGameDoublesOrLosesTheAmount) {
 // The same amount twice in a row counts once: "10" after "10" adds nothing, "20" after it
 // adds 20, and a money amount again changes nothing, not even the label.
 TEST(Crediting, SameAmountTwiceInARowCountsOnceAndTheCountMovesToItsPlace) {
-    PlayedGame g;
+    OneGame g(W::W3, W::W8, W::W1);  // lost
     TForm1& f = *g.f;
-    f.Game.RisikospielEin = false;
-    ASSERT_EQ(f.Game.SonderspieleTextX, f.SonderSpieleAnzeige->Width() / 2);
-    g.SetCredit("1,00");
-    g.NextReels(W::W3, W::W8, W::W1);  // lost
-    g.Click(*f.StartBtn);
+    EXPECT_EQ(f.Game.SonderspieleTextX, f.SonderSpieleAnzeige->Width() / 2);  // before the start
     auto specialGames = [&](const char* count) {
         EXPECT_EQ(g.SpecialGames(), count);
         EXPECT_TRUE(PlayedGame::DisplayShows(*f.SonderSpieleAnzeige, 35, 1, count, 16));
@@ -324,7 +303,7 @@ TEST(Crediting, SameAmountTwiceInARowCountsOnceAndTheCountMovesToItsPlace) {
 TEST(Crediting, SpeakerMakesTheCreditSixHundredMillisecondsLonger) {
     std::int64_t ended[2] = {};
     for (bool speaker : {false, true}) {
-        LadderGame g(W::W8, W::W8, W::W8, false, speaker);
+        OneGame g(W::W8, W::W8, W::W8, false, speaker);
         g.Whenever([&] { return g.Credit() == "2,30" && !g.f->LabelBetrag->Visible(); },
                    [&] { ended[speaker] = g.Now(); });
         g.Run(20000);

@@ -18,6 +18,7 @@ struct FiftyCentGame : PlayedGame {
         SetCredit("1,00");
         NextReels(W::W7, W::W7, W::W7);
         SteadyLadders();
+        NoAutomaticCatch();
         StartPlay();
         if (autostart)
             f->AutoStartAnfordern();  // the game starts 2 s later
@@ -116,6 +117,7 @@ TEST(Overlap, StopOfAnEarlierSequenceHoldsNoLaterLadder) {
     g.SetCredit("1,00");
     g.NextReels(W::W8, W::W8, W::W8);
     g.SteadyLadders();
+    g.NoAutomaticCatch();
     g.StartPlay();
     g.Click(*f.StopBtn1);
     g.Click(*f.StartBtn, 100);
@@ -152,14 +154,8 @@ TEST(Overlap, ManualChainOfRespinsDoesNotNest) {
 // of it is lit, and its lit step can no longer be caught.
 TEST(Overlap, OtherLaddersButtonLeavesNoLampLit) {
     for (int clickAt : {16100, 16200}) {  // 00 lit, then 2,50 lit
-        PlayedGame g;
+        OneGame g(W::W10, W::W10, W::W10);  // right ladder, 1,20
         TForm1& f = *g.f;
-        f.Game.RisikospielEin = false;
-        g.SetCredit("1,00");
-        g.NextReels(W::W10, W::W10, W::W10);  // right ladder, 1,20
-        g.SteadyLadders();
-        g.StartPlay();
-        g.Click(*f.StartBtn);
         g.Click(*f.StopBtn1, clickAt);
         g.At(clickAt + 999, [&] { EXPECT_TRUE(f.Game.SpielLaeuft); });
         g.At(clickAt + 1001, [&] {

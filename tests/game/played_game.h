@@ -60,12 +60,13 @@ public:
         Rng().Script({PositionOf(left), PositionOf(right), PositionOf(middle)});
     }
     // From now on every ladder phase draws its interval at once (00 phase 150 ms, win phase
-    // 130 ms) and the 17th 00 phase never stops by itself, whatever else draws between.
+    // 130 ms), whatever else draws between.
     void SteadyLadders() {
         Rng().ScriptFor(200, kZeroPhaseDraw, 1000);
         Rng().ScriptFor(150, kWinPhaseDraw, 1000);
-        Rng().ScriptFor(6, 3, 100);
     }
+    // The 17th 00 phase never stops a ladder by itself.
+    void NoAutomaticCatch() { Rng().ScriptFor(6, 3, 100); }
     void Click(TControl& c, int delayMs = 0) { h().ClickControl(c, delayMs); }
     void Key(Word key, int delayMs = 0) { h().Key(key, delayMs); }
     // Runs `fn` from the loop `ms` from now, inside whatever sequence is waiting then: a
@@ -134,6 +135,23 @@ public:
 private:
     int scheduled_ = 0, ran_ = 0;
     std::int64_t start_ = 0;
+};
+
+// A manual game started at once with 1,00 euro, whose reels stop on the given pictures; the
+// ladder phases draw their intervals at once, the first two from the script that further
+// draws of a test follow. A win is evaluated at 9800 ms and credited from 10400 ms.
+struct OneGame : PlayedGame {
+    OneGame(Walzenbild l, Walzenbild m, Walzenbild r, bool risk = false, bool speaker = false)
+        : PlayedGame(false, speaker) {
+        f->Game.RisikospielEin = risk;
+        SetCredit("1,00");
+        NextReels(l, m, r);
+        Rng().Script({kZeroPhaseDraw, kWinPhaseDraw});
+        SteadyLadders();
+        StartPlay();
+        Click(*f->StartBtn);
+    }
+    bool LitLeft(int step) { return f->Game.StufeLeuchtet[step - 1]; }
 };
 
 inline bool PlayedGame::ReelsShow(Walzenbild l, Walzenbild m, Walzenbild r) const {

@@ -47,15 +47,10 @@ TEST(Risk, OutcomeAtEveryEdgeOfItsDraws) {
 // A ladder button during the risk game only hands the focus to the reel stop button, which
 // ends the blinking on the marker it shows next: here the single amount.
 TEST(Risk, ReelStopButtonEndsItAndALadderClickOnlyMovesTheFocus) {
-    PlayedGame g;
+    OneGame g(W::W10, W::W10, W::W10, true);  // right ladder, 1,20: the risk game from 13400 ms
     TForm1& f = *g.f;
-    g.SetCredit("1,00");
-    g.NextReels(W::W10, W::W10, W::W10);  // right ladder, 1,20: the risk game from 13400 ms
-    g.SteadyLadders();
     g.Rng().ScriptFor(60, 59);  // 79 passes
     g.Rng().ScriptFor(60, 0);   // nothing, had it run out
-    g.StartPlay();
-    g.Click(*f.StartBtn);
     g.Click(*f.StopBtn2, 13450);
     g.At(13451, [&] {
         EXPECT_TRUE(f.StopWalzenBtn->Focused());

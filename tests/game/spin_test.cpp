@@ -74,6 +74,7 @@ TEST(ManualGame, BlurStagesRunInOrderAndRestartOnARespin) {
     g.SetCredit("1,00");
     g.NextReels(W::W3, W::W8, W::W1);
     g.Rng().ScriptFor(24, PositionOf(W::W8));  // the re-spin loses too
+    g.Click(*f.StartBtn);  // the middle reel starts at 800 ms
     auto middleBlurred = [&](int at, int stage) {
         g.At(at, [&f, stage] {
             PixelBuffer expected = f.Image1->Picture().Bitmap().Pixels();
@@ -81,7 +82,6 @@ TEST(ManualGame, BlurStagesRunInOrderAndRestartOnARespin) {
             EXPECT_EQ(f.Walze_mitte1->Picture().Bitmap().Pixels(), expected) << "stage " << stage;
         });
     };
-    g.Click(*f.StartBtn);  // the middle reel starts at 800 ms
     int at = 1201;
     for (int stage : {1, 2, 3, 4, 3, 4, 3}) middleBlurred(std::exchange(at, at + 400), stage);
     g.Click(*f.StartBtn, 11000);  // the re-spin
@@ -93,12 +93,9 @@ TEST(ManualGame, BlurStagesRunInOrderAndRestartOnARespin) {
 // With the menu open during the re-spin offer, the start button neither re-spins the middle
 // reel nor starts a game: it hands the focus to the menu.
 TEST(ManualGame, MenuOpenDuringTheOfferAllowsNoRespinAndNoGame) {
-    PlayedGame g;
+    OneGame g(W::W3, W::W8, W::W1);
     TForm1& f = *g.f;
     f.Game.ErsterMenueAufruf = false;
-    g.SetCredit("1,00");
-    g.NextReels(W::W3, W::W8, W::W1);
-    g.Click(*f.StartBtn);
     g.Click(*f.MenueBtn, 10900);  // the offer is open, no game runs
     g.Click(*f.StartBtn, 11000);
     for (int at : {11001, 11500, 12500})

@@ -45,27 +45,24 @@ void HeadlessHarness::MoveMouse(TForm& form, int x, int y, std::int64_t delayMs)
     backend_->Post(move, At(delayMs));
 }
 
-void HeadlessHarness::Key(Word key, std::int64_t delayMs, TShiftState shift) {
-    InputEvent ev = InputEvent::Of(InputEvent::KeyDown, 0);
+void HeadlessHarness::PostKey(InputEvent::Kind kind, Word key, std::int64_t delayMs, TShiftState shift, bool repeat) {
+    InputEvent ev = InputEvent::Of(kind, 0);
     ev.key = key;
     ev.shift = shift;
-    backend_->Post(ev, At(delayMs));
-    ev.kind = InputEvent::KeyUp;
-    backend_->Post(ev, At(delayMs));
-}
-
-void HeadlessHarness::KeyDown(Word key, std::int64_t delayMs, bool repeat) {
-    InputEvent ev = InputEvent::Of(InputEvent::KeyDown, 0);
-    ev.key = key;
     ev.repeat = repeat;
     backend_->Post(ev, At(delayMs));
 }
 
-void HeadlessHarness::KeyUp(Word key, std::int64_t delayMs) {
-    InputEvent ev = InputEvent::Of(InputEvent::KeyUp, 0);
-    ev.key = key;
-    backend_->Post(ev, At(delayMs));
+void HeadlessHarness::Key(Word key, std::int64_t delayMs, TShiftState shift) {
+    PostKey(InputEvent::KeyDown, key, delayMs, shift, false);
+    PostKey(InputEvent::KeyUp, key, delayMs, shift, false);
 }
+
+void HeadlessHarness::KeyDown(Word key, std::int64_t delayMs, bool repeat) {
+    PostKey(InputEvent::KeyDown, key, delayMs, 0, repeat);
+}
+
+void HeadlessHarness::KeyUp(Word key, std::int64_t delayMs) { PostKey(InputEvent::KeyUp, key, delayMs, 0, false); }
 
 void HeadlessHarness::Type(const std::string& text, std::int64_t delayMs) {
     InputEvent ev = InputEvent::Of(InputEvent::Text, 0);

@@ -43,6 +43,7 @@ public:
 
 private:
     std::int64_t At(std::int64_t delayMs) const { return clock_->NowUs() + delayMs * 1000; }
+    void PostKey(InputEvent::Kind kind, Word key, std::int64_t delayMs, TShiftState shift, bool repeat);
 
     VirtualClock* clock_;
     HeadlessBackend* backend_;
