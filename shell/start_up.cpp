@@ -70,7 +70,8 @@ void TForm1::FormCreate(TObject*) {
 
     // The measurement sleeps 500 ms. It runs beside the program rather than before its
     // first frame; its only reader, the risk game, comes seconds later and waits for it.
-    CPUTaktMessung = std::async(std::launch::async, &TForm1::GetCPUSpeed, this);
+    // Without a thread to spare, the reader measures when it first needs the clock.
+    CPUTaktMessung = std::async(std::launch::async | std::launch::deferred, &TForm1::GetCPUSpeed, this);
 
     Application->OnDeactivate = Handler(this, &TForm1::AppDeactivate);
     Application->OnActivate = Handler(this, &TForm1::ApplicationActivate);

@@ -145,13 +145,18 @@ TEST_F(StartUp, SlowOrUnknownClockCountsAsZero) {
 // The start does not wait for the clock's 500 ms; a risk game that comes before the
 // measurement is done waits for it and blinks at the measured pace.
 TEST_F(StartUp, ClockIsMeasuredBesideTheStartAndTheRiskGameWaitsForIt) {
-    std::promise<void> release;
+    std::promise<void> entered, release;
     std::shared_future<void> released = release.get_future().share();
     PlatformServices services = QuietServices();
     services.cpuClock.readCounter = [n = 0]() mutable { return std::optional<std::uint64_t>(n++ * 1'000'000'000ull); };
-    services.cpuClock.sleep = [released](int) { released.wait_for(std::chrono::seconds(5)); };
+    services.cpuClock.sleep = [&entered, released](int) {
+        entered.set_value();
+        released.wait_for(std::chrono::seconds(5));
+    };
     program.Start(services);
     EXPECT_EQ(Form1->Program.CPUTaktMHz, 0);
+    // The measurement runs by itself, without waiting for anyone to ask for the clock.
+    ASSERT_EQ(entered.get_future().wait_for(std::chrono::seconds(5)), std::future_status::ready);
     std::thread releaser([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         release.set_value();
