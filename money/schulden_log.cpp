@@ -38,5 +38,6 @@ void TForm1::SchuldenLogEintrag(const std::string& betrag, const std::string& en
         written = WriteFileAtomically(datei, lines.Text(), {.replace = false});
         if (written || written.errorNumber != EEXIST) break;
     }
-    if (!written) ReportWriteFailure({datei, written.errorNumber, written.error}, "Schulden-Protokoll nicht geschrieben: ");
+    if (!written)
+        ReportWriteFailure({datei, written.errorNumber, written.error}, "Schulden-Protokoll nicht geschrieben: ");
 }

@@ -56,11 +56,10 @@ wait "$APP_PID" || fail "exit code $? after SIGTERM"
 APP_PID=""
 passed=$((passed + 1))
 
-# The lock is held, but by no window: the second start says so in a box.
-flock "$lock" sleep 60 &
-holder=$!
-sleep 0.5
-launch_app "$run" ./tresolo
+# The lock is held, by this script and no window: the second start says so in a box.
+exec 9>>"$lock"
+flock 9
+launch_app "$run" ./tresolo 9>&-
 box=$(window_named '^Information$')
 screenshot "$E2E_TMP/already-running.png"
 [ -n "${E2E_SHOT_DIR:-}" ] && cp "$E2E_TMP/already-running.png" "$E2E_SHOT_DIR/"
@@ -69,6 +68,6 @@ timeout 10 tail --pid="$APP_PID" -s 0.01 -f /dev/null || fail "the box's OK did 
 wait "$APP_PID" || fail "exit code $? after the box"
 APP_PID=""
 grep -qx "tresolo: Tresolo läuft bereits." "$E2E_TMP/out" || fail "no word on stderr: $(cat "$E2E_TMP/out")"
-kill "$holder"
+exec 9>&-
 passed=$((passed + 1))
 echo "$passed passed, 0 failed"

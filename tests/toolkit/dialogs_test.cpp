@@ -103,4 +103,20 @@ TEST_F(DialogTest, HaltUnwindsNestedLoopsAndStopsTheProgram) {
     EXPECT_EQ(h.ExitCode(), 3);
 }
 
+// The desktop closing the main window while a box is open ends the program there and then:
+// the box's loop is unwound (the close used to wait behind the box).
+TEST_F(DialogTest, MainWindowClosedBehindABoxEndsTheProgram) {
+    auto* opener = new TTimer(&h.App());
+    opener->SetInterval(50);
+    opener->OnTimer = [&](TObject*) {
+        opener->SetEnabled(false);
+        ShowInformation("läuft");
+    };
+    h.Backend().Post(InputEvent::Of(InputEvent::CloseRequest, form->Window()), 100'000);
+    h.Key(VK_RETURN, 500);  // answers the box, should the close not get through
+    EXPECT_FALSE(h.RunFor(1000));
+    EXPECT_EQ(h.NowMs(), 100);
+    EXPECT_EQ(h.ExitCode(), 0);
+}
+
 }  // namespace

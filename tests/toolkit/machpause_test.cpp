@@ -73,4 +73,21 @@ TEST_F(PauseTest, HaltDuringAPauseUnwindsIt) {
     EXPECT_EQ(h.NowMs(), 300);
 }
 
+// A sequence that waits in pauses for a flag that only a stopped loop would set: a stop
+// request unwinds it at once (its pauses used to return at once, and it spun).
+TEST_F(PauseTest, AStopRequestUnwindsASequenceWaitingForAFlag) {
+    bool flag = false;
+    int waits = 0;
+    At(10, [&] {
+        while (!flag && waits < 100) {
+            ++waits;
+            pause->Pause(100);
+        }
+    });
+    At(300, [] { Application->Terminate(); });
+    EXPECT_FALSE(h.RunFor(20000));
+    EXPECT_EQ(h.NowMs(), 300);
+    EXPECT_EQ(waits, 3);
+}
+
 }  // namespace
