@@ -224,6 +224,21 @@ void SdlBackend::SetWindowIcon(WindowId id, const PixelBuffer& icon) {
     SDL_FreeSurface(s);
 }
 
+// Window pixels per pixel of the window's own size: a whole number, at least 1.
+int SdlBackend::Scale(const Win& w) const {
+    int width = 0, height = 0;
+    SDL_GetWindowSize(w.window, &width, &height);
+    return std::max(1, std::min(width / std::max(1, w.width), height / std::max(1, w.height)));
+}
+
+// The pointer's place in the window's own pixels.
+void SdlBackend::PlacePointer(InputEvent& ev, int x, int y) {
+    const Win* w = Find(ev.window);
+    const int scale = w ? Scale(*w) : 1;
+    ev.x = x / scale;
+    ev.y = y / scale;
+}
+
 // The surface is made again only when the framebuffer moved or changed its size.
 SDL_Surface* SdlBackend::FrameSurface(Win& w, const PixelBuffer& frame) {
     auto* pixels = const_cast<std::uint8_t*>(frame.data());
@@ -242,7 +257,7 @@ void SdlBackend::Present(WindowId id, const PixelBuffer& frame, std::span<const 
     SDL_Surface* screen = SDL_GetWindowSurface(w->window);
     SDL_Surface* source = FrameSurface(*w, frame);
     if (!screen || !source) return;
-    const int scale = std::max(1, std::min(screen->w / w->width, screen->h / w->height));
+    const int scale = Scale(*w);
     sent_.clear();
     for (const TRect& rect : dirty) {
         const TRect d = rect.Intersect({0, 0, w->width, w->height});
@@ -284,15 +299,13 @@ std::optional<InputEvent> SdlBackend::PollEvent() {
             case SDL_MOUSEBUTTONUP:
                 ev.kind = e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::MouseDown : InputEvent::MouseUp;
                 ev.window = e.button.windowID;
-                ev.x = e.button.x;
-                ev.y = e.button.y;
+                PlacePointer(ev, e.button.x, e.button.y);
                 ev.button = ButtonOf(e.button.button);
                 return ev;
             case SDL_MOUSEMOTION:
                 ev.kind = InputEvent::MouseMove;
                 ev.window = e.motion.windowID;
-                ev.x = e.motion.x;
-                ev.y = e.motion.y;
+                PlacePointer(ev, e.motion.x, e.motion.y);
                 return ev;
             case SDL_KEYDOWN:
             case SDL_KEYUP:

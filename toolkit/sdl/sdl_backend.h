@@ -51,6 +51,8 @@ private:
     Win* Find(WindowId id);
     SDL_Surface* FrameSurface(Win& w, const PixelBuffer& frame);
     void ReadEventsIfDue();
+    int Scale(const Win& w) const;
+    void PlacePointer(InputEvent& ev, int x, int y);
 
     std::map<WindowId, Win> windows_;
     std::vector<SDL_Rect> sent_;  // the rectangles of one present, kept to save allocations
