@@ -148,3 +148,48 @@ wait_change() {  # region sum what seconds
     sleep 0.1
   done
 }
+
+# A visit of Eva with 12,50 in the cash box, from a fresh copy of "$app" in "$run" with the
+# store "$store", started at "$@" (a faster clock, say): she takes her name and ticks manual
+# play. The menu stays open; the main window is $W.
+visit_as_eva() {
+  rm -rf "$run" "$XDG_CONFIG_HOME"
+  mkdir -p "$run" "$(dirname "$store")"
+  cp "$app" "$run/tresolo"
+  printf '[Einstellungen]\nSpielerName=Eva\n' >"$run/Tresolo.ini"
+  printf '[Software\\TresoloKasse]\nKA="12 50"\n' >"$store"
+  launch_app "$run" "$@" ./tresolo
+  wait_app_window
+  W=$(main_window)
+  click_in "$W" $MENU_BTN
+  local name menu
+  name=$(window_named '^Spielername-Eingabe$')
+  click_in "$name" $TAKE_NAME
+  click_in "$name" $NAME_OK
+  window_gone '^Spielername-Eingabe$'
+  menu=$(window_named '^Tresolo Version 2.5$')
+  click_in "$menu" $AUTO_START
+}
+
+# Puts a 50-euro note in through the open menu and waits until the credit shows it.
+deposit_note_50() {
+  local credit0 menu
+  credit0=$(crop_sum "$CREDIT")
+  menu=$(window_named '^Tresolo Version 2.5$')
+  click_in "$menu" $NOTE_50
+  window_gone '^Tresolo Version 2.5$'
+  wait_change "$CREDIT" "$credit0" "the deposit never reached the credit"
+}
+
+# Space starts games and stops reels until a ladder highlights its stop button; false when
+# none came within "$1" seconds (wins are drawn).
+play_until_a_ladder_runs() {
+  local left right end=$((SECONDS + $1))
+  left=$(crop_sum "$LEFT_STOP")
+  right=$(crop_sum "$RIGHT_STOP")
+  while [ "$(crop_sum "$LEFT_STOP")" = "$left" ] && [ "$(crop_sum "$RIGHT_STOP")" = "$right" ]; do
+    [ "$SECONDS" -lt "$end" ] || return 1
+    xdotool key space
+    sleep 0.05
+  done
+}

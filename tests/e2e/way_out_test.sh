@@ -17,43 +17,8 @@ export XDG_CONFIG_HOME="$E2E_TMP/config"
 store="$XDG_CONFIG_HOME/tresolo/registry.ini"
 passed=0
 
-# Eva with 12,50 in the cash box; started at "$@" (a clock running faster, say), she takes
-# her name, plays by hand and puts a 50-euro note in.
-visit() {
-  rm -rf "$run" "$XDG_CONFIG_HOME"
-  mkdir -p "$run" "$(dirname "$store")"
-  cp "$app" "$run/tresolo"
-  printf '[Einstellungen]\nSpielerName=Eva\n' >"$run/Tresolo.ini"
-  printf '[Software\\TresoloKasse]\nKA="12 50"\n' >"$store"
-  launch_app "$run" "$@" ./tresolo
-  wait_app_window
-  W=$(main_window)
-  local credit0
-  credit0=$(crop_sum "$CREDIT")
-  click_in "$W" $MENU_BTN
-  local name menu
-  name=$(window_named '^Spielername-Eingabe$')
-  click_in "$name" $TAKE_NAME
-  click_in "$name" $NAME_OK
-  window_gone '^Spielername-Eingabe$'
-  menu=$(window_named '^Tresolo Version 2.5$')
-  click_in "$menu" $AUTO_START
-  click_in "$menu" $NOTE_50
-  window_gone '^Tresolo Version 2.5$'
-  wait_change "$CREDIT" "$credit0" "the deposit never reached the credit"
-}
-
-# Space starts games and stops reels until a ladder highlights its stop button.
-play_until_a_ladder_runs() {
-  local left right end=$((SECONDS + 100))
-  left=$(crop_sum "$LEFT_STOP")
-  right=$(crop_sum "$RIGHT_STOP")
-  while [ "$(crop_sum "$LEFT_STOP")" = "$left" ] && [ "$(crop_sum "$RIGHT_STOP")" = "$right" ]; do
-    [ "$SECONDS" -lt "$end" ] || fail "no win ladder in 100 s of games"
-    xdotool key space
-    sleep 0.05
-  done
-}
+# Eva with 12,50 and a 50-euro note put in.
+visit() { visit_as_eva "$@"; deposit_note_50; }
 
 # Asks the program to end by "$1" (close or term) and expects it gone with exit code 0 and
 # the cash box "$3" and Eva saved; "$2" names the moment.
@@ -83,7 +48,7 @@ for how in close term; do
   end_and_check "$how" "a spin" "62 50"
 
   visit env LD_PRELOAD="$faster_clock" FAKETIME="+0 x20"
-  play_until_a_ladder_runs
+  play_until_a_ladder_runs 100 || fail "no win ladder in 100 s of games"
   end_and_check "$how" "a ladder" "62 50"
 
   visit
