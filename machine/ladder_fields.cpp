@@ -7,7 +7,7 @@
 
 namespace {
 
-#define FIELD(text, name) {text, &TForm1::name, &TForm1::name##_normal, &TForm1::name##_gelb}
+#define FIELD(text, name) {#name, text, &TForm1::name, &TForm1::name##_normal, &TForm1::name##_gelb}
 constexpr std::array<std::array<LadderField, kLadderFieldCount>, 2> kFields = {{
     {{FIELD("", Image_00), FIELD("0,50", Cent_50_Image), FIELD("1,50", Euro_1_50_Image),
       FIELD("2,20", Euro_2_20_Image), FIELD("5", Sondersp5Image), FIELD("10", Sondersp10Image),

@@ -17,6 +17,7 @@ inline constexpr int kLadderFieldCount = kTopStep + 1;
 using FieldPicture = TImage* TForm1::*;
 
 struct LadderField {
+    std::string_view name;  // of the picture and its artwork; the looks add "_normal", "_gelb"
     std::string_view text;  // credited: euros "0,50" or special games "20"; empty for 00
     FieldPicture shown;     // the field in the scene
     FieldPicture normal;    // its hidden unlit look

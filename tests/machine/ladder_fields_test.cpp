@@ -20,6 +20,7 @@ TEST(LadderFields, EachFieldHasItsOwnPictureAndItsOwnLooks) {
             const LadderField& field = FieldOf(ladder, i);
             const TImage& shown = *(f.*field.shown);
             SCOPED_TRACE(shown.Name());
+            EXPECT_EQ(shown.Name(), field.name);
             EXPECT_TRUE(seen.insert(&shown).second);
             EXPECT_EQ((f.*field.normal)->Name(), shown.Name() + "_normal");
             EXPECT_EQ((f.*field.yellow)->Name(), shown.Name() + "_gelb");
