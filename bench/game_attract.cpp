@@ -5,13 +5,14 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "bench/headless_program.h"
+#include "tests/machine/started_program.h"
 
 int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
     {
-        HeadlessProgram program("tresolo-bench-attract");
-        HeadlessHarness& h = program.Harness();
+        StartedProgram program;
+        program.StartAutomatic();
+        HeadlessHarness& h = *program.harness;
         h.RunFor(6000);  // the show has begun
         const auto* window = h.Backend().Find(Form1->Window());
         const int before = window->presents;

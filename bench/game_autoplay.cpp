@@ -12,7 +12,7 @@
 
 #include "game/combination_table.h"
 #include "machine/form1.h"
-#include "bench/headless_program.h"
+#include "tests/machine/started_program.h"
 #include "statistics/history_file.h"
 #include "statistics/sqlite_db.h"
 
@@ -52,8 +52,9 @@ int main(int argc, char** argv) {
         shark = shark || std::string(argv[i]) == "--shark";
         history = history && std::string(argv[i]) != "--no-history";
     }
-    HeadlessProgram program("tresolo-bench-autoplay", history);
-    HeadlessHarness& h = program.Harness();
+    StartedProgram program;
+    program.StartAutomatic(history);
+    HeadlessHarness& h = *program.harness;
     TForm1& f = program.PrepareAutomaticPlay(1000000, shark);
 
     int started = 0, stopped = 0, wins = 0, deepest = 0;

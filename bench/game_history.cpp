@@ -10,7 +10,7 @@
 #include <random>
 #include <vector>
 
-#include "bench/headless_program.h"
+#include "tests/machine/started_program.h"
 #include "game/combination_table.h"
 #include "game/reel_positions.h"
 #include "statistics/game_rows.h"
@@ -77,11 +77,8 @@ void WriteFirstVersion(const std::filesystem::path& file, std::int64_t games) {
 
 int main(int argc, char** argv) {
     const std::int64_t games = argc > 1 ? std::atoll(argv[1]) : 1000000;
-    const std::string name = "tresolo-bench-history";
-    const auto folder = std::filesystem::temp_directory_path() / name;
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    const auto file = folder / kHistoryFileName;
+    StartedProgram program;
+    const auto file = program.folder / kHistoryFileName;
 
     auto t0 = Wall::now();
     WriteFirstVersion(file, games);
@@ -95,8 +92,8 @@ int main(int argc, char** argv) {
                 static_cast<double>(bytes) / 1048576.0, static_cast<double>(bytes) / 1024.0 / (games / 1000.0),
                 static_cast<long long>(games / 50), static_cast<long long>(games / 500));
 
-    HeadlessProgram program(name);
-    HeadlessHarness& h = program.Harness();
+    program.StartAutomatic();
+    HeadlessHarness& h = *program.harness;
     h.RunFor(100);
     auto& recorder = dynamic_cast<PlayRecorder&>(*Form1->Play);
     t0 = Wall::now();

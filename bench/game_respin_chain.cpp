@@ -7,14 +7,15 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "bench/headless_program.h"
+#include "tests/machine/started_program.h"
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
 
 int main(int argc, char** argv) {
     const int games = argc > 1 ? std::atoi(argv[1]) : 1000;
-    HeadlessProgram program("tresolo-bench-respin-chain");
-    HeadlessHarness& h = program.Harness();
+    StartedProgram program;
+    program.StartAutomatic();
+    HeadlessHarness& h = *program.harness;
     TForm1& f = program.PrepareAutomaticPlay(1000000, false);
     MenueDlg->AutoStartCheckBox->SetChecked(false);
 

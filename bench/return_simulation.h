@@ -7,9 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include <unistd.h>
 
-#include "bench/headless_program.h"
+#include "tests/machine/started_program.h"
 #include "game/scene_parts.h"
 #include "helpdoc/player_return.h"
 #include "machine/form1.h"
@@ -59,10 +58,11 @@ inline void CatchEveryLitStep(HeadlessHarness& h, TForm1& f) {
 // Plays automatic games until `games` are done or `wallSeconds` have passed on the wall clock.
 inline MeasuredReturn SimulateReturn(Player player, std::int64_t games, double wallSeconds) {
     using namespace return_simulation;
-    // A scratch folder of this process's own: the two players may play side by side.
+    // A scratch folder of its own: the two players may play side by side.
     // The game's return is measured, not the play history: it is not kept.
-    HeadlessProgram program("tresolo-return-" + std::to_string(::getpid()), false);
-    HeadlessHarness& h = program.Harness();
+    StartedProgram program;
+    program.StartAutomatic(false);
+    HeadlessHarness& h = *program.harness;
     TForm1& f = program.PrepareAutomaticPlay(100000000, false);
     if (player == Player::CatchesEveryStep) CatchEveryLitStep(h, f);
 

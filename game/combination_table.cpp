@@ -61,11 +61,7 @@ bool RecordsOtherThan(const BildAufWalzeTable& t, const std::array<Walzenbild, N
 }  // namespace
 
 std::string_view StepAmountText(Ladder ladder, int step) {
-    static const PerLevel<std::string_view> texts = {{
-        {"0,50", "1,50", "2,20", "5", "10", "20"},
-        {"1,20", "2,50", "3,70", "15", "30", "40"},
-    }};
-    return AtLevel(texts, ladder, step);
+    return FieldOf(ladder, static_cast<int>(StepIndex(step)) + 1).text;
 }
 
 const std::vector<CombinationRule>& CombinationRules() {

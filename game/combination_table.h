@@ -6,16 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "game/reel_pictures.h"
+#include "machine/ladder_fields.h"
+#include "machine/reel_pictures.h"
 
-// The left ladder (stop button StopBtn1) and the right ladder (StopBtn2).
-enum class Ladder { Left, Right };
-
-// Ladder steps: 0 is 00 and never a level; 1 to 3 are money steps, 4 to 6 special games.
-//   left:  1 = 0,50   2 = 1,50   3 = 2,20   4 = 5 SG    5 = 10 SG   6 = 20 SG
-//   right: 1 = 1,20   2 = 2,50   3 = 3,70   4 = 15 SG   5 = 30 SG   6 = 40 SG
-// Functions taking a step throw std::out_of_range for anything outside 1..6.
-inline constexpr int kTopStep = 6;
+// Functions taking a ladder step throw std::out_of_range for anything outside 1..6.
 
 constexpr bool IsMoneyStep(int step) { return step >= 1 && step <= 3; }
 

@@ -2,7 +2,7 @@
 // The reel strip: the picture at each stop position. A stop draws a position with equal chance.
 #include <array>
 
-#include "game/reel_pictures.h"
+#include "machine/reel_pictures.h"
 
 // The left and the right reel use all 28 positions, the middle reel the first 24.
 inline constexpr int kOuterReelPositionCount = 28;

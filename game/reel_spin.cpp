@@ -35,12 +35,10 @@ int NextBlurStage(int& takt) {
 }
 
 void StopReel(TForm1& f, Reel reel) {
-    BildAufWalzeTable& record = f.Game.BildAufWalze;
-    for (Walzenbild picture : kAllWalzenbilder) record[BildAufWalzeIndex(picture, reel)] = false;
     const Walzenbild picture = PictureAtPosition(reel, Random(PositionCount(reel)));
     (f.*PartsOf(reel).timer)->SetEnabled(false);
     ReelImage(f, reel).Picture().Assign(ReelPicture(f, picture).Picture());
-    record[BildAufWalzeIndex(picture, reel)] = true;
+    RecordStop(f.Game.BildAufWalze, reel, picture);
 }
 
 void ShowMarkerAbove(TForm1& f, Reel reel) {

@@ -5,6 +5,14 @@
 
 namespace {
 
+// The markers blink for 20 to 79 passes, each marker a pause that grows with the processor's
+// clock; the last one stands this long before the amount is settled.
+constexpr int kFewestPasses = 20, kPassesDrawn = 60;
+constexpr int kClockPerMs = 200, kShortestBlinkMs = 10;
+constexpr int kStandingMs = 500;
+// The marker left standing: of 60 draws, 20 lose; of the rest the odd ones double.
+constexpr int kOutcomeDraws = 60, kLosingDraws = 20;
+
 void ShowAlone(TForm1& f, TImage* marker) {
     for (TImage* m : {f.Image2mal, f.Image1mal, f.Image0mal}) m->SetVisible(m == marker);
 }
@@ -21,8 +29,8 @@ void TForm1::RisikoSpiel() {
     LabelBetrag->Show();
     ShowAlone(*this, nullptr);
     Randomize();
-    const int passes = Random(60) + 20;
-    const int step = Program.CPUTaktMHz / 200 + 10;
+    const int passes = Random(kPassesDrawn) + kFewestPasses;
+    const int step = Program.CPUTaktMHz / kClockPerMs + kShortestBlinkMs;
     for (int pass = 0; pass < passes; ++pass) {
         for (TImage* marker : {Image2mal, Image1mal, Image0mal}) {
             MachPause1->Pause(step);
@@ -31,8 +39,8 @@ void TForm1::RisikoSpiel() {
         }
     }
     Randomize();
-    const int a = Random(60);
-    ShowAlone(*this, a < 20 ? Image0mal : (a % 2 == 1 ? Image2mal : Image1mal));
-    MachPause1->Pause(500);
+    const int a = Random(kOutcomeDraws);
+    ShowAlone(*this, a < kLosingDraws ? Image0mal : (a % 2 == 1 ? Image2mal : Image1mal));
+    MachPause1->Pause(kStandingMs);
     Game.RisikoLaeuft = false;
 }

@@ -12,19 +12,6 @@ constexpr std::array<Member, kWalzenbildCount> kReelPictures = {
     &TForm1::Walzenbild5,   &TForm1::Walzenbild6_1, &TForm1::Walzenbild6_2, &TForm1::Walzenbild6_3,
     &TForm1::Walzenbild1,   &TForm1::Walzenbild2};
 
-struct StepMembers {
-    Member display, lit, normal;
-};
-
-#define STEP(n) {&TForm1::n, &TForm1::n##_gelb, &TForm1::n##_normal}
-constexpr StepMembers kSteps[2][7] = {
-    {STEP(Image_00), STEP(Cent_50_Image), STEP(Euro_1_50_Image), STEP(Euro_2_20_Image),
-     STEP(Sondersp5Image), STEP(Sondersp10Image), STEP(Sondersp20Image)},
-    {STEP(Image_00_2), STEP(Euro_1_20_Image), STEP(Euro_2_50_Image), STEP(Euro_3_70_Image),
-     STEP(Sondersp15Image), STEP(Sondersp30Image), STEP(Sondersp40Image)},
-};
-#undef STEP
-
 }  // namespace
 
 TImage& ReelImage(TForm1& f, Reel reel) {
@@ -39,8 +26,8 @@ TImage& ReelImage(TForm1& f, Reel reel) {
 TImage& ReelPicture(TForm1& f, Walzenbild picture) { return *(f.*kReelPictures[static_cast<int>(picture)]); }
 
 StepPictures LadderStep(TForm1& f, Ladder ladder, int step) {
-    const StepMembers& m = kSteps[ladder == Ladder::Left ? 0 : 1][step];
-    return {f.*m.display, f.*m.lit, f.*m.normal};
+    const LadderField& field = FieldOf(ladder, step);
+    return {f.*field.shown, f.*field.yellow, f.*field.normal};
 }
 
 void ShowStepLit(TForm1& f, Ladder ladder, int step) {

@@ -1,7 +1,7 @@
 #pragma once
 // The scene's components as the game names them: reels, ladder steps, stop buttons.
 #include "game/combination_table.h"
-#include "game/reel_pictures.h"
+#include "machine/reel_pictures.h"
 #include "machine/form1.h"
 
 // The reel's window in the scene and the picture component of a reel picture.

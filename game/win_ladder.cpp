@@ -6,7 +6,16 @@
 
 namespace {
 
-constexpr Ladder kLadders[] = {Ladder::Left, Ladder::Right};
+// The phases' first interval, and the random ones after: above the floor, below the bound.
+constexpr int kFirstPhaseMs = 300;
+constexpr int kZeroPhaseBound = 200, kZeroPhaseFloor = 100;
+constexpr int kWinPhaseBound = 150, kWinPhaseFloor = 120;
+// In its 17th 00 phase the machine stops an unanswered ladder itself, one time in six; after
+// the 18th the ladder ends unanswered.
+constexpr int kMachineStopTakt = 17, kMachineStopChance = 6;
+constexpr int kLastTakt = 18;
+// A direct credit blinks the level three times, each look shown this long.
+constexpr int kCreditBlinks = 3, kCreditBlinkMs = 500;
 
 bool Active(const GameState& g, Ladder ladder) {
     return ladder == Ladder::Left ? g.LeiterLinksAktiv : g.LeiterRechtsAktiv;
@@ -28,7 +37,7 @@ constexpr int kDarkenedInZeroPhase[7][3] = {{2, 1, 0}, {2, 0, 0}, {3, 1, 0}, {4,
 
 void ZeroPhase(TForm1& f, Ladder ladder, int leiter) {
     GameState& g = f.Game;
-    if (g.LeiterTakt == 17 && Random(6) == 0) {
+    if (g.LeiterTakt == kMachineStopTakt && Random(kMachineStopChance) == 0) {
         (f.*(ladder == Ladder::Left ? &TForm1::StopBtn1Click : &TForm1::StopBtn2Click))(nullptr);
         // A caught top step has ended the ladder: it stays ended.
         if (!f.GewinnLeiste00Timer->Enabled() || !LadderStillCurrent(g, leiter)) return;
@@ -45,11 +54,11 @@ void CreditDirectly(TForm1& f, Ladder ladder, int level) {
     const int leiter = f.Game.LeiterNummer;
     f.GewinnLeiste00Timer->SetEnabled(false);
     f.GewinnLeisteTimer2->SetEnabled(false);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kCreditBlinks; ++i) {
         ShowStepLit(f, ladder, level);
-        f.MachPause1->Pause(500);
+        f.MachPause1->Pause(kCreditBlinkMs);
         ShowStepNormal(f, ladder, level);
-        f.MachPause1->Pause(500);
+        f.MachPause1->Pause(kCreditBlinkMs);
     }
     f.LabelBetrag->SetCaption("");
     ClearCreditedLevel(f.Game.BildAufWalze, ladder, level);
@@ -94,22 +103,22 @@ void TForm1::ClearLeisten() {
     if (Game.RisikospielEin) ImageRisiko->Show();
     for (TControl* c : std::initializer_list<TControl*>{Image2mal, Image1mal, Image0mal, LabelBetrag}) c->Hide();
     Game.RuhePhaseErlaubt = false;
-    GewinnLeiste00Timer->SetInterval(300);
-    GewinnLeisteTimer2->SetInterval(300);
+    GewinnLeiste00Timer->SetInterval(kFirstPhaseMs);
+    GewinnLeisteTimer2->SetInterval(kFirstPhaseMs);
     Randomize();
     Game.LeiterTakt = 0;
     Game.StufeErreicht.fill(false);
     Game.StufeLeuchtet.fill(false);
-    for (Ladder ladder : kLadders)
+    for (Ladder ladder : kBothLadders)
         for (int step = 1; step <= kTopStep; ++step) ShowStepNormal(*this, ladder, step);
 }
 
 void TForm1::GewinnLeiste00TimerTimer(TObject*) {
     Game.SpielLaeuft = true;
-    GewinnLeiste00Timer->SetInterval(RandomInterval(200, 100));
+    GewinnLeiste00Timer->SetInterval(RandomInterval(kZeroPhaseBound, kZeroPhaseFloor));
     ++Game.LeiterTakt;
     const int leiter = BeginLadderSequence(Game);
-    for (Ladder ladder : kLadders)
+    for (Ladder ladder : kBothLadders)
         if (Active(Game, ladder)) ZeroPhase(*this, ladder, leiter);
     // A caught top step has ended the ladder, and a later ladder has phases of its own.
     if (GewinnLeiste00Timer->Enabled() && LadderStillCurrent(Game, leiter)) {
@@ -120,13 +129,13 @@ void TForm1::GewinnLeiste00TimerTimer(TObject*) {
 }
 
 void TForm1::GewinnLeisteTimer2Timer(TObject*) {
-    GewinnLeisteTimer2->SetInterval(RandomInterval(150, 120));
-    if (Game.LeiterTakt >= 18) {
+    GewinnLeisteTimer2->SetInterval(RandomInterval(kWinPhaseBound, kWinPhaseFloor));
+    if (Game.LeiterTakt >= kLastTakt) {
         EndUnanswered(*this);
         return;
     }
     const int leiter = BeginLadderSequence(Game);
-    for (Ladder ladder : kLadders)
+    for (Ladder ladder : kBothLadders)
         if (Active(Game, ladder)) WinPhase(*this, ladder);
     if (LadderStillCurrent(Game, leiter)) {
         GewinnLeiste00Timer->SetEnabled(true);

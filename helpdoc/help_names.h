@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "game/combination_table.h"
-#include "game/reel_pictures.h"
+#include "machine/reel_pictures.h"
 
 // What a reel picture shows, in a word or two: "Hai", "Perlmuschel", "2 Seesterne", "1,50".
 std::string_view PictureName(Walzenbild picture);

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "machine/reel_pictures.h"
 #include "support/euro_decimal.h"
 
 struct GameState {
@@ -15,8 +16,7 @@ struct GameState {
     EuroDecimal SonderspieleAnzahl;
     int SonderspieleTextX = 0;
     int SonderspieleTextY = 0;
-    // Picture-major: the three reels (left, middle, right) of each of the fourteen pictures.
-    std::array<bool, 42> BildAufWalze{};
+    BildAufWalzeTable BildAufWalze{};
 
     // The reels.
     bool WalzeGestoppt = false;

@@ -3,31 +3,13 @@
 
 #include <stdexcept>
 
+#include "machine/denominations.h"
 #include "machine/dialog_parts.h"
 #include "support/resource.h"
 
 TMenueDlg* MenueDlg = nullptr;
 
 namespace {
-
-struct MoneyPicture {
-    TImage* TMenueDlg::*member;
-    const char* name;
-    void (TMenueDlg::*click)(TObject*);
-    Place at;
-    bool coin;
-};
-
-#define M(n) &TMenueDlg::n, #n, &TMenueDlg::n##Click
-const MoneyPicture kMoney[] = {
-    {M(Button_500_Euro), {8, 48, 80, 118}, false},   {M(Button_200_Euro), {103, 48, 80, 118}, false},
-    {M(Button_100_Euro), {198, 48, 80, 118}, false}, {M(Button_50_Euro), {294, 48, 80, 118}, false},
-    {M(Button_20_Euro), {388, 48, 80, 118}, false},  {M(Button_10_Euro), {483, 48, 80, 118}, false},
-    {M(Button_5_Euro), {579, 48, 80, 118}, false},   {M(Button_2_Euro), {4, 189, 79, 79}, true},
-    {M(Button_1_Euro), {104, 191, 75, 75}, true},    {M(Button_50_Cent), {203, 194, 70, 70}, true},
-    {M(Button_20_Cent), {305, 200, 58, 59}, true},   {M(Button_10_Cent), {401, 205, 50, 50}, true},
-};
-#undef M
 
 TCheckBox* MakeSwitch(TForm& form, const char* name, Place at, const char* caption, int tabOrder) {
     auto* box = MakeControl<TCheckBox>(form, name, at);
@@ -77,18 +59,18 @@ void TMenueDlg::BindHandlers() {
     Button2->OnClick = Handler(this, &TMenueDlg::Button2Click);
     PC_LautsprHoeren->OnClick = Handler(this, &TMenueDlg::PC_LautsprHoerenClick);
     LogDateiSpeichern->OnClick = Handler(this, &TMenueDlg::LogDateiSpeichernClick);
-    for (const MoneyPicture& m : kMoney) (this->*m.member)->OnClick = Handler(this, m.click);
+    for (const Denomination& m : kDenominations) (this->*m.picture)->OnClick = Handler(this, m.click);
 }
 
 void TMenueDlg::CreateMoneyPictures() {
-    for (const MoneyPicture& m : kMoney) {
+    for (const Denomination& m : kDenominations) {
         auto* image = MakeControl<TImage>(*this, m.name, m.at);
         image->SetStretch(true);
         image->SetTransparent(m.coin);
         const Resource* r = FindResource(m.name);
         if (!r) throw std::runtime_error(std::string("Bild fehlt im Programm: ") + m.name);
         image->Picture().LoadFromMemory(r->data, r->size, m.name);
-        this->*m.member = image;
+        this->*m.picture = image;
     }
 }
 

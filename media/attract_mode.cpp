@@ -3,37 +3,34 @@
 // The show runs as timed steps, so nothing waits inside it.
 #include <array>
 
+#include "machine/denominations.h"
 #include "machine/form1.h"
+#include "machine/ladder_fields.h"
 #include "machine/menue_dlg.h"
 #include "machine/scene_geometry.h"
 #include "toolkit/random.h"
 
 namespace {
 
-using MenuPicture = TImage* TMenueDlg::*;
-constexpr std::array<MenuPicture, 12> kMoneyPictures = {
-    &TMenueDlg::Button_1_Euro,  &TMenueDlg::Button_2_Euro,   &TMenueDlg::Button_50_Cent,
-    &TMenueDlg::Button_20_Cent, &TMenueDlg::Button_10_Cent,  &TMenueDlg::Button_5_Euro,
-    &TMenueDlg::Button_10_Euro, &TMenueDlg::Button_20_Euro,  &TMenueDlg::Button_50_Euro,
-    &TMenueDlg::Button_100_Euro, &TMenueDlg::Button_200_Euro, &TMenueDlg::Button_500_Euro};
-
-using Field = TImage* TForm1::*;
-using Ladder = std::array<Field, 7>;
-constexpr Ladder kLeftLadder = {&TForm1::Image_00,        &TForm1::Cent_50_Image, &TForm1::Euro_1_50_Image,
-                                &TForm1::Euro_2_20_Image, &TForm1::Sondersp5Image, &TForm1::Sondersp10Image,
-                                &TForm1::Sondersp20Image};
-constexpr Ladder kRightLadder = {&TForm1::Image_00_2,      &TForm1::Euro_1_20_Image, &TForm1::Euro_2_50_Image,
-                                 &TForm1::Euro_3_70_Image, &TForm1::Sondersp15Image, &TForm1::Sondersp30Image,
-                                 &TForm1::Sondersp40Image};
-
 using Steps = std::vector<AttractState::Schritt>;
+
+// The shark shows itself this long before the money picture flies its steps.
+constexpr int kSharkShownMs = 1000;
+constexpr int kFlightSteps = 20, kFlightStepMs = 200;
+// Each ladder field lights this long.
+constexpr int kFieldLitMs = 100;
+// The clam rests, then stands half open and open, three times each show.
+constexpr int kClamOpenings = 3, kClamRestMs = 200, kClamStageMs = 100;
+// The running light goes over each ladder three times.
+constexpr int kLightRuns = 3;
 
 bool Checkpoint(const TForm1& f) { return f.Game.RuhePhaseErlaubt && !f.Game.ProgrammBeenden; }
 
 void Set(TImage& image, const TImage& source) { image.Picture().Assign(source.Picture()); }
 
-void ShowLook(TForm1& f, TImage& field, const char* suffix) {
-    if (auto* source = dynamic_cast<TImage*>(f.FindComponent(field.Name() + suffix))) Set(field, *source);
+void ShowLook(TForm1& f, Ladder ladder, int field, FieldPicture LadderField::*look) {
+    const LadderField& fl = FieldOf(ladder, field);
+    Set(*(f.*fl.shown), *(f.*(fl.*look)));
 }
 
 void Add(Steps& s, int waitMs, std::function<void()> act) {
@@ -46,7 +43,7 @@ void Add(Steps& s, int waitMs, std::function<void()> act) {
 
 // The shark shows itself, then the money picture flies 20 steps, growing from the 5th.
 void AddFlight(Steps& s, TForm1& f) {
-    Add(s, 1000, [&f] {
+    Add(s, kSharkShownMs, [&f] {
         MovingShark(f).Show();
         PlaceMoneyPictureAtStart(f);
         f.AuszahlungsImage->Show();
@@ -55,18 +52,18 @@ void AddFlight(Steps& s, TForm1& f) {
         MovingShark(f).Hide();
         f.AuszahlungsImage->SetTransparent(IsCoinPicture(*f.AuszahlungsImage));
     });
-    for (int step = 1; step <= 20; ++step) Add(s, 200, [&f, step] { MoneyPictureFlightStep(f, step); });
+    for (int step = 1; step <= kFlightSteps; ++step) Add(s, kFlightStepMs, [&f, step] { MoneyPictureFlightStep(f, step); });
     Add(s, 0, [&f] { f.AuszahlungsImage->Hide(); });
 }
 
 // A running light: each field lights for 100 ms and goes dark just before the next lights.
-void AddRunningLight(Steps& s, TForm1& f, const Ladder& ladder) {
-    for (std::size_t i = 0; i < ladder.size(); ++i)
-        Add(s, 100, [&f, &ladder, i] {
-            if (i > 0) ShowLook(f, *(f.*ladder[i - 1]), "_normal");
-            ShowLook(f, *(f.*ladder[i]), "_gelb");
+void AddRunningLight(Steps& s, TForm1& f, Ladder ladder) {
+    for (int i = 0; i < kLadderFieldCount; ++i)
+        Add(s, kFieldLitMs, [&f, ladder, i] {
+            if (i > 0) ShowLook(f, ladder, i - 1, &LadderField::normal);
+            ShowLook(f, ladder, i, &LadderField::yellow);
         });
-    Add(s, 0, [&f, &ladder] { ShowLook(f, *(f.*ladder.back()), "_normal"); });
+    Add(s, 0, [&f, ladder] { ShowLook(f, ladder, kTopStep, &LadderField::normal); });
 }
 
 void AddCheckpoint(Steps& s, TForm1& f) {
@@ -74,10 +71,10 @@ void AddCheckpoint(Steps& s, TForm1& f) {
 }
 
 void AddClam(Steps& s, TForm1& f) {
-    for (int i = 0; i < 3; ++i) {
-        Add(s, 200, [] {});
-        Add(s, 100, [&f] { Set(*f.Muschel, *f.Muschel_Halb_offen); });
-        Add(s, 100, [&f] { Set(*f.Muschel, *f.Muschel_Offen); });
+    for (int i = 0; i < kClamOpenings; ++i) {
+        Add(s, kClamRestMs, [] {});
+        Add(s, kClamStageMs, [&f] { Set(*f.Muschel, *f.Muschel_Halb_offen); });
+        Add(s, kClamStageMs, [&f] { Set(*f.Muschel, *f.Muschel_Offen); });
         Add(s, 0, [&f] { Set(*f.Muschel, *f.Muschel_Zu); });
     }
 }
@@ -129,19 +126,20 @@ void TForm1::RuhePhase() {
 void TForm1::BlinkeInPause() {
     Steps& s = Ruhe.Ablauf;
     AddCheckpoint(s, *this);
-    for (int i = 0; i < 3; ++i) {
-        AddRunningLight(s, *this, kLeftLadder);
+    for (int i = 0; i < kLightRuns; ++i) {
+        AddRunningLight(s, *this, Ladder::Left);
         AddCheckpoint(s, *this);
     }
-    for (int i = 0; i < 3; ++i) {
-        AddRunningLight(s, *this, kRightLadder);
+    for (int i = 0; i < kLightRuns; ++i) {
+        AddRunningLight(s, *this, Ladder::Right);
         AddCheckpoint(s, *this);
         AddClam(s, *this);
     }
     Add(s, 0, [this] {
         if (!MenueDlg) return;  // the money pictures are the menu's
         Randomize();
-        Set(*AuszahlungsImage, *(MenueDlg->*kMoneyPictures[static_cast<std::size_t>(Random(12))]));
+        const Denomination& d = kDenominations[static_cast<std::size_t>(Random(static_cast<int>(kDenominations.size())))];
+        Set(*AuszahlungsImage, *(MenueDlg->*d.picture));
         AuszahlungsImage->SetTransparent(IsCoinPicture(*AuszahlungsImage));
     });
 }

@@ -6,6 +6,12 @@ namespace {
 
 constexpr int kTurnMargin = 27;
 constexpr int kFlagWidth = 190;
+// Where the flag hangs on the tail: overlapping it by this much, this far below the top.
+constexpr int kFlagOverlap = 55, kFlagDrop = 30;
+// Swim picture every 3rd tick, bent picture every 15th, which shortens the flag.
+constexpr int kSwimPictureTicks = 3, kBentPictureTicks = 15, kFlagShortening = 10;
+// The shark rises a little at the right turn and more at the left one.
+constexpr int kRiseAtRightTurn = 5, kRiseAtLeftTurn = 20;
 
 void Set(TImage& image, const TImage& source) { image.Picture().Assign(source.Picture()); }
 
@@ -16,15 +22,15 @@ void TowFlag(TForm1& f, bool left) {
     TImage& tile = *f.UmrandungsKachelSeite;
     Set(flag, left ? *f.FlaggeNachLinks : *f.FlaggeNachRechts);
     if (left) {
-        flag.SetLeft(hai.Left() + hai.Width() - 55);
-        flag.SetTop(hai.Top() + 30);
+        flag.SetLeft(hai.Left() + hai.Width() - kFlagOverlap);
+        flag.SetTop(hai.Top() + kFlagDrop);
         if (flag.Left() + flag.Width() >= f.Hintergrund->Width() - tile.Width()) {
             tile.Show();
             tile.SetBounds(f.Hintergrund->Width() - tile.Width(), hai.Top(), tile.Width(), tile.Height());
         }
     } else {
-        flag.SetLeft(hai.Left() - flag.Width() + 55);
-        flag.SetTop(hai.Top() + 30);
+        flag.SetLeft(hai.Left() - flag.Width() + kFlagOverlap);
+        flag.SetTop(hai.Top() + kFlagDrop);
         if (flag.Left() <= tile.Width()) {
             tile.Show();
             tile.SetBounds(0, hai.Top(), tile.Width(), tile.Height());
@@ -32,18 +38,17 @@ void TowFlag(TForm1& f, bool left) {
     }
 }
 
-// Every 3rd tick the swim picture, every 15th the bent one with a shorter flag.
 void ChangePictures(TForm1& f, bool left) {
     SharkState& s = f.Hai;
-    if (s.HaiBildZaehler >= 3) {
+    if (s.HaiBildZaehler >= kSwimPictureTicks) {
         Set(*f.HaiImage2, left ? *f.HaiNachLinks : *f.HaiNachRechts);
         f.Flagge->SetWidth(kFlagWidth);
         s.HaiBildZaehler = 0;
     }
-    if (s.HaiGebuecktZaehler >= 15) {
+    if (s.HaiGebuecktZaehler >= kBentPictureTicks) {
         Set(*f.HaiImage2, left ? *f.HaiGebuecktLinks : *f.HaiGebuecktRechts);
         s.HaiGebuecktZaehler = 0;
-        f.Flagge->SetWidth(f.Flagge->Width() - 10);
+        f.Flagge->SetWidth(f.Flagge->Width() - kFlagShortening);
     }
 }
 
@@ -58,7 +63,7 @@ void TForm1::Timer4Timer(TObject*) {
     hai.SetLeft(hai.Left() + s.HaiSchrittX);
     if (hai.Left() > ClientWidth() - hai.Width() - kTurnMargin) {
         s.HaiSchwimmtNachLinks = true;
-        hai.SetTop(hai.Top() - 5);
+        hai.SetTop(hai.Top() - kRiseAtRightTurn);
         s.HaiSchrittX = -s.HaiSchrittX;
     }
     TowFlag(*this, s.HaiSchwimmtNachLinks);
@@ -66,7 +71,7 @@ void TForm1::Timer4Timer(TObject*) {
     if (hai.Left() < kTurnMargin) {
         s.HaiSchwimmtNachLinks = false;
         Set(hai, *HaiNachRechts);
-        hai.SetTop(hai.Top() - 20);
+        hai.SetTop(hai.Top() - kRiseAtLeftTurn);
         s.HaiSchrittX = -s.HaiSchrittX;
     }
     if (hai.Top() < T_links->Top() + T_links->Height()) hai.SetTop(Panel1->Top() - hai.Height());

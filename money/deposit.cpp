@@ -2,6 +2,7 @@
 #include <optional>
 #include <string>
 
+#include "machine/denominations.h"
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
 #include "machine/scene_geometry.h"
@@ -48,22 +49,22 @@ void Book(TMenueDlg& menu, TForm1& f, const EuroDecimal& amount) {
 }
 
 // The amount is booked only after the picture has sunk into the machine.
-void Deposit(TMenueDlg& menu, const TImage& picture, const char* amount, bool limitChecked) {
+void Deposit(TMenueDlg& menu, const Denomination& d) {
     TForm1& f = *Form1;
     if (f.Money.AuszahlungLaeuft) return;
-    if (limitChecked) {
+    if (d.limitChecked) {
         f.Money.SpielgeldEuroGanz = WholeEuros(f.Money.Spielgeld);
         if (f.Money.SpielgeldEuroGanz > kEuroLimit) {
             Refuse(menu, f);
             return;
         }
     }
-    const EuroDecimal value = EuroDecimal::Parse(amount);
+    const EuroDecimal value = EuroDecimal::Parse(d.amount);
     if (const std::optional<std::string> refusal = f.Play->DepositRefusal(value)) {
         ShowInformation(*refusal);
         return;
     }
-    f.Schein->Picture().Assign(picture.Picture().Bitmap());
+    f.Schein->Picture().Assign((menu.*d.picture)->Picture().Bitmap());
     f.EinzahlenButtonClick(nullptr);
     Book(menu, f, value);
     f.MachPause1->Pause(kAfterDepositMs);
@@ -86,21 +87,21 @@ Sinking SinkingOf(int pictureWidth, int pictureHeight) {
 
 }  // namespace
 
-// One handler per picture: its amount, and whether the credit limit applies.
-#define DEPOSIT(picture, amount, limitChecked) \
-    void TMenueDlg::picture##Click(TObject*) { Deposit(*this, *picture, amount, limitChecked); }
-DEPOSIT(Button_500_Euro, "500", true)
-DEPOSIT(Button_200_Euro, "200", true)
-DEPOSIT(Button_100_Euro, "100", true)
-DEPOSIT(Button_50_Euro, "50", true)
-DEPOSIT(Button_20_Euro, "20", true)
-DEPOSIT(Button_10_Euro, "10", true)
-DEPOSIT(Button_5_Euro, "5", true)
-DEPOSIT(Button_2_Euro, "2", true)
-DEPOSIT(Button_1_Euro, "1", true)
-DEPOSIT(Button_50_Cent, "0,5", true)
-DEPOSIT(Button_20_Cent, "0,2", false)
-DEPOSIT(Button_10_Cent, "0,1", false)
+// One handler per picture; its amount and limit are the table's.
+#define DEPOSIT(picture) \
+    void TMenueDlg::picture##Click(TObject*) { Deposit(*this, DenominationOf(&TMenueDlg::picture)); }
+DEPOSIT(Button_500_Euro)
+DEPOSIT(Button_200_Euro)
+DEPOSIT(Button_100_Euro)
+DEPOSIT(Button_50_Euro)
+DEPOSIT(Button_20_Euro)
+DEPOSIT(Button_10_Euro)
+DEPOSIT(Button_5_Euro)
+DEPOSIT(Button_2_Euro)
+DEPOSIT(Button_1_Euro)
+DEPOSIT(Button_50_Cent)
+DEPOSIT(Button_20_Cent)
+DEPOSIT(Button_10_Cent)
 #undef DEPOSIT
 
 // The deposited note or coin appears below the ladders' middle and sinks into the chest.

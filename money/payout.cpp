@@ -13,14 +13,6 @@ namespace {
 constexpr int kFlightSteps = 20, kStepMs = 20;
 constexpr int kSharkMs = 1000;
 
-// The menu's picture of each piece, in the order of kPayoutPieces.
-constexpr TImage* TMenueDlg::*kMenuPictures[] = {
-    &TMenueDlg::Button_500_Euro, &TMenueDlg::Button_100_Euro, &TMenueDlg::Button_50_Euro,
-    &TMenueDlg::Button_20_Euro,  &TMenueDlg::Button_10_Euro,  &TMenueDlg::Button_5_Euro,
-    &TMenueDlg::Button_2_Euro,   &TMenueDlg::Button_1_Euro,   &TMenueDlg::Button_50_Cent,
-    &TMenueDlg::Button_20_Cent,  &TMenueDlg::Button_10_Cent};
-static_assert(std::size(kMenuPictures) == kPayoutPieces.size());
-
 // True when there are none, or the player lets them go.
 bool SpecialGamesGivenUp(const TForm1& f) {
     const std::string count = f.Game.SonderspieleAnzahl.ToFixed(0);
@@ -73,7 +65,7 @@ void SettleCredit(TForm1& f, const std::string& net) {
 // The shark throws one note or coin out of the chest; the credit goes down by it.
 void ThrowOut(TForm1& f, int piece) {
     TImage& money = *f.AuszahlungsImage;
-    money.Picture().Assign((MenueDlg->*kMenuPictures[piece])->Picture());
+    money.Picture().Assign((MenueDlg->*kPayoutPieces[piece].picture)->Picture());
     money.SetTransparent(IsCoinPicture(money));
     TImage& shark = MovingShark(f);
     shark.Show();

@@ -5,27 +5,29 @@
 #include <string_view>
 #include <vector>
 
+#include "machine/denominations.h"
+
 struct PayoutPiece {
-    std::string_view name;    // as the payout list holds it: "20EuroSchein"
-    std::string_view amount;  // subtracted from the credit: "20", "0,50"
-    bool clearsDisplay;       // notes clear the credit display before rewriting it
+    std::string_view name;        // as the payout list holds it: "20EuroSchein"
+    std::string_view amount;      // subtracted from the credit: "20", "0,50"
+    bool clearsDisplay;           // notes clear the credit display before rewriting it
+    TImage* TMenueDlg::*picture;  // what the shark throws out
 };
 
-// Largest first. Each digit of an amount is paid with three neighbours of this table
-// (50, 20, 10 euros; 5, 2, 1 euros; 50, 20, 10 cents). There is no 200-euro note.
-inline constexpr std::array<PayoutPiece, 11> kPayoutPieces{{
-    {"500EuroSchein", "500", true},
-    {"100EuroSchein", "100", true},
-    {"50EuroSchein", "50", true},
-    {"20EuroSchein", "20", true},
-    {"10EuroSchein", "10", true},
-    {"5EuroSchein", "5", true},
-    {"2EuroMuenze", "2", false},
-    {"1EuroMuenze", "1", false},
-    {"50CentMuenze", "0,50", false},
-    {"20CentMuenze", "0,20", false},
-    {"10CentMuenze", "0,10", false},
-}};
+// The notes and coins that are paid out, largest first. Each digit of an amount is paid with
+// three neighbours of this table (50, 20, 10 euros; 5, 2, 1 euros; 50, 20, 10 cents).
+inline constexpr auto kPayoutPieces = [] {
+    constexpr auto paid = [] {
+        std::size_t n = 0;
+        for (const Denomination& d : kDenominations) n += d.payoutName.empty() ? 0 : 1;
+        return n;
+    }();
+    std::array<PayoutPiece, paid> pieces{};
+    std::size_t i = 0;
+    for (const Denomination& d : kDenominations)
+        if (!d.payoutName.empty()) pieces[i++] = {d.payoutName, d.amount, !d.coin, d.picture};
+    return pieces;
+}();
 
 // The position of a name in kPayoutPieces; -1 for a name that is none.
 int PayoutPieceIndex(std::string_view name);

@@ -5,6 +5,7 @@
 #include "shell/background_tiles.h"
 #include "machine/scene_geometry.h"
 #include "machine/form1.h"
+#include "machine/ladder_fields.h"
 #include "machine/menue_dlg.h"
 #include "toolkit/application.h"
 #include "toolkit/dialogs.h"
@@ -30,9 +31,7 @@ void SizeBackgroundCanvas(TForm1& f, int W, int H) {
 // The left ladder keeps its design places; the right one follows the right reel.
 void PlaceRightLadder(TForm1& f) {
     const int left = f.Walze_rechts1->Left() + f.Walze_rechts1->Width() - f.Sondersp40Image->Width() - 15;
-    for (TImage* step : {f.Sondersp40Image, f.Sondersp30Image, f.Sondersp15Image, f.Euro_3_70_Image,
-                         f.Euro_2_50_Image, f.Euro_1_20_Image, f.Image_00_2})
-        step->SetLeft(left);
+    for (int field = 0; field < kLadderFieldCount; ++field) (f.*FieldOf(Ladder::Right, field).shown)->SetLeft(left);
 }
 
 void PlaceDisplays(TForm1& f) {

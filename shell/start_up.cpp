@@ -4,6 +4,7 @@
 #include <future>
 
 #include "machine/form1.h"
+#include "machine/ladder_fields.h"
 #include "machine/scene_geometry.h"
 #include "machine/settings_store.h"
 #include "shell/version_check.h"
@@ -141,14 +142,11 @@ void TForm1::ReadCashBox() {
 }
 
 void TForm1::ShowLaddersUnlit() {
-    TImage* const steps[] = {Sondersp20Image, Sondersp10Image, Sondersp5Image, Euro_2_20_Image,
-                             Euro_1_50_Image, Cent_50_Image,   Image_00,       Sondersp40Image,
-                             Sondersp30Image, Sondersp15Image, Euro_3_70_Image, Euro_2_50_Image,
-                             Euro_1_20_Image, Image_00_2};
-    for (TImage* step : steps) {
-        auto* normal = dynamic_cast<TImage*>(FindComponent(step->Name() + "_normal"));
-        step->Picture().Assign(normal->Picture().Bitmap());
-    }
+    for (Ladder ladder : kBothLadders)
+        for (int i = 0; i < kLadderFieldCount; ++i) {
+            const LadderField& field = FieldOf(ladder, i);
+            (this->*field.shown)->Picture().Assign((this->*field.normal)->Picture().Bitmap());
+        }
 }
 
 void TForm1::SchreibAnwendungsPfadINRegistry(const std::string& programmDatei) {

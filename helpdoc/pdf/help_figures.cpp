@@ -88,13 +88,9 @@ void Ladders(PageWriter& page, PictureSource& pictures) {
     for (Ladder ladder : {Ladder::Left, Ladder::Right}) {
         const double y = page.Y();
         Cell(page, Bold(std::string(LadderName(ladder))), styles::kBody, page.Left(), y + 10, 90);
-        static const char* const left[] = {"Image_00",      "Cent_50_Image",  "Euro_1_50_Image", "Euro_2_20_Image",
-                                           "Sondersp5Image", "Sondersp10Image", "Sondersp20Image"};
-        static const char* const right[] = {"Image_00_2",     "Euro_1_20_Image", "Euro_2_50_Image", "Euro_3_70_Image",
-                                            "Sondersp15Image", "Sondersp30Image", "Sondersp40Image"};
         for (int step = 0; step <= kTopStep; ++step) {
             const double x = page.Left() + 96 + step * (w + gap);
-            const std::string name = std::string(ladder == Ladder::Left ? left[step] : right[step]) + "_normal";
+            const std::string name = std::string(FieldOf(ladder, step).name) + "_normal";
             pictures.Draw(page.Cairo(), name, x, y, w, h, true);
         }
         page.Advance(h + 8);

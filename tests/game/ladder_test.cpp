@@ -199,9 +199,7 @@ TEST(Ladder, AutomaticCatchBelowTheTopClimbsAndCountsAgain) {
 TEST(Ladder, PhaseIntervalsReachBothEndsOfTheirRange) {
     PlayedGame g;
     TForm1& f = *g.f;
-    f.Game.RisikospielEin = false;
-    g.SetCredit("1,00");
-    g.NextReels(W::W7, W::W7, W::W7);
+    g.PrepareGame(W::W7, W::W7, W::W7);
     for (int draw : {100, 101, 199}) g.Rng().ScriptFor(200, draw);
     for (int draw : {120, 149, 121}) g.Rng().ScriptFor(150, draw);
     g.SteadyLadders();

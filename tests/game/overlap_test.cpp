@@ -14,9 +14,7 @@ using W = Walzenbild;
 struct FiftyCentGame : PlayedGame {
     explicit FiftyCentGame(bool autostart = false) : PlayedGame(autostart) {
         f->Game.ErsterMenueAufruf = false;
-        f->Game.RisikospielEin = false;
-        SetCredit("1,00");
-        NextReels(W::W7, W::W7, W::W7);
+        PrepareGame(W::W7, W::W7, W::W7);
         SteadyLadders();
         NoAutomaticCatch();
         StartPlay();
@@ -113,9 +111,7 @@ TEST(Overlap, NextStartFollowsTheLaddersEndOnTime) {
 TEST(Overlap, StopOfAnEarlierSequenceHoldsNoLaterLadder) {
     PlayedGame g;
     TForm1& f = *g.f;
-    f.Game.RisikospielEin = false;
-    g.SetCredit("1,00");
-    g.NextReels(W::W8, W::W8, W::W8);
+    g.PrepareGame(W::W8, W::W8, W::W8);
     g.SteadyLadders();
     g.NoAutomaticCatch();
     g.StartPlay();

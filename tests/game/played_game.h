@@ -7,33 +7,25 @@
 #include <initializer_list>
 #include <string>
 
-#include "game/reel_pictures.h"
+#include "game/reel_positions.h"
+#include "game/scene_parts.h"
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
 #include "tests/machine/started_program.h"
 #include "toolkit/application.h"
 #include "toolkit/random.h"
 
-// Reel positions that show a picture: left and right reel, middle reel.
+// The first reel position that shows a picture; it lies on every reel's part of the strip.
 constexpr int PositionOf(Walzenbild picture) {
-    switch (picture) {
-        case Walzenbild::W1: return 0;
-        case Walzenbild::W2: return 3;
-        case Walzenbild::W3: return 6;
-        case Walzenbild::W4: return 7;
-        case Walzenbild::W5: return 8;
-        case Walzenbild::W6_1: return 9;
-        case Walzenbild::W6_2: return 12;
-        case Walzenbild::W6_3: return 15;
-        case Walzenbild::W7: return 18;
-        case Walzenbild::W8: return 19;
-        case Walzenbild::W9: return 20;
-        case Walzenbild::W10: return 21;
-        case Walzenbild::W11: return 22;
-        case Walzenbild::W12: return 23;
-    }
-    return 0;
+    int position = 0;
+    while (kReelStrip[static_cast<std::size_t>(position)] != picture) ++position;
+    return position;
 }
+static_assert([] {
+    for (Walzenbild p : kAllWalzenbilder)
+        if (PositionOf(p) >= kMiddleReelPositionCount) return false;
+    return true;
+}());
 
 // Draws that accept a ladder interval at once: one for the 00 phase, one for the win phase.
 constexpr int kZeroPhaseDraw = 150, kWinPhaseDraw = 130;
@@ -58,6 +50,12 @@ public:
     // The next spin stops on these pictures; the ladder intervals drawn after it are fixed.
     void NextReels(Walzenbild left, Walzenbild middle, Walzenbild right) {
         Rng().Script({PositionOf(left), PositionOf(right), PositionOf(middle)});
+    }
+    // A manual game of 1,00 euro, the risk game on or off, whose reels stop on these pictures.
+    void PrepareGame(Walzenbild l, Walzenbild m, Walzenbild r, bool risk = false) {
+        f->Game.RisikospielEin = risk;
+        SetCredit("1,00");
+        NextReels(l, m, r);
     }
     // From now on every ladder phase draws its interval at once (00 phase 150 ms, win phase
     // 130 ms), whatever else draws between.
@@ -143,9 +141,7 @@ private:
 struct OneGame : PlayedGame {
     OneGame(Walzenbild l, Walzenbild m, Walzenbild r, bool risk = false, bool speaker = false)
         : PlayedGame(false, speaker) {
-        f->Game.RisikospielEin = risk;
-        SetCredit("1,00");
-        NextReels(l, m, r);
+        PrepareGame(l, m, r, risk);
         Rng().Script({kZeroPhaseDraw, kWinPhaseDraw});
         SteadyLadders();
         StartPlay();
@@ -156,12 +152,6 @@ struct OneGame : PlayedGame {
 
 inline bool PlayedGame::ReelsShow(Walzenbild l, Walzenbild m, Walzenbild r) const {
     TForm1& w = *f;
-    auto source = [&](Walzenbild p) -> const TImage& {
-        TImage* const pictures[] = {w.Walzenbild7,   w.Walzenbild8,   w.Walzenbild9,   w.Walzenbild10, w.Walzenbild11,
-                                    w.Walzenbild12,  w.Walzenbild3,   w.Walzenbild4,   w.Walzenbild5,  w.Walzenbild6_1,
-                                    w.Walzenbild6_2, w.Walzenbild6_3, w.Walzenbild1,   w.Walzenbild2};
-        return *pictures[static_cast<int>(p)];
-    };
-    return Shows(*w.Walze_links1, source(l)) && Shows(*w.Walze_mitte1, source(m)) &&
-           Shows(*w.Walze_rechts1, source(r));
+    return Shows(*w.Walze_links1, ReelPicture(w, l)) && Shows(*w.Walze_mitte1, ReelPicture(w, m)) &&
+           Shows(*w.Walze_rechts1, ReelPicture(w, r));
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The whole program (main window and both dialogs) on a headless application with a
-// virtual clock, started in a fresh working folder with its own per-user store.
+// virtual clock, started in a fresh working folder with its own per-user store: for the
+// tests, and for the benchmarks that play in virtual time.
+#include <cstdint>
 #include <ctime>
 #include <filesystem>
 #include <memory>
@@ -51,6 +53,16 @@ inline PlatformServices QuietServices() {
     return s;
 }
 
+// Services for a machine that plays by itself: the host's clock and services, the play history
+// as asked, and no processor measurement.
+inline PlatformServices AutomaticServices(bool history) {
+    PlatformServices s;
+    s.keepPlayHistory = history;
+    s.cpuClock.readCounter = [] { return std::optional<std::uint64_t>(0); };
+    s.cpuClock.sleep = [](int) {};
+    return s;
+}
+
 class StartedProgram {
 public:
     StartedProgram() : store(home / "registry.ini") { SetUserStorePath(store); }
@@ -64,6 +76,23 @@ public:
         harness = std::make_unique<HeadlessHarness>();
         CreateTresoloWindows(harness->App(), std::move(services));
         Form1->Show();
+    }
+    // A machine plays for hours: nobody would answer the play-time reminder.
+    void StartAutomatic(bool history = true) {
+        WritePrivateProfileString("Spielerschutz", "ErinnerungMinuten", "0", folder / "Tresolo.ini");
+        Start(AutomaticServices(history));
+    }
+    // Settles the start, then makes the machine play by itself: sound off, the name already
+    // asked, the given credit, the shark swimming or resting (it costs more wall time than
+    // the games).
+    TForm1& PrepareAutomaticPlay(std::int64_t euros, bool shark) {
+        harness->RunFor(100);
+        TForm1& f = *Form1;
+        MenueDlg->PC_LautsprHoeren->SetChecked(false);
+        f.Game.ErsterMenueAufruf = false;
+        f.Money.Spielgeld = EuroDecimal::FromInteger(euros);
+        f.Timer4->SetEnabled(shark);
+        return f;
     }
     // Ends the program: the windows are destroyed and the main window saves.
     void Stop() { harness.reset(); }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "machine/denominations.h"
 #include "machine/name_dlg.h"
 #include "tests/game/played_game.h"
 
@@ -75,6 +76,20 @@ TEST_F(Deposit, CreditAboveTenThousandEurosRefusesAllButTheSmallCoins) {
     EXPECT_EQ(CashBox(), "105,30");
     EXPECT_FALSE(SoundAskedFor());
     EXPECT_FALSE(f.PausenTimer->Enabled());
+}
+
+// Each picture of the menu, clicked, books its own amount and sinks its own picture; the
+// whole row makes 888,80 euros.
+TEST_F(Deposit, EveryNoteAndCoinBooksItsOwnAmount) {
+    EuroDecimal before = f.Money.Spielgeld;
+    for (const Denomination& d : kDenominations) {
+        SCOPED_TRACE(d.name);
+        g.At(25, [&] { EXPECT_TRUE(g.Shows(*f.Schein, *(menu.*d.picture))); });
+        (menu.*d.picture)->OnClick(nullptr);
+        EXPECT_EQ(f.Money.Spielgeld - before, EuroDecimal::Parse(d.amount));
+        before = f.Money.Spielgeld;
+    }
+    EXPECT_EQ(g.Credit(), "888,80");
 }
 
 // A note (102 x 199) sinks opaque and silent; a coin (79 x 79) sinks transparent, a
