@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <functional>
+#include <system_error>
+#include <thread>
 #include <vector>
 
 #include "codecs/lanczos_taps.h"
@@ -48,18 +51,44 @@ void FilterHorizontally(const float* src, const LanczosTaps& taps, std::uint8_t*
     }
 }
 
+// Rows from..to-1 of the result.
+void FilterRows(const PixelBuffer& source, const LanczosTaps& horizontal, const LanczosTaps& vertical,
+                PixelBuffer& result, int from, int to) {
+    // One spare float at the end: the horizontal pass loads four at a time.
+    std::vector<float> row(static_cast<std::size_t>(source.stride()) + 1, 0.0f);
+    for (int y = from; y < to; ++y) {
+        FilterVertically(source, vertical, y, row);
+        FilterHorizontally(row.data(), horizontal, result.scanLine(y));
+    }
+}
+
+// From this many pixels on (the chest's shrink at start-up), the upper half of the result is
+// filtered on a second thread while this one does the lower half; each row depends only on
+// the source, so the result is the same.
+constexpr long kPixelsForTwoThreads = 1 << 16;
+
 }  // namespace
 
 PixelBuffer LanczosResize(const PixelBuffer& source, int newWidth, int newHeight) {
     if (source.empty() || newWidth <= 0 || newHeight <= 0) return {};
     const LanczosTaps horizontal(source.width(), newWidth);
     const LanczosTaps vertical(source.height(), newHeight);
-    // One spare float at the end: the horizontal pass loads four at a time.
-    std::vector<float> row(static_cast<std::size_t>(source.stride()) + 1, 0.0f);
     PixelBuffer result(newWidth, newHeight);
-    for (int y = 0; y < newHeight; ++y) {
-        FilterVertically(source, vertical, y, row);
-        FilterHorizontally(row.data(), horizontal, result.scanLine(y));
+    const int half = static_cast<long>(newWidth) * newHeight >= kPixelsForTwoThreads ? newHeight / 2 : 0;
+    std::thread upper;
+    struct Joined {
+        std::thread& thread;
+        ~Joined() {
+            if (thread.joinable()) thread.join();
+        }
+    } joined{upper};
+    try {
+        if (half > 0) upper = std::thread(FilterRows, std::cref(source), std::cref(horizontal), std::cref(vertical),
+                                          std::ref(result), 0, half);
+    } catch (const std::system_error&) {
+        // No thread to spare: this one does all of it.
     }
+    FilterRows(source, horizontal, vertical, result, upper.joinable() ? half : 0, newHeight);
+    if (upper.joinable()) upper.join();  // before the result moves out
     return result;
 }

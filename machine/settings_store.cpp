@@ -35,9 +35,8 @@ std::optional<int> WholeNumber(std::string_view text) {
 
 void RecordInstallFolder(const std::string& programFile, const std::string& folder) {
     TStRegIni store(kRegistryRoot);
-    OpenCreated(store, kProgramKeyParent, kProgramKeyName, kProgramKey);
-    store.WriteString("", programFile);
-    store.WriteString(kInstallFolderValue, folder);
+    store.SetCurSubKey(kProgramKey);
+    store.WriteStrings({{"", programFile}, {kInstallFolderValue, folder}});
 }
 
 std::string RecordedInstallFolder() {

@@ -1,15 +1,21 @@
 // The program: one copy per user, a real window through SDL, the three windows in their
 // order, the loop.
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
+#include <span>
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "machine/form1.h"
 #include "machine/program.h"
+#include "codecs/picture_prefetch.h"
 #include "platform/instance_lock.h"
+#include "support/resource.h"
 #include "support/user_store_path.h"
 #include "support/write_failures.h"
 #include "toolkit/dialogs.h"
@@ -66,7 +72,18 @@ void SayItRunsAlready() {
     }
 }
 
+// Every picture built into the program, the largest first: the worker decodes those while
+// the windows are still being made and takes the most off their way.
+std::vector<std::span<const std::uint8_t>> BuiltInPictures() {
+    std::vector<std::span<const std::uint8_t>> files;
+    for (const Resource& r : AllResources()) files.emplace_back(r.data, r.size);
+    std::ranges::sort(files, [](auto a, auto b) { return a.size() > b.size(); });
+    return files;
+}
+
 int Play(InstanceLock& lock) {
+    // The pictures decode beside the fonts and the X connection; the windows take them.
+    std::optional<PicturePrefetch> pictures(std::in_place, BuiltInPictures());
     FontEngine::Instance().CheckAvailable();
     TApplication app(std::make_unique<SdlBackend>(), std::make_unique<RealClock>());
     try {
@@ -80,6 +97,7 @@ int Play(InstanceLock& lock) {
                       << (saved ? "sind gespeichert.\n" : "konnten nicht gespeichert werden.\n");
         };
         SetWindowIcon(*Form1);
+        pictures.reset();  // every picture is taken; the worker is done
         // Once the main window is on the screen, a second start can find it.
         app.QueueCall([&] {
             auto& backend = static_cast<SdlBackend&>(app.Backend_());

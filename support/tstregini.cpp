@@ -1,5 +1,6 @@
 #include "support/tstregini.h"
 
+#include <functional>
 #include <optional>
 #include <stdexcept>
 
@@ -20,19 +21,17 @@ std::filesystem::path CheckedRoot(std::string_view rootName, std::filesystem::pa
 
 constexpr std::string_view kFailed = "registry write failed: ";
 
-// Loads the store for a change; nullopt (after reporting) when it exists but cannot be read,
-// so that a write never replaces a store it could not see.
-std::optional<IniDocument> LoadForWrite(const std::filesystem::path& store) {
+// Applies `change` to the store and replaces the file only when its text changed, so that
+// writing what is stored already costs no synced write. A store that exists but cannot be
+// read is reported and left alone: a write never replaces a store it could not see.
+bool Change(const std::filesystem::path& store, const std::function<void(IniDocument&)>& change) {
     const FileText stored = ReadFileText(store);
-    if (stored.status == ReadStatus::Unreadable) {
-        ReportWriteFailure({store, 0, stored.error}, kFailed);
-        return std::nullopt;
-    }
-    return IniDocument(stored.text);
-}
-
-bool Save(const std::filesystem::path& store, const IniDocument& document) {
-    const WriteOutcome outcome = WriteFileAtomically(store, document.Text(), {.makeFolder = true, .newFileMode = 0600});
+    if (stored.status == ReadStatus::Unreadable) return ReportWriteFailure({store, 0, stored.error}, kFailed);
+    IniDocument document(stored.text);
+    change(document);
+    const std::string text = document.Text();
+    if (stored.status == ReadStatus::Ok && text == stored.text) return true;
+    const WriteOutcome outcome = WriteFileAtomically(store, text, {.makeFolder = true, .newFileMode = 0600});
     return outcome.ok || ReportWriteFailure({store, outcome.errorNumber, outcome.error}, kFailed);
 }
 
@@ -49,18 +48,17 @@ void TStRegIni::SetCurSubKey(std::string_view subKey) {
 
 bool TStRegIni::CreateKey(std::string_view keyName) {
     const std::string key = NormalizeKeyPath(curSubKey_ + "\\" + std::string(keyName));
-    auto document = LoadForWrite(storeFile_);
-    if (!document) return false;
-    if (document->HasSection(key)) return true;
-    document->AddSection(key);
-    return Save(storeFile_, *document);
+    return Change(storeFile_, [&](IniDocument& document) { document.AddSection(key); });
 }
 
 bool TStRegIni::WriteString(std::string_view valueName, std::string_view value) {
-    auto document = LoadForWrite(storeFile_);
-    if (!document) return false;
-    document->Set(curSubKey_, StoreValueName(valueName), StoreValueText(value));
-    return Save(storeFile_, *document);
+    return WriteStrings({{valueName, value}});
+}
+
+bool TStRegIni::WriteStrings(std::initializer_list<std::pair<std::string_view, std::string_view>> values) {
+    return Change(storeFile_, [&](IniDocument& document) {
+        for (const auto& [name, value] : values) document.Set(curSubKey_, StoreValueName(name), StoreValueText(value));
+    });
 }
 
 std::string TStRegIni::ReadString(std::string_view valueName, std::string_view defaultValue) const {

@@ -5,8 +5,10 @@
 // per key path; registry_text.h gives its spelling. Every access reads the file afresh and every
 // write replaces it atomically, so instances can be made and dropped per access.
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 class TStRegIni {
 public:
@@ -26,9 +28,12 @@ public:
     // Writes a string value, or the key's default value when `valueName` is empty; the key is
     // created when missing.
     bool WriteString(std::string_view valueName, std::string_view value);
+    // Several values of the current sub-key in one replacement of the store.
+    bool WriteStrings(std::initializer_list<std::pair<std::string_view, std::string_view>> values);
     // The stored text, or `defaultValue` when the key, the value or a readable store is missing.
     std::string ReadString(std::string_view valueName, std::string_view defaultValue) const;
 
+    // A write that leaves the store's text as it is does not replace the file.
     // Writes return false on failure (no access to the store's folder or file) after reporting
     // one line on stderr; nothing is thrown.
 

@@ -7,6 +7,7 @@
 
 #include "codecs/bmp.h"
 #include "codecs/picture_file.h"
+#include "codecs/picture_prefetch.h"
 #include "support/atomic_file.h"
 #include "toolkit/blit.h"
 
@@ -201,7 +202,7 @@ void TPicture::LoadFromMemory(const std::uint8_t* data, std::size_t size, const 
     std::span<const std::uint8_t> bytes(data, size);
     PixelBuffer pixels;
     try {
-        pixels = DecodePicture(bytes);
+        pixels = DecodePictureAhead(bytes);
     } catch (const CodecError& e) {
         throw std::runtime_error(what + ": " + e.what());
     }

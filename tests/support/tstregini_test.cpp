@@ -80,6 +80,32 @@ TEST_F(RegistryStore, CreatingAnExistingKeyLeavesItAlone) {
     EXPECT_EQ(ReadBytes(store_), before + "[Software\\TresoloKasse]\n");
 }
 
+// A second name for the store keeps the file it named: a replacement of the store leaves it
+// behind with its old text, so the store's link count shows whether the file was replaced.
+TEST_F(RegistryStore, WritingWhatIsStoredAlreadyLeavesTheFileAlone) {
+    ASSERT_TRUE(Write("Software\\Tresolo", "InstallPfad", "/a/"));
+    std::filesystem::create_hard_link(store_, folder_ / "second-name");
+    ASSERT_TRUE(Write("SOFTWARE\\Tresolo", "InstallPfad", "/a/"));
+    ASSERT_TRUE(At("Software").CreateKey("Tresolo"));
+    ASSERT_TRUE(At("Software\\Tresolo").WriteStrings({{"InstallPfad", "/a/"}}));
+    EXPECT_EQ(std::filesystem::hard_link_count(store_), 2u);
+    ASSERT_TRUE(Write("Software\\Tresolo", "InstallPfad", "/b/"));
+    EXPECT_EQ(std::filesystem::hard_link_count(store_), 1u);
+    EXPECT_EQ(Read("Software\\Tresolo", "InstallPfad"), "/b/");
+}
+
+TEST_F(RegistryStore, SeveralValuesInOneWriteAsInSeparateOnes) {
+    ASSERT_TRUE(At("Software\\Tresolo").WriteStrings({{"", "/opt/tresolo/TRESOLO.EXE"}, {"InstallPfad", "/opt/tresolo/"}}));
+    EXPECT_EQ(ReadBytes(store_),
+              "[Software\\Tresolo]\n"
+              "@=\"/opt/tresolo/TRESOLO.EXE\"\n"
+              "InstallPfad=\"/opt/tresolo/\"\n");
+    ASSERT_TRUE(At("Software\\Tresolo").WriteStrings({{"InstallPfad", "/b/"}, {"Neu", "x"}}));
+    EXPECT_EQ(Read("Software\\Tresolo", ""), "/opt/tresolo/TRESOLO.EXE");
+    EXPECT_EQ(Read("Software\\Tresolo", "InstallPfad"), "/b/");
+    EXPECT_EQ(Read("Software\\Tresolo", "Neu"), "x");
+}
+
 TEST_F(RegistryStore, OnlyThePerUserRootExists) {
     EXPECT_THROW(TStRegIni("C_LOCAL_MACHINE", store_), std::invalid_argument);
 }
