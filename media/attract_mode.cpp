@@ -6,6 +6,7 @@
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
 #include "machine/scene_geometry.h"
+#include "machine/scene_pictures.h"
 #include "toolkit/random.h"
 
 namespace {
@@ -30,10 +31,8 @@ using Steps = std::vector<AttractState::Schritt>;
 
 bool Checkpoint(const TForm1& f) { return f.Game.RuhePhaseErlaubt && !f.Game.ProgrammBeenden; }
 
-void Set(TImage& image, const TImage& source) { image.Picture().Assign(source.Picture()); }
-
 void ShowLook(TForm1& f, TImage& field, const char* suffix) {
-    if (auto* source = dynamic_cast<TImage*>(f.FindComponent(field.Name() + suffix))) Set(field, *source);
+    if (auto* source = dynamic_cast<TImage*>(f.FindComponent(field.Name() + suffix))) ShowPicture(field, *source);
 }
 
 void Add(Steps& s, int waitMs, std::function<void()> act) {
@@ -73,12 +72,14 @@ void AddCheckpoint(Steps& s, TForm1& f) {
     s.push_back({[&f] { return Checkpoint(f); }, 0});
 }
 
+// A step waits after its work, so each frame's wait goes to the step before it.
 void AddClam(Steps& s, TForm1& f) {
-    for (int i = 0; i < 3; ++i) {
-        Add(s, 200, [] {});
-        Add(s, 100, [&f] { Set(*f.Muschel, *f.Muschel_Halb_offen); });
-        Add(s, 100, [&f] { Set(*f.Muschel, *f.Muschel_Offen); });
-        Add(s, 0, [&f] { Set(*f.Muschel, *f.Muschel_Zu); });
+    for (int i = 0; i < kClamOpenings; ++i) {
+        Add(s, kClamOpening.front().waitMs, [] {});
+        for (std::size_t k = 0; k < kClamOpening.size(); ++k) {
+            const int next = k + 1 < kClamOpening.size() ? kClamOpening[k + 1].waitMs : 0;
+            Add(s, next, [&f, k] { ShowClamFrame(f, kClamOpening[k]); });
+        }
     }
 }
 
@@ -141,7 +142,7 @@ void TForm1::BlinkeInPause() {
     Add(s, 0, [this] {
         if (!MenueDlg) return;  // the money pictures are the menu's
         Randomize();
-        Set(*AuszahlungsImage, *(MenueDlg->*kMoneyPictures[static_cast<std::size_t>(Random(12))]));
+        ShowPicture(*AuszahlungsImage, *(MenueDlg->*kMoneyPictures[static_cast<std::size_t>(Random(12))]));
         AuszahlungsImage->SetTransparent(IsCoinPicture(*AuszahlungsImage));
     });
 }

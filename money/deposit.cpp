@@ -27,13 +27,11 @@ std::string DebtLine(const std::string& player, const EuroDecimal& debt) {
     return player + " schuldet dem Tresolo " + debt.ToFixed(2) + " Euro.";
 }
 
-bool AutoStartTicked(const TMenueDlg& menu) { return menu.AutoStartCheckBox->Checked(); }
-
 // Too much credit: nothing is taken, the menu closes and automatic play goes on.
-void Refuse(TMenueDlg& menu, TForm1& f) {
+void Refuse(TForm1& f) {
     ShowInformation("Sie haben schon genug eingezahlt! Einzahlung wird abgelehnt.");
     f.EinzahlenButtonClick(nullptr);
-    if (AutoStartTicked(menu)) f.AutoStartAnfordern();
+    if (AutoStartSwitchedOn()) f.AutoStartAnfordern();
 }
 
 void Book(TMenueDlg& menu, TForm1& f, const EuroDecimal& amount) {
@@ -54,7 +52,7 @@ void Deposit(TMenueDlg& menu, const TImage& picture, const char* amount, bool li
     if (limitChecked) {
         f.Money.SpielgeldEuroGanz = WholeEuros(f.Money.Spielgeld);
         if (f.Money.SpielgeldEuroGanz > kEuroLimit) {
-            Refuse(menu, f);
+            Refuse(f);
             return;
         }
     }
@@ -67,7 +65,7 @@ void Deposit(TMenueDlg& menu, const TImage& picture, const char* amount, bool li
     f.EinzahlenButtonClick(nullptr);
     Book(menu, f, value);
     f.MachPause1->Pause(kAfterDepositMs);
-    if (AutoStartTicked(menu))
+    if (AutoStartSwitchedOn())
         f.AutoStartAnfordern();
     else
         f.StartBtn->SetFocus();

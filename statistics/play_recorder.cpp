@@ -61,11 +61,7 @@ std::string PlayRecorder::Shown() const {
 }
 
 std::int64_t PlayRecorder::Now() const {
-    if (form_.Services.localTime) return LocalStamp(form_.Services.localTime());
-    const std::time_t t = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&t, &local);
-    return LocalStamp(local);
+    return LocalStamp(form_.Services.localTime());
 }
 
 std::int64_t PlayRecorder::SessionMs() const { return (Application->GetClock().NowUs() - startUs_) / 1000; }
