@@ -28,8 +28,8 @@ void TForm1::MuenzGeraeuschAbspielen() {
     const std::filesystem::path folder =
         Program.DatenPfad.empty() ? std::filesystem::current_path() : std::filesystem::path(Program.DatenPfad);
     MediaPlayer1->FileName = (folder / "Muenze.WAV").string();
-    const WaveResult result = MediaPlayer1->Play();
-    if (result.status != WaveStatus::Damaged || Program.MuenzFehlerGemeldet) return;
+    const Outcome result = MediaPlayer1->Play();
+    if (result.ok || result.Missing() || Program.MuenzFehlerGemeldet) return;
     Program.MuenzFehlerGemeldet = true;
-    Application->QueueCall([error = result.error] { Application->ShowException(std::runtime_error(error)); });
+    Application->QueueCall([error = result.reason] { Application->ShowException(std::runtime_error(error)); });
 }

@@ -1,5 +1,4 @@
 // Deposits: the twelve notes and coins of the menu, and the animation that sinks them.
-#include <optional>
 #include <string>
 
 #include "machine/form1.h"
@@ -57,8 +56,8 @@ void Deposit(TMenueDlg& menu, const TImage& picture, const char* amount, bool li
         }
     }
     const EuroDecimal value = EuroDecimal::Parse(amount);
-    if (const std::optional<std::string> refusal = f.Play->DepositRefusal(value)) {
-        ShowInformation(*refusal);
+    if (const Outcome allowed = f.Play->DepositAllowed(value); !allowed) {
+        ShowInformation(allowed.reason);
         return;
     }
     f.Schein->Picture().Assign(picture.Picture().Bitmap());

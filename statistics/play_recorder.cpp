@@ -187,11 +187,11 @@ std::int64_t PlayRecorder::DepositedThisMonth() {
     return sum;
 }
 
-std::optional<std::string> PlayRecorder::DepositRefusal(const EuroDecimal& amount) {
-    if (!protection_.monthlyLimitCents) return std::nullopt;
+Outcome PlayRecorder::DepositAllowed(const EuroDecimal& amount) {
+    if (!protection_.monthlyLimitCents) return Outcome::Done();
     const std::int64_t limit = *protection_.monthlyLimitCents, used = DepositedThisMonth();
-    if (used + CentsOf(amount) <= limit) return std::nullopt;
-    return RefusalText(limit, limit - used);
+    if (used + CentsOf(amount) <= limit) return Outcome::Done();
+    return Outcome::Failed(RefusalText(limit, limit - used));
 }
 
 void PlayRecorder::Deposited(const EuroDecimal& amount) {

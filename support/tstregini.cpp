@@ -24,16 +24,16 @@ constexpr std::string_view kFailed = "registry write failed: ";
 // so that a write never replaces a store it could not see.
 std::optional<IniDocument> LoadForWrite(const std::filesystem::path& store) {
     const FileText stored = ReadFileText(store);
-    if (stored.status == ReadStatus::Unreadable) {
-        ReportWriteFailure({store, 0, stored.error}, kFailed);
+    if (stored.Unreadable()) {
+        ReportWriteFailure({store, 0, stored.result.reason}, kFailed);
         return std::nullopt;
     }
     return IniDocument(stored.text);
 }
 
 bool Save(const std::filesystem::path& store, const IniDocument& document) {
-    const WriteOutcome outcome = WriteFileAtomically(store, document.Text(), {.makeFolder = true, .newFileMode = 0600});
-    return outcome.ok || ReportWriteFailure({store, outcome.errorNumber, outcome.error}, kFailed);
+    const Outcome outcome = WriteFileAtomically(store, document.Text(), {.makeFolder = true, .newFileMode = 0600});
+    return outcome.ok || ReportWriteFailure({store, outcome.errorNumber, outcome.reason}, kFailed);
 }
 
 }  // namespace
@@ -65,7 +65,7 @@ bool TStRegIni::WriteString(std::string_view valueName, std::string_view value) 
 
 std::string TStRegIni::ReadString(std::string_view valueName, std::string_view defaultValue) const {
     const FileText stored = ReadFileText(storeFile_);
-    if (stored.status != ReadStatus::Ok) return std::string(defaultValue);
+    if (!stored.result) return std::string(defaultValue);
     const auto value = IniDocument(stored.text).Find(curSubKey_, StoreValueName(valueName));
     return value ? ReadStoreValueText(*value) : std::string(defaultValue);
 }

@@ -2,4 +2,4 @@
 
 #include "platform/wave_playback.h"
 
-WaveResult TMediaPlayer::Play() { return PlayWaveAsync(FileName); }
+Outcome TMediaPlayer::Play() { return PlayWaveAsync(FileName); }

@@ -3,7 +3,7 @@
 // background.
 #include <string>
 
-#include "platform/wave_file.h"
+#include "support/outcome.h"
 #include "toolkit/component.h"
 
 class TMediaPlayer : public TComponent {
@@ -13,6 +13,7 @@ public:
     bool Visible = false;
 
     // Starts FileName playing and returns at once; a sound still playing is cut off.
-    // A missing or damaged file plays nothing, and the result says which.
-    WaveResult Play();
+    // A missing or damaged file plays nothing; the result is Missing() for the first and
+    // carries the text to show for the second.
+    Outcome Play();
 };

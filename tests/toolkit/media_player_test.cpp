@@ -11,12 +11,12 @@ TEST(MediaPlayer, PlaysItsFileAndSaysWhatWasWrong) {
     TempFolder folder;
     TMediaPlayer player(nullptr);
     player.FileName = (folder / "Muenze.WAV").string();
-    EXPECT_EQ(player.Play().status, WaveStatus::Missing);
+    EXPECT_TRUE(player.Play().Missing());
     WriteBytes(folder / "Muenze.WAV", "kein Klang, nur Text");
-    const WaveResult damaged = player.Play();
-    EXPECT_EQ(damaged.status, WaveStatus::Damaged);
-    EXPECT_NE(damaged.error.find("Muenze.WAV"), std::string::npos);
+    const Outcome damaged = player.Play();
+    EXPECT_FALSE(damaged.ok || damaged.Missing());
+    EXPECT_NE(damaged.reason.find("Muenze.WAV"), std::string::npos);
     std::filesystem::copy_file(std::filesystem::path(TRESOLO_SOURCE_DIR) / "assets" / "Muenze.WAV",
                                folder / "Muenze.WAV", std::filesystem::copy_options::overwrite_existing);
-    EXPECT_EQ(player.Play().status, WaveStatus::Ok);
+    EXPECT_TRUE(player.Play().ok);
 }
