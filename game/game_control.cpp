@@ -5,7 +5,6 @@
 #include "game/scene_parts.h"
 #include "machine/menue_dlg.h"
 #include "toolkit/application.h"
-#include "toolkit/dialogs.h"
 
 namespace {
 
@@ -21,7 +20,6 @@ const EuroDecimal& EinSonderspiel() {
 
 // Amounts are judged by their text, as everywhere in the game.
 bool Negative(const EuroDecimal& amount) { return amount.ToShortest().front() == '-'; }
-
 
 bool LadderRunning(const TForm1& f) {
     return f.GewinnLeisteTimer2->Enabled() || f.GewinnLeiste00Timer->Enabled();

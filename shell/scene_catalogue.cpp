@@ -147,7 +147,8 @@ struct BarButtonRow {
     bool visible;
 };
 
-// The bar's buttons in tab order.
+// The bar's buttons in tab order. Their left and top hold only until the first layout,
+// which places them by the window's width (PlaceButtons in layout.cpp).
 const BarButtonRow kBarButtons[] = {
     {&TForm1::StopBtn1, "StopBtn1", {10, 4, 80, 30}, "Stoppt blinkende Risikoleiter links", true},
     {&TForm1::StopBtn2, "StopBtn2", {652, 4, 80, 30}, "Stoppt blinkende Risikoleiter rechts", true},

@@ -149,9 +149,10 @@ TEST(DebtLogAtTheEnd, EveryWayOutLogsTheDebtOnlyWithTheSwitchOn) {
             EXPECT_EQ(h.ExitCode(), 0);
             const auto file = program.folder / "Jürgen 06_12_2026 22_39_00.txt";
             EXPECT_EQ(std::filesystem::exists(file), on);
-            if (on)
+            if (on) {
                 EXPECT_EQ(ReadBytes(file),
                           "Jürgen hat am 06.12.2026 22:39:00 50,00 Euro Schulden beim Tresolo gemacht!\r\n");
+            }
         }
 }
 
