@@ -1,4 +1,4 @@
-// The wave reader on any bytes: samples or a Damaged result with its error text, never a fault.
+// The wave reader on any bytes: samples or a failed result with its reason, never a fault.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -8,11 +8,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const LoadedWave wave = DecodeWave(std::span(data, size), "Muenze.WAV");
-    if (wave.result.status == WaveStatus::Ok) {
-        FUZZ_CHECK(wave.result.error.empty());
+    if (wave.result) {
+        FUZZ_CHECK(wave.result.reason.empty());
     } else {
-        FUZZ_CHECK(wave.result.status == WaveStatus::Damaged);
-        FUZZ_CHECK(wave.result.error.starts_with("Muenze.WAV: "));
+        FUZZ_CHECK(!wave.result.Missing());
+        FUZZ_CHECK(wave.result.reason.starts_with("Muenze.WAV: "));
         FUZZ_CHECK(wave.samples.empty());
     }
     return 0;

@@ -5,7 +5,6 @@
 #include "game/scene_parts.h"
 #include "machine/menue_dlg.h"
 #include "toolkit/application.h"
-#include "toolkit/dialogs.h"
 
 namespace {
 
@@ -21,8 +20,6 @@ const EuroDecimal& EinSonderspiel() {
 
 // Amounts are judged by their text, as everywhere in the game.
 bool Negative(const EuroDecimal& amount) { return amount.ToShortest().front() == '-'; }
-
-bool AutoStartTicked() { return MenueDlg && MenueDlg->AutoStartCheckBox->Checked(); }
 
 bool LadderRunning(const TForm1& f) {
     return f.GewinnLeisteTimer2->Enabled() || f.GewinnLeiste00Timer->Enabled();
@@ -99,11 +96,11 @@ void TForm1::StartBtnClick(TObject*) {
         DreheWalzeMitteNochmal();
     }
     if (Game.SpielLaeuft) return;
-    if (Game.ErsterMenueAufruf && AutoStartTicked()) {
+    if (Game.ErsterMenueAufruf && AutoStartSwitchedOn()) {
         MenueBtnClick(nullptr);
         return;
     }
-    if (AutoStartTicked()) return;
+    if (AutoStartSwitchedOn()) return;
     Game.RuhePhaseErlaubt = false;
     Game.RisikoStopGedrueckt = false;
     Game.WalzeGestoppt = false;
@@ -118,7 +115,7 @@ void TForm1::ButtonStartClick(TObject*) {
         FocusMenu();
         return;
     }
-    if (AutoStartTicked() || Game.SpielLaeuft) return;
+    if (AutoStartSwitchedOn() || Game.SpielLaeuft) return;
     AllStopGlyphsNormal(*this);
     if (SpecialGameAvailable(*this)) {
         PlaySpecialGame(*this);
@@ -154,7 +151,7 @@ void TForm1::AutoStartClick(TObject*) {
     if (LadderRunning(*this)) return;
     ClearLeisten();
     Play->GameOver();
-    if (AutoStartTicked()) {
+    if (AutoStartSwitchedOn()) {
         AutomaticGame(*this);
         return;
     }
@@ -190,13 +187,5 @@ void TForm1::MenueBtnClick(TObject*) {
 void TForm1::FormKeyDown(TObject*, Word& Key, TShiftState) {
     if (Key != VK_ESCAPE) return;
     Key = 0;
-    if (Money.AuszahlungLaeuft) return;
-    Game.ProgrammBeenden = true;
-    if (!AskConfirmation("Programm jetzt beenden?")) {
-        Game.ProgrammBeenden = false;
-        return;
-    }
-    const bool logOn = MenueDlg && MenueDlg->LogDateiSpeichern->Checked();
-    if (logOn && Money.Schulden.ToFixed(2) != "0,00") SchuldenLogSchreiben();
-    Application->Halt(0);
+    AskToEndProgram();
 }

@@ -115,12 +115,9 @@ void TForm1::StopBtn1Click(TObject* Sender) { StopClicked(*this, Ladder::Left, S
 void TForm1::StopBtn2Click(TObject* Sender) { StopClicked(*this, Ladder::Right, Sender); }
 
 void TForm1::MuschelAnimation() {
-    for (int i = 0; i < 3; ++i) {
-        MachPause1->Pause(200);
-        Muschel->Picture().Assign(Muschel_Halb_offen->Picture());
-        MachPause1->Pause(100);
-        Muschel->Picture().Assign(Muschel_Offen->Picture());
-        MachPause1->Pause(100);
-        Muschel->Picture().Assign(Muschel_Zu->Picture());
-    }
+    for (int i = 0; i < kClamOpenings; ++i)
+        for (const ClamFrame& frame : kClamOpening) {
+            MachPause1->Pause(frame.waitMs);
+            ShowClamFrame(*this, frame);
+        }
 }

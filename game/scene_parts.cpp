@@ -51,5 +51,3 @@ void SetLadderLevel(GameState& g, Ladder ladder, int step) {
 }
 
 TBitBtn& StopButton(TForm1& f, Ladder ladder) { return ladder == Ladder::Left ? *f.StopBtn1 : *f.StopBtn2; }
-
-void SetGlyph(TBitBtn& button, const TImage& source) { button.Glyph().Assign(source.Picture().Bitmap()); }

@@ -3,6 +3,7 @@
 #include "game/combination_table.h"
 #include "machine/reel_pictures.h"
 #include "machine/form1.h"
+#include "machine/scene_pictures.h"
 
 // The reel's window in the scene and the picture component of a reel picture.
 TImage& ReelImage(TForm1& f, Reel reel);
@@ -26,5 +27,3 @@ int LadderLevel(const GameState& g, Ladder ladder);
 void SetLadderLevel(GameState& g, Ladder ladder, int step);  // 0 clears every level
 
 TBitBtn& StopButton(TForm1& f, Ladder ladder);
-// Copies a hidden source picture's bitmap onto a button as its glyph.
-void SetGlyph(TBitBtn& button, const TImage& source);

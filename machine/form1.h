@@ -15,6 +15,7 @@
 #include "machine/platform_services.h"
 #include "machine/play_events.h"
 #include "machine/program_state.h"
+#include "machine/reel_blur_state.h"
 #include "toolkit/buttons.h"
 #include "toolkit/form.h"
 #include "toolkit/image.h"
@@ -86,11 +87,15 @@ public:
     ChestState Chest;
     SharkState Hai;
     AttractState Ruhe;
+    ReelBlurState ReelBlur;
     PlatformServices Services;
     // The play history; does nothing until the statistics attach theirs.
     std::unique_ptr<PlayEvents> Play = std::make_unique<PlayEvents>();
 
-    // Start-up and lifecycle.
+    // The methods below are defined in the folder named at each group; the Part folders
+    // call each other only through them.
+
+    // Start-up and lifecycle: shell/.
     void FormCreate(TObject* Sender);
     void FormPaint(TObject* Sender);
     void ApplicationActivate(TObject* Sender);
@@ -107,32 +112,37 @@ public:
     // it still runs; later calls change nothing. Its reader calls it first.
     void CPUTaktAbwarten();
 
-    // Settings.
+    // Ending the program: the debt log when it is on and money is owed, then the end.
+    // The second asks first and does nothing during a payout. machine/.
+    void EndProgram();
+    void AskToEndProgram();
+
+    // Settings: shell/.
     void SchreibAnwendungsPfadINRegistry(const std::string& programmDatei);
     std::string LiesAnwendungsPfadINRegistry();
 
-    // Screen adaptation.
+    // Screen adaptation: shell/.
     void Elemente_an_Monitor_anpassen();
     void AufloesungsTimerTimer(TObject* Sender);
     // The debt log: the quit commands' entry for the whole debt, and an entry of an amount
-    // (two places, no sign) with its ending.
+    // (two places, no sign) with its ending. money/.
     void SchuldenLogSchreiben();
     void SchuldenLogEintrag(const std::string& betrag, const std::string& endung);
 
-    // Money: the deposit animation and the payout.
+    // Money: the deposit animation and the payout. money/.
     void EinzahlenButtonClick(TObject* Sender);
     void AuszahlenButtonClick(TObject* Sender);
 
-    // Treasure chest: shrinks it by n steps of 20 × 15 pixels.
+    // Treasure chest: shrinks it by n steps of 20 × 15 pixels. media/.
     void GroesseTruheEinstellen(int n);
 
-    // Shell commands.
+    // Shell commands: shell/.
     void UhrzeitTimerTimer(TObject* Sender);
     void HilfeBtnClick(TObject* Sender);
     void FlaggeClick(TObject* Sender);
     bool InternetVerbindungVorhanden();
 
-    // Reels.
+    // Reels: game/.
     void DreheWalzen();
     void DreheWalzeMitteNochmal();
     void Timer1Timer(TObject* Sender);
@@ -142,7 +152,7 @@ public:
     void StoppeMitteWalze();
     void StoppeRechteWalze();
 
-    // Game control and keys.
+    // Game control and keys: game/.
     void StartBtnClick(TObject* Sender);
     void ButtonStartClick(TObject* Sender);
     void AutoStartClick(TObject* Sender);
@@ -152,7 +162,7 @@ public:
     void MenueBtnClick(TObject* Sender);
     void FormKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
 
-    // Evaluation, win ladders, ladder stops and the risk game.
+    // Evaluation, win ladders, ladder stops and the risk game: game/.
     void Auswertung();
     void ClearLeisten();
     void GewinnLeiste00TimerTimer(TObject* Sender);
@@ -162,7 +172,7 @@ public:
     void MuschelAnimation();
     void RisikoSpiel();
 
-    // Crediting wins and special games, and the two displays.
+    // Crediting wins and special games, and the two displays: game/.
     void AddiereGewinn(const std::string& betrag);
     void AddiereSonderspiele(const std::string& anzahl);
     void AnzeigeLoeschen();
@@ -171,7 +181,7 @@ public:
     void SonderspieleZeichnen();
     void TonSignal();
 
-    // The living scene: the swimming shark, and the attract mode between games.
+    // The living scene: the swimming shark, and the attract mode between games. media/.
     void Timer4Timer(TObject* Sender);
     void PausenTimerTimer(TObject* Sender);
     // Starts the show; each pass throws a money picture, then BlinkeInPause's lights run.
@@ -182,21 +192,25 @@ public:
     // Stops the show at once and hides what it has on the scene (a payout takes over).
     void RuhePhaseAbbrechen();
 
-    // Sound and the clock measurement.
+    // Sound and the clock measurement: media/.
     double GetCPUSpeed();
     void PiepsePCLautsprecher(int frequenz, int dauer);
     void MuenzGeraeuschAbspielen();
 
     // The spinning reels: Image1 blurred by an amount, shown in the left, middle, right reel.
+    // media/.
     void Effect_SplitBlur_1(int amount);
     void Effect_SplitBlur_2(int amount);
     void Effect_SplitBlur_3(int amount);
 
 private:
+    // The layout: shell/.
     void CreateScene();
     void StyleLabels();
     void CreateButtonBar();
+    // Which handler runs when: machine/.
     void BindHandlers();
+    // Start-up steps: shell/.
     void CompareScreenSize();
     void SetUpDisplays();
     void FindInstallFolder();

@@ -1,11 +1,8 @@
 // The menu dialog's components with their texts, looks and places.
 #include "machine/menue_dlg.h"
 
-#include <stdexcept>
-
 #include "machine/denominations.h"
-#include "machine/dialog_parts.h"
-#include "support/resource.h"
+#include "machine/window_parts.h"
 
 TMenueDlg* MenueDlg = nullptr;
 
@@ -64,13 +61,8 @@ void TMenueDlg::BindHandlers() {
 
 void TMenueDlg::CreateMoneyPictures() {
     for (const Denomination& m : kDenominations) {
-        auto* image = MakeControl<TImage>(*this, m.name, m.at);
-        image->SetStretch(true);
-        image->SetTransparent(m.coin);
-        const Resource* r = FindResource(m.name);
-        if (!r) throw std::runtime_error(std::string("Bild fehlt im Programm: ") + m.name);
-        image->Picture().LoadFromMemory(r->data, r->size, m.name);
-        this->*m.picture = image;
+        const unsigned looks = look::Stretch | look::Artwork | (m.coin ? look::Transparent : 0u);
+        this->*m.picture = MakePicture(*this, m.name, m.at, looks);
     }
 }
 

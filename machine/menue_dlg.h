@@ -30,6 +30,8 @@ public:
     TSpeedButton *ButtonRisiko, *ButtonGibsGeldHer;
     TButton *Button2, *Button1, *CancelBtn;
 
+    // Built and laid out in machine/; every handler below is defined in money/.
+
     // Opening and closing, and the buttons.
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
@@ -62,6 +64,7 @@ public:
     void SpielernameAbfragen();
 
 private:
+    // The layout and which handler runs when: machine/.
     void BindHandlers();
     void CreateMoneyPictures();
     void CreateSwitches();
@@ -69,3 +72,9 @@ private:
 };
 
 extern TMenueDlg* MenueDlg;
+
+// The menu's switches, read afresh at every call; all off before the menu exists.
+// Defined in machine/.
+bool AutoStartSwitchedOn();
+bool SpeakerSwitchedOn();
+bool DebtLogSwitchedOn();

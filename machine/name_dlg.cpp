@@ -1,7 +1,7 @@
 // The name dialog's components with their texts and places.
 #include "machine/name_dlg.h"
 
-#include "machine/dialog_parts.h"
+#include "machine/window_parts.h"
 
 TNameEingabeDlg* NameEingabeDlg = nullptr;
 

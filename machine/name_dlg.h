@@ -18,6 +18,7 @@ public:
     TEdit* Edit1;
     TButton* OKBtn;
 
+    // Built and laid out in machine/; the handlers are defined in money/.
     void OKBtnClick(TObject* Sender);
     void Button1Click(TObject* Sender);
     void Edit1Change(TObject* Sender);

@@ -1,5 +1,6 @@
 #pragma once
-// The operating-system services the main window asks for, replaceable in tests.
+// The operating-system services the main window asks for. Each starts as the real one;
+// tests replace them.
 #include <ctime>
 #include <filesystem>
 #include <functional>
@@ -8,15 +9,19 @@
 
 #include "platform/cpu_clock.h"
 #include "platform/install_layout.h"
+#include "platform/internet_state.h"
+#include "platform/local_time.h"
+#include "platform/open_document.h"
 #include "platform/os_version.h"
 
 struct PlatformServices {
     std::function<std::optional<OsVersion>()> queryOsVersion = QueryOsVersion;
     ClockProbe cpuClock;                              // the 500 ms clock measurement
-    std::function<bool()> internetConnected;          // InternetConnected() when empty
-    std::function<bool(const std::string&)> openDocument;  // OpenDocument() when empty
-    std::function<std::tm()> localTime;               // the system's local time when empty
+    std::function<bool()> internetConnected = InternetConnected;
+    std::function<bool(const std::string&)> openDocument = OpenDocument;
+    std::function<std::tm()> localTime = LocalNow;
     std::string programFileName = "tresolo";          // the own-folder test looks for it
-    std::function<std::filesystem::path()> installedDataDir = InstalledDataDir;  // empty: not installed
+    // The data folder of an install; an empty path: run as from a build folder.
+    std::function<std::filesystem::path()> installedDataDir = InstalledDataDir;
     bool keepPlayHistory = true;                      // the statistics' database of every game
 };

@@ -2,10 +2,10 @@
 // What the game tells the play history as it happens, and the one question its player
 // protection answers before a deposit. The statistics folder keeps the history
 // (AttachPlayHistory); until then, and when it is off, nothing is kept and nothing refused.
-#include <optional>
 #include <string>
 
 #include "support/euro_decimal.h"
+#include "support/outcome.h"
 
 class TForm1;
 class TMenueDlg;
@@ -29,8 +29,8 @@ public:
     // The running game and its ladder are over; the next game has not begun.
     virtual void GameOver() {}
 
-    // A German refusal when the deposit would pass the player's own limit.
-    virtual std::optional<std::string> DepositRefusal(const EuroDecimal& /*amount*/) { return std::nullopt; }
+    // Failed, with the German refusal, when the deposit would pass the player's own limit.
+    virtual Outcome DepositAllowed(const EuroDecimal& /*amount*/) { return Outcome::Done(); }
     virtual void Deposited(const EuroDecimal& /*amount*/) {}
     // The payout settles the whole credit against the debt.
     virtual void PaidOut(const EuroDecimal& /*credit*/, const EuroDecimal& /*debt*/) {}

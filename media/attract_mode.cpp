@@ -8,6 +8,7 @@
 #include "machine/ladder_fields.h"
 #include "machine/menue_dlg.h"
 #include "machine/scene_geometry.h"
+#include "machine/scene_pictures.h"
 #include "toolkit/random.h"
 
 namespace {
@@ -19,18 +20,14 @@ constexpr int kSharkShownMs = 1000;
 constexpr int kFlightSteps = 20, kFlightStepMs = 200;
 // Each ladder field lights this long.
 constexpr int kFieldLitMs = 100;
-// The clam rests, then stands half open and open, three times each show.
-constexpr int kClamOpenings = 3, kClamRestMs = 200, kClamStageMs = 100;
 // The running light goes over each ladder three times.
 constexpr int kLightRuns = 3;
 
 bool Checkpoint(const TForm1& f) { return f.Game.RuhePhaseErlaubt && !f.Game.ProgrammBeenden; }
 
-void Set(TImage& image, const TImage& source) { image.Picture().Assign(source.Picture()); }
-
 void ShowLook(TForm1& f, Ladder ladder, int field, FieldPicture LadderField::*look) {
     const LadderField& fl = FieldOf(ladder, field);
-    Set(*(f.*fl.shown), *(f.*(fl.*look)));
+    ShowPicture(*(f.*fl.shown), *(f.*(fl.*look)));
 }
 
 void Add(Steps& s, int waitMs, std::function<void()> act) {
@@ -70,12 +67,14 @@ void AddCheckpoint(Steps& s, TForm1& f) {
     s.push_back({[&f] { return Checkpoint(f); }, 0});
 }
 
+// A step waits after its work, so each frame's wait goes to the step before it.
 void AddClam(Steps& s, TForm1& f) {
     for (int i = 0; i < kClamOpenings; ++i) {
-        Add(s, kClamRestMs, [] {});
-        Add(s, kClamStageMs, [&f] { Set(*f.Muschel, *f.Muschel_Halb_offen); });
-        Add(s, kClamStageMs, [&f] { Set(*f.Muschel, *f.Muschel_Offen); });
-        Add(s, 0, [&f] { Set(*f.Muschel, *f.Muschel_Zu); });
+        Add(s, kClamOpening.front().waitMs, [] {});
+        for (std::size_t k = 0; k < kClamOpening.size(); ++k) {
+            const int next = k + 1 < kClamOpening.size() ? kClamOpening[k + 1].waitMs : 0;
+            Add(s, next, [&f, k] { ShowClamFrame(f, kClamOpening[k]); });
+        }
     }
 }
 
@@ -139,7 +138,7 @@ void TForm1::BlinkeInPause() {
         if (!MenueDlg) return;  // the money pictures are the menu's
         Randomize();
         const Denomination& d = kDenominations[static_cast<std::size_t>(Random(static_cast<int>(kDenominations.size())))];
-        Set(*AuszahlungsImage, *(MenueDlg->*d.picture));
+        ShowPicture(*AuszahlungsImage, *(MenueDlg->*d.picture));
         AuszahlungsImage->SetTransparent(IsCoinPicture(*AuszahlungsImage));
     });
 }

@@ -3,6 +3,7 @@
 #include "toolkit/resampled.h"
 #include "machine/scene_geometry.h"
 #include "machine/form1.h"
+#include "machine/scene_pictures.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ void ReturnToFullSize(TForm1& f) {
     f.Chest.SetFullSizeGeometry(f.SonderSpieleAnzeige->Left());
     f.VordergrundImage->Hide();
     f.Hintergrund2->Show();
-    f.Wasser_kachel->Picture().Assign(f.Wasser_Kachel_original_groesse->Picture());
+    ShowPicture(*f.Wasser_kachel, *f.Wasser_Kachel_original_groesse);
     TakeWaterTileSize(f);
     f.Chest.TruheInOriginalGroesse = true;
 }

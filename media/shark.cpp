@@ -1,6 +1,7 @@
 // The shark swims to and fro, rising at each turn and starting again at the bottom; while
 // the machine is idle it tows the flag.
 #include "machine/form1.h"
+#include "machine/scene_pictures.h"
 
 namespace {
 
@@ -13,14 +14,12 @@ constexpr int kSwimPictureTicks = 3, kBentPictureTicks = 15, kFlagShortening = 1
 // The shark rises a little at the right turn and more at the left one.
 constexpr int kRiseAtRightTurn = 5, kRiseAtLeftTurn = 20;
 
-void Set(TImage& image, const TImage& source) { image.Picture().Assign(source.Picture()); }
-
 // The flag behind the tail, and the side tile moved to the edge the flag reaches.
 void TowFlag(TForm1& f, bool left) {
     TImage& hai = *f.HaiImage2;
     TImage& flag = *f.Flagge;
     TImage& tile = *f.UmrandungsKachelSeite;
-    Set(flag, left ? *f.FlaggeNachLinks : *f.FlaggeNachRechts);
+    ShowPicture(flag, left ? *f.FlaggeNachLinks : *f.FlaggeNachRechts);
     if (left) {
         flag.SetLeft(hai.Left() + hai.Width() - kFlagOverlap);
         flag.SetTop(hai.Top() + kFlagDrop);
@@ -41,12 +40,12 @@ void TowFlag(TForm1& f, bool left) {
 void ChangePictures(TForm1& f, bool left) {
     SharkState& s = f.Hai;
     if (s.HaiBildZaehler >= kSwimPictureTicks) {
-        Set(*f.HaiImage2, left ? *f.HaiNachLinks : *f.HaiNachRechts);
+        ShowPicture(*f.HaiImage2, left ? *f.HaiNachLinks : *f.HaiNachRechts);
         f.Flagge->SetWidth(kFlagWidth);
         s.HaiBildZaehler = 0;
     }
     if (s.HaiGebuecktZaehler >= kBentPictureTicks) {
-        Set(*f.HaiImage2, left ? *f.HaiGebuecktLinks : *f.HaiGebuecktRechts);
+        ShowPicture(*f.HaiImage2, left ? *f.HaiGebuecktLinks : *f.HaiGebuecktRechts);
         s.HaiGebuecktZaehler = 0;
         f.Flagge->SetWidth(f.Flagge->Width() - kFlagShortening);
     }
@@ -70,7 +69,7 @@ void TForm1::Timer4Timer(TObject*) {
     ChangePictures(*this, s.HaiSchwimmtNachLinks);
     if (hai.Left() < kTurnMargin) {
         s.HaiSchwimmtNachLinks = false;
-        Set(hai, *HaiNachRechts);
+        ShowPicture(hai, *HaiNachRechts);
         hai.SetTop(hai.Top() - kRiseAtLeftTurn);
         s.HaiSchrittX = -s.HaiSchrittX;
     }

@@ -6,20 +6,10 @@
 #include "machine/menue_dlg.h"
 #include "platform/cpu_clock.h"
 #include "platform/tone.h"
-#include "platform/wave_playback.h"
 #include "toolkit/application.h"
 
-namespace {
-
-// The menu's speaker box, read afresh for every tone. Before the menu exists there is
-// no box to read, and the program stays silent.
-bool SpeakerSwitchedOn() {
-    return MenueDlg != nullptr && MenueDlg->PC_LautsprHoeren->Checked();
-}
-
-}  // namespace
-
 void TForm1::PiepsePCLautsprecher(int frequenz, int dauer) {
+    // Before the menu exists there is no switch to read, and the program stays silent.
     if (!SpeakerSwitchedOn()) return;
     // Blocks like a beep: nothing is dispatched while the tone sounds, and the wait runs
     // on the application's clock.
@@ -38,8 +28,8 @@ void TForm1::MuenzGeraeuschAbspielen() {
     const std::filesystem::path folder =
         Program.DatenPfad.empty() ? std::filesystem::current_path() : std::filesystem::path(Program.DatenPfad);
     MediaPlayer1->FileName = (folder / "Muenze.WAV").string();
-    const WaveResult result = PlayWaveAsync(MediaPlayer1->FileName);
-    if (result.status != WaveStatus::Damaged || Program.MuenzFehlerGemeldet) return;
+    const Outcome result = MediaPlayer1->Play();
+    if (result.ok || result.Missing() || Program.MuenzFehlerGemeldet) return;
     Program.MuenzFehlerGemeldet = true;
-    Application->QueueCall([error = result.error] { Application->ShowException(std::runtime_error(error)); });
+    Application->QueueCall([error = result.reason] { Application->ShowException(std::runtime_error(error)); });
 }

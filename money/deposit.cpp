@@ -1,5 +1,4 @@
 // Deposits: the twelve notes and coins of the menu, and the animation that sinks them.
-#include <optional>
 #include <string>
 
 #include "machine/denominations.h"
@@ -28,13 +27,11 @@ std::string DebtLine(const std::string& player, const EuroDecimal& debt) {
     return player + " schuldet dem Tresolo " + debt.ToFixed(2) + " Euro.";
 }
 
-bool AutoStartTicked(const TMenueDlg& menu) { return menu.AutoStartCheckBox->Checked(); }
-
 // Too much credit: nothing is taken, the menu closes and automatic play goes on.
-void Refuse(TMenueDlg& menu, TForm1& f) {
+void Refuse(TForm1& f) {
     ShowInformation("Sie haben schon genug eingezahlt! Einzahlung wird abgelehnt.");
     f.EinzahlenButtonClick(nullptr);
-    if (AutoStartTicked(menu)) f.AutoStartAnfordern();
+    if (AutoStartSwitchedOn()) f.AutoStartAnfordern();
 }
 
 void Book(TMenueDlg& menu, TForm1& f, const EuroDecimal& amount) {
@@ -55,20 +52,20 @@ void Deposit(TMenueDlg& menu, const Denomination& d) {
     if (d.limitChecked) {
         f.Money.SpielgeldEuroGanz = WholeEuros(f.Money.Spielgeld);
         if (f.Money.SpielgeldEuroGanz > kEuroLimit) {
-            Refuse(menu, f);
+            Refuse(f);
             return;
         }
     }
     const EuroDecimal value = EuroDecimal::Parse(d.amount);
-    if (const std::optional<std::string> refusal = f.Play->DepositRefusal(value)) {
-        ShowInformation(*refusal);
+    if (const Outcome allowed = f.Play->DepositAllowed(value); !allowed) {
+        ShowInformation(allowed.reason);
         return;
     }
     f.Schein->Picture().Assign((menu.*d.picture)->Picture().Bitmap());
     f.EinzahlenButtonClick(nullptr);
     Book(menu, f, value);
     f.MachPause1->Pause(kAfterDepositMs);
-    if (AutoStartTicked(menu))
+    if (AutoStartSwitchedOn())
         f.AutoStartAnfordern();
     else
         f.StartBtn->SetFocus();

@@ -3,7 +3,7 @@
 
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
-#include "toolkit/application.h"
+#include "machine/scene_pictures.h"
 #include "toolkit/dialogs.h"
 
 namespace {
@@ -74,21 +74,11 @@ void TMenueDlg::ButtonRisikoClick(TObject*) {
 // Without automatic start the start button lights up to ask for the next game.
 void TMenueDlg::AutoStartCheckBoxClick(TObject*) {
     if (AutoStartCheckBox->Checked()) return;
-    Form1->StartBtn->Glyph().Assign(Form1->StartAktImage->Picture().Bitmap());
+    SetGlyph(*Form1->StartBtn, *Form1->StartAktImage);
 }
 
 void TMenueDlg::Button1Click(TObject*) {
     Form1->HilfeBtnClick(nullptr);
 }
 
-void TMenueDlg::Button2Click(TObject*) {
-    if (Form1->Money.AuszahlungLaeuft) return;
-    GameState& g = Form1->Game;
-    g.ProgrammBeenden = true;
-    if (!AskConfirmation("Programm jetzt beenden?")) {
-        g.ProgrammBeenden = false;
-        return;
-    }
-    if (LogDateiSpeichern->Checked() && Form1->Money.Schulden.ToFixed(2) != "0,00") Form1->SchuldenLogSchreiben();
-    Application->Halt(0);
-}
+void TMenueDlg::Button2Click(TObject*) { Form1->AskToEndProgram(); }

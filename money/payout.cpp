@@ -41,20 +41,18 @@ void SavePlayerName(const TForm1& f) {
         settings::WriteIniKey(f.Program.IniDateiName, settings::kPlayerKey, f.Program.SpielerName);
 }
 
-bool LogOn() { return MenueDlg->LogDateiSpeichern->Checked(); }
-
 // The credit does not cover the debt: the player is told what he still owes.
 void SettleDebt(TForm1& f, const std::string& owed) {
     ShowInformation(Settlement(f) + " hat noch " + owed + " Euro Schulden beim Tresolo!");
     SavePlayerName(f);
-    if (LogOn()) f.SchuldenLogEintrag(owed, " Euro Schulden beim Tresolo gemacht!");
+    if (DebtLogSwitchedOn()) f.SchuldenLogEintrag(owed, " Euro Schulden beim Tresolo gemacht!");
 }
 
 // The credit covers the debt: what is left becomes the credit, and the store is up to date
 // before anything is thrown out.
 void SettleCredit(TForm1& f, const std::string& net) {
     ShowInformation(Settlement(f) + " hat " + net + " Euro Guthaben beim Tresolo!");
-    if (LogOn()) f.SchuldenLogEintrag(net, " Euro Guthaben beim Tresolo gemacht!");
+    if (DebtLogSwitchedOn()) f.SchuldenLogEintrag(net, " Euro Guthaben beim Tresolo gemacht!");
     f.Money.Spielgeld -= f.Money.Schulden;
     f.AnzeigeLoeschen();
     f.SpielgeldZeichnen();

@@ -32,12 +32,12 @@ void TForm1::SchuldenLogEintrag(const std::string& betrag, const std::string& en
     lines.Clear();
     lines.Add(DebtLogLine(Program.SpielerName, Program.DatumText, Program.UhrzeitText, betrag, endung));
     std::filesystem::path datei;
-    WriteOutcome written;
+    Outcome written;
     for (int number = 1; number <= kMostEntriesASecond; ++number) {
         datei = folder / DebtLogFileName(Program.SpielerName, Program.DatumText, Program.UhrzeitText, number);
         written = WriteFileAtomically(datei, lines.Text(), {.replace = false});
         if (written || written.errorNumber != EEXIST) break;
     }
     if (!written)
-        ReportWriteFailure({datei, written.errorNumber, written.error}, "Schulden-Protokoll nicht geschrieben: ");
+        ReportWriteFailure({datei, written.errorNumber, written.reason}, "Schulden-Protokoll nicht geschrieben: ");
 }

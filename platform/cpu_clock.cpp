@@ -6,7 +6,6 @@
 #include <sstream>
 #include <string>
 
-#include "platform/sleep.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <cpuid.h>
@@ -19,14 +18,14 @@ constexpr int kMeasureMs = 500;
 constexpr unsigned kCpuidTscBit = 1u << 4;  // leaf 1, EDX: the processor has a time-stamp counter
 constexpr double kTicksPerMHz = 500000.0;  // ticks in 500 ms at 1 MHz
 
+}  // namespace
+
 double SystemEstimateMHz() {
     std::ifstream in("/proc/cpuinfo");
     std::ostringstream text;
     text << in.rdbuf();
     return CpuInfoMHz(text.str()).value_or(0.0);
 }
-
-}  // namespace
 
 std::optional<uint64_t> ReadTimeStampCounter() {
 #if defined(__x86_64__) || defined(__i386__)
@@ -58,10 +57,7 @@ std::optional<double> CpuInfoMHz(std::string_view cpuinfo) {
 
 double GetCPUSpeed(const ClockProbe& probe) {
     const std::optional<uint64_t> before = probe.readCounter();
-    if (!before) return probe.estimateMHz ? probe.estimateMHz() : SystemEstimateMHz();
-    if (probe.sleep)
-        probe.sleep(kMeasureMs);
-    else
-        SleepMilliseconds(kMeasureMs);
+    if (!before) return probe.estimateMHz();
+    probe.sleep(kMeasureMs);
     return ClockMHzFromCounter(*before, probe.readCounter().value_or(*before));
 }

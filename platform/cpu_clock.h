@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/sleep.h"
+
 // The counter's current value, or nothing when the processor has no counter.
 std::optional<uint64_t> ReadTimeStampCounter();
 
@@ -15,11 +17,14 @@ double ClockMHzFromCounter(uint64_t before, uint64_t after);
 // The first "cpu MHz" value of a /proc/cpuinfo text, or nothing.
 std::optional<double> CpuInfoMHz(std::string_view cpuinfo);
 
+// The system's own figure from /proc/cpuinfo, 0 when it has none.
+double SystemEstimateMHz();
+
 // What the measurement needs from the system; tests replace the parts.
 struct ClockProbe {
     std::function<std::optional<uint64_t>()> readCounter = ReadTimeStampCounter;
-    std::function<void(int ms)> sleep;         // the system's sleep when empty
-    std::function<double()> estimateMHz;       // used without a counter; /proc/cpuinfo when empty
+    std::function<void(int ms)> sleep = SleepMilliseconds;
+    std::function<double()> estimateMHz = SystemEstimateMHz;  // used without a counter
 };
 
 // The processor clock in MHz: the counter across a 500 ms sleep, or, without a

@@ -39,5 +39,5 @@ void InstanceLock::Publish(const std::string& text) {
 
 std::string InstanceLock::Published() const {
     const FileText stored = ReadFileText(file_);
-    return stored.status == ReadStatus::Ok ? stored.text : std::string();
+    return stored.result ? stored.text : std::string();
 }

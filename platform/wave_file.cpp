@@ -22,7 +22,7 @@ struct SdlWave {
 };
 
 LoadedWave Damaged(const std::string& path) {
-    return {{WaveStatus::Damaged, path + ": " + SDL_GetError()}, {}};
+    return {Outcome::Failed(path + ": " + SDL_GetError()), {}};
 }
 
 // The coin sound lasts half a second. A header whose rate makes a few bytes last longer than
@@ -108,7 +108,7 @@ LoadedWave FromStream(SDL_RWops* file, const std::string& name) {
 
 LoadedWave LoadWaveFile(const std::string& path) {
     std::error_code ignored;
-    if (!std::filesystem::exists(path, ignored)) return {{WaveStatus::Missing, {}}, {}};
+    if (!std::filesystem::exists(path, ignored)) return {Outcome::Failed(path + ": " + std::strerror(ENOENT), ENOENT), {}};
     return FromStream(SDL_RWFromFile(path.c_str(), "rb"), path);
 }
 

@@ -5,19 +5,13 @@
 #include <string>
 #include <vector>
 
-enum class WaveStatus {
-    Ok,
-    Missing,  // no file of that name: the caller stays silent
-    Damaged,  // not a wave file, unreadable or cut short: error holds the text to show
-};
-
-struct WaveResult {
-    WaveStatus status = WaveStatus::Ok;
-    std::string error;
-};
+#include "support/outcome.h"
 
 struct LoadedWave {
-    WaveResult result;
+    // Missing() when there is no file of that name: the caller stays silent. Any other
+    // failure is a damaged file (no wave, unreadable, cut short): the reason is the text
+    // to show, starting with the file's name.
+    Outcome result;
     std::vector<int16_t> samples;  // mono, 16-bit, kAudioSampleRate
 };
 

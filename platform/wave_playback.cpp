@@ -4,9 +4,9 @@
 
 #include "platform/audio_device.h"
 
-WaveResult PlayWaveAsync(const std::string& path) {
+Outcome PlayWaveAsync(const std::string& path) {
     LoadedWave wave = LoadWaveFile(path);
-    if (wave.result.status == WaveStatus::Ok)
+    if (wave.result)
         WithAudioVoices([&](AudioVoices& voices) { voices.wave.Start(std::move(wave.samples)); });
     return wave.result;
 }

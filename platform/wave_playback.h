@@ -6,5 +6,6 @@
 
 // Loads the file and starts it playing, returning at once; a sound already playing
 // is cut off and this one starts from the beginning. Missing or damaged files play
-// nothing and say so in the result. Without sound output a good file plays silently.
-WaveResult PlayWaveAsync(const std::string& path);
+// nothing and say so in the result, as LoadWaveFile does. Without sound output a good
+// file plays silently.
+Outcome PlayWaveAsync(const std::string& path);

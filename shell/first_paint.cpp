@@ -2,6 +2,7 @@
 // that needs the menu dialog, and fits the chest above the button bar.
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
+#include "machine/scene_pictures.h"
 #include "machine/settings_store.h"
 #include "toolkit/application.h"
 #include "toolkit/screen.h"
@@ -24,9 +25,9 @@ void TForm1::FormPaint(TObject*) {
     // Cleared first: the chest fitting lays the scene out again, which paints.
     Program.ErstesZeichnen = false;
     MenueBtn->SetFocus();
-    Walze_links1->Picture().Assign(Walzenbild1->Picture());
-    Walze_mitte1->Picture().Assign(Walzenbild3->Picture());
-    Walze_rechts1->Picture().Assign(Walzenbild1->Picture());
+    ShowPicture(*Walze_links1, *Walzenbild1);
+    ShowPicture(*Walze_mitte1, *Walzenbild3);
+    ShowPicture(*Walze_rechts1, *Walzenbild1);
     ImageRisiko->SetVisible(Game.RisikospielEin);
     MenueBtn->SetFocus();
     ApplyStoredSwitches();

@@ -6,8 +6,6 @@
 #include "machine/scene_geometry.h"
 #include "machine/form1.h"
 #include "machine/ladder_fields.h"
-#include "machine/menue_dlg.h"
-#include "toolkit/application.h"
 #include "toolkit/dialogs.h"
 
 namespace {
@@ -161,9 +159,5 @@ void TForm1::AufloesungsTimerTimer(TObject*) {
     ShowInformation(
         "Die Monitor-Auflösung hat sich geändert. Tresolo wird jetzt beendet. "
         "Starten Sie ihn danach erneut!");
-    Game.ProgrammBeenden = true;
-    const bool hatSchulden = Money.Schulden.ToFixed(2) != "0,00";
-    const bool logEin = MenueDlg != nullptr && MenueDlg->LogDateiSpeichern->Checked();
-    if (hatSchulden && logEin) SchuldenLogSchreiben();
-    Application->Halt();
+    EndProgram();
 }

@@ -2,8 +2,6 @@
 #include <ctime>
 #include <filesystem>
 
-#include "platform/internet_state.h"
-#include "platform/open_document.h"
 #include "shell/clock_text.h"
 #include "machine/form1.h"
 #include "shell/maker.h"
@@ -13,17 +11,10 @@ namespace {
 
 constexpr const char* kHelpFileName = "Tresolo-Hilfe.pdf";
 
-std::tm LocalNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local;
-}
-
 }  // namespace
 
 void TForm1::UhrzeitTimerTimer(TObject*) {
-    const std::tm now = Services.localTime ? Services.localTime() : LocalNow();
+    const std::tm now = Services.localTime();
     Program.Uhrzeit = TimeOfDayInDays(now);
     Label1->SetCaption(LongTimeText(now));
     Program.DatumText = ShortDateText(now);
@@ -38,11 +29,11 @@ void TForm1::HilfeBtnClick(TObject*) {
                         "Sie gehört in den Ordner des Programms.");
         return;
     }
-    Services.openDocument ? Services.openDocument(path) : OpenDocument(path);
+    Services.openDocument(path);
 }
 
 bool TForm1::InternetVerbindungVorhanden() {
-    return Services.internetConnected ? Services.internetConnected() : InternetConnected();
+    return Services.internetConnected();
 }
 
 void TForm1::FlaggeClick(TObject*) {
@@ -52,5 +43,5 @@ void TForm1::FlaggeClick(TObject*) {
     }
     Flagge->SetHint("Webseite " + HostOf(kMakerWebPage));
     const std::string url(kMakerWebPage);
-    Services.openDocument ? Services.openDocument(url) : OpenDocument(url);
+    Services.openDocument(url);
 }

@@ -121,7 +121,7 @@ void TForm1::SetUpDisplays() {
 // The working folder is the installation folder when the program file lies in it;
 // otherwise the folder an earlier start recorded is used.
 void TForm1::FindInstallFolder() {
-    if (UseInstalledLayout(Program, Services.installedDataDir ? Services.installedDataDir() : std::filesystem::path()))
+    if (UseInstalledLayout(Program, Services.installedDataDir()))
         return;
     std::error_code error;
     Program.AnwendungsPfad = FolderWithSeparator(std::filesystem::current_path(error));

@@ -61,11 +61,7 @@ std::string PlayRecorder::Shown() const {
 }
 
 std::int64_t PlayRecorder::Now() const {
-    if (form_.Services.localTime) return LocalStamp(form_.Services.localTime());
-    const std::time_t t = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&t, &local);
-    return LocalStamp(local);
+    return LocalStamp(form_.Services.localTime());
 }
 
 std::int64_t PlayRecorder::SessionMs() const { return (Application->GetClock().NowUs() - startUs_) / 1000; }
@@ -191,11 +187,11 @@ std::int64_t PlayRecorder::DepositedThisMonth() {
     return sum;
 }
 
-std::optional<std::string> PlayRecorder::DepositRefusal(const EuroDecimal& amount) {
-    if (!protection_.monthlyLimitCents) return std::nullopt;
+Outcome PlayRecorder::DepositAllowed(const EuroDecimal& amount) {
+    if (!protection_.monthlyLimitCents) return Outcome::Done();
     const std::int64_t limit = *protection_.monthlyLimitCents, used = DepositedThisMonth();
-    if (used + CentsOf(amount) <= limit) return std::nullopt;
-    return RefusalText(limit, limit - used);
+    if (used + CentsOf(amount) <= limit) return Outcome::Done();
+    return Outcome::Failed(RefusalText(limit, limit - used));
 }
 
 void PlayRecorder::Deposited(const EuroDecimal& amount) {

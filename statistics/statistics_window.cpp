@@ -2,7 +2,7 @@
 
 #include "helpdoc/help_names.h"
 #include "helpdoc/win_plan.h"
-#include "machine/dialog_parts.h"
+#include "machine/window_parts.h"
 #include "statistics/exact_odds.h"
 #include "statistics/figure_rows.h"
 #include "statistics/money_text.h"

@@ -83,8 +83,8 @@ void RemoveStaleTemporaries(const std::filesystem::path& folder, const std::file
     }
 }
 
-WriteOutcome Failure(const std::filesystem::path& file, int error) {
-    return {false, "cannot write " + file.string() + ": " + std::strerror(error), error};
+Outcome Failure(const std::filesystem::path& file, int error) {
+    return Outcome::Failed("cannot write " + file.string() + ": " + std::strerror(error), error);
 }
 
 // Puts the finished temporary in the file's place; 0 or the errno of the failure.
@@ -102,8 +102,8 @@ bool FillTemporary(int fd, std::string_view content, mode_t mode) {
 
 }  // namespace
 
-WriteOutcome WriteFileAtomically(const std::filesystem::path& file, std::string_view content,
-                                 const AtomicWriteOptions& options) {
+Outcome WriteFileAtomically(const std::filesystem::path& file, std::string_view content,
+                            const AtomicWriteOptions& options) {
     const std::filesystem::path folder = FolderOf(file);
     if (options.makeFolder) {
         std::error_code ec;
@@ -122,5 +122,5 @@ WriteOutcome WriteFileAtomically(const std::filesystem::path& file, std::string_
     }
     SyncFolder(folder);
     RemoveStaleTemporaries(folder, file);
-    return {true, {}};
+    return Outcome::Done();
 }

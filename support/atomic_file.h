@@ -4,12 +4,7 @@
 #include <string>
 #include <string_view>
 
-struct WriteOutcome {
-    bool ok = false;
-    std::string error;     // a one-line reason naming the file when !ok
-    int errorNumber = 0;   // errno of the failure; EEXIST when the file was not to be replaced
-    explicit operator bool() const { return ok; }
-};
+#include "support/outcome.h"
 
 struct AtomicWriteOptions {
     bool makeFolder = false;        // create missing folders first
@@ -21,5 +16,7 @@ struct AtomicWriteOptions {
 // (or links it in place when it may not replace one: two writers never take one name).
 // An existing file keeps its permissions. Never throws; the temporary file is removed on failure,
 // and a successful write removes the temporaries of writers that were killed before their rename.
-WriteOutcome WriteFileAtomically(const std::filesystem::path& file, std::string_view content,
-                                 const AtomicWriteOptions& options = {});
+// A failure's reason names the file; its error number is EEXIST when the file was not to be
+// replaced.
+Outcome WriteFileAtomically(const std::filesystem::path& file, std::string_view content,
+                            const AtomicWriteOptions& options = {});

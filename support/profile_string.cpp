@@ -25,16 +25,16 @@ std::string GetPrivateProfileString(std::string_view section, std::string_view k
                                     std::size_t bufferSize) {
     const FileText stored = ReadFileText(file);
     std::optional<std::string> value;
-    if (stored.status == ReadStatus::Ok) value = IniDocument(stored.text).Find(section, key);
+    if (stored.result) value = IniDocument(stored.text).Find(section, key);
     return FitBuffer(value.value_or(std::string(defaultText)), bufferSize);
 }
 
 bool WritePrivateProfileString(std::string_view section, std::string_view key, std::string_view value,
                                const std::filesystem::path& file) {
     const FileText stored = ReadFileText(file);
-    if (stored.status == ReadStatus::Unreadable) return ReportWriteFailure({file, 0, stored.error});
+    if (stored.Unreadable()) return ReportWriteFailure({file, 0, stored.result.reason});
     IniDocument document(stored.text);
     document.Set(section, key, value);
-    const WriteOutcome outcome = WriteFileAtomically(file, document.Text());
-    return outcome.ok || ReportWriteFailure({file, outcome.errorNumber, outcome.error});
+    const Outcome outcome = WriteFileAtomically(file, document.Text());
+    return outcome.ok || ReportWriteFailure({file, outcome.errorNumber, outcome.reason});
 }

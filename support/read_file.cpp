@@ -9,8 +9,8 @@
 
 namespace {
 
-FileText Unreadable(const std::filesystem::path& file, const std::string& reason) {
-    return {ReadStatus::Unreadable, {}, "cannot read " + file.string() + ": " + reason};
+FileText Failed(const std::filesystem::path& file, const std::string& reason, int errorNumber) {
+    return {Outcome::Failed("cannot read " + file.string() + ": " + reason, errorNumber), {}};
 }
 
 // Appends everything that is left in the descriptor; false on a read error.
@@ -30,15 +30,16 @@ bool ReadAll(int fd, std::string& out) {
 FileText ReadFileText(const std::filesystem::path& file) {
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) return {ReadStatus::Missing, {}, {}};
-        return Unreadable(file, std::strerror(errno));
+        // A folder missing on the way is as good as a missing file.
+        if (errno == ENOENT || errno == ENOTDIR) return Failed(file, std::strerror(errno), ENOENT);
+        return Failed(file, std::strerror(errno), errno);
     }
-    FileText result{ReadStatus::Ok, {}, {}};
+    FileText result;
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        result = Unreadable(file, "not a regular file");
+        result = Failed(file, "not a regular file", 0);
     } else if (!ReadAll(fd, result.text)) {
-        result = Unreadable(file, std::strerror(errno));
+        result = Failed(file, std::strerror(errno), errno);
     }
     ::close(fd);
     return result;

@@ -3,12 +3,13 @@
 #include <filesystem>
 #include <string>
 
-enum class ReadStatus { Ok, Missing, Unreadable };
+#include "support/outcome.h"
 
 struct FileText {
-    ReadStatus status = ReadStatus::Missing;
-    std::string text;   // the bytes as stored when status is Ok
-    std::string error;  // why, when status is Unreadable
+    Outcome result;    // Missing() when there is no such file
+    std::string text;  // the bytes as stored when the result is ok
+    // Failed although something is there.
+    bool Unreadable() const { return !result.ok && !result.Missing(); }
 };
 
 // Never throws for file-system trouble; a folder or device in place of the file is Unreadable.

@@ -1,7 +1,6 @@
 #include "support/tstregini.h"
 
 #include <functional>
-#include <optional>
 #include <stdexcept>
 
 #include "support/atomic_file.h"
@@ -26,13 +25,13 @@ constexpr std::string_view kFailed = "registry write failed: ";
 // read is reported and left alone: a write never replaces a store it could not see.
 bool Change(const std::filesystem::path& store, const std::function<void(IniDocument&)>& change) {
     const FileText stored = ReadFileText(store);
-    if (stored.status == ReadStatus::Unreadable) return ReportWriteFailure({store, 0, stored.error}, kFailed);
+    if (stored.Unreadable()) return ReportWriteFailure({store, 0, stored.result.reason}, kFailed);
     IniDocument document(stored.text);
     change(document);
     const std::string text = document.Text();
-    if (stored.status == ReadStatus::Ok && text == stored.text) return true;
-    const WriteOutcome outcome = WriteFileAtomically(store, text, {.makeFolder = true, .newFileMode = 0600});
-    return outcome.ok || ReportWriteFailure({store, outcome.errorNumber, outcome.error}, kFailed);
+    if (stored.result.ok && text == stored.text) return true;
+    const Outcome outcome = WriteFileAtomically(store, text, {.makeFolder = true, .newFileMode = 0600});
+    return outcome.ok || ReportWriteFailure({store, outcome.errorNumber, outcome.reason}, kFailed);
 }
 
 }  // namespace
@@ -63,7 +62,7 @@ bool TStRegIni::WriteStrings(std::initializer_list<std::pair<std::string_view, s
 
 std::string TStRegIni::ReadString(std::string_view valueName, std::string_view defaultValue) const {
     const FileText stored = ReadFileText(storeFile_);
-    if (stored.status != ReadStatus::Ok) return std::string(defaultValue);
+    if (!stored.result) return std::string(defaultValue);
     const auto value = IniDocument(stored.text).Find(curSubKey_, StoreValueName(valueName));
     return value ? ReadStoreValueText(*value) : std::string(defaultValue);
 }

@@ -1,7 +1,9 @@
 #pragma once
-// The hidden media player that plays the coin sound: a file name and a play request.
+// The hidden media player that plays the coin sound: the file it holds, played in the
+// background.
 #include <string>
 
+#include "support/outcome.h"
 #include "toolkit/component.h"
 
 class TMediaPlayer : public TComponent {
@@ -9,4 +11,9 @@ public:
     using TComponent::TComponent;
     std::string FileName;
     bool Visible = false;
+
+    // Starts FileName playing and returns at once; a sound still playing is cut off.
+    // A missing or damaged file plays nothing; the result is Missing() for the first and
+    // carries the text to show for the second.
+    Outcome Play();
 };

@@ -58,12 +58,12 @@ int main(int argc, char** argv) {
     }
     try {
         const FileText source = ReadFileText(argv[1]);
-        if (source.status != ReadStatus::Ok) throw std::runtime_error(std::string("cannot read ") + argv[1]);
+        if (!source.result) throw std::runtime_error(source.result.reason);
         const std::vector<HelpBlock> blocks = ParseHelp(source.text, HelpValues());
         const std::string pdf = Typeset(blocks);
         ReleaseFontCaches();
-        const WriteOutcome written = WriteFileAtomically(argv[2], pdf);
-        if (!written) throw std::runtime_error(written.error);
+        const Outcome written = WriteFileAtomically(argv[2], pdf);
+        if (!written) throw std::runtime_error(written.reason);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "make_help_pdf: %s\n", e.what());
         return 1;

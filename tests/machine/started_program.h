@@ -49,7 +49,7 @@ inline PlatformServices QuietServices() {
     s.localTime = FixedTime;
     s.internetConnected = [] { return false; };
     s.openDocument = [](const std::string&) { return true; };
-    s.installedDataDir = nullptr;  // run as from a build folder
+    s.installedDataDir = [] { return std::filesystem::path(); };  // run as from a build folder
     return s;
 }
 

@@ -45,3 +45,14 @@ TEST_F(BlurEffectTest, AmountZeroShowsThePlainStrip) {
     EXPECT_EQ(Shown(f.Walze_mitte1), strip);
     EXPECT_NE(Blurred(1), strip);
 }
+
+// The window keeps the last eight blurred strips; one dropped is made again alike.
+TEST_F(BlurEffectTest, TheWindowKeepsOnlyTheLastEightBlurredStrips) {
+    EXPECT_TRUE(f.ReelBlur.Entries.empty());
+    for (int amount = 1; amount <= 10; ++amount) f.Effect_SplitBlur_1(amount);
+    EXPECT_EQ(f.ReelBlur.Entries.size(), 8u);
+    EXPECT_EQ(f.ReelBlur.Entries.front().amount, 3);
+    f.Effect_SplitBlur_2(1);
+    EXPECT_EQ(Shown(f.Walze_mitte1), Blurred(1));
+    EXPECT_EQ(f.ReelBlur.Entries.size(), 8u);
+}

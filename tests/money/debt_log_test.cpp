@@ -120,4 +120,40 @@ TEST_F(DebtLogFile, AFolderThatCannotBeWrittenIsReportedNotThrown) {
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Jürgen 06_12_2026 22_39_00.txt"), std::string::npos);
 }
 
+// Every way out ends through one tail: with the switch on and money owed the whole debt is
+// logged first; with the switch off nothing is written. The key and the menu's button ask
+// first, a changed screen resolution only tells.
+TEST(DebtLogAtTheEnd, EveryWayOutLogsTheDebtOnlyWithTheSwitchOn) {
+    enum Way { EscapeKey, MenuButton, Resolution };
+    for (const bool on : {true, false})
+        for (const Way way : {EscapeKey, MenuButton, Resolution}) {
+            SCOPED_TRACE(testing::Message() << "switch " << on << ", way " << way);
+            StartedProgram program;
+            program.Start();
+            HeadlessHarness& h = *program.harness;
+            h.RunFor(1100);
+            Form1->Program.SpielerName = "Jürgen";
+            Form1->Money.Schulden = EuroDecimal::Parse("50");
+            MenueDlg->LogDateiSpeichern->SetChecked(on);
+            if (way == EscapeKey) {
+                h.App().QueueCall([] {
+                    Word key = VK_ESCAPE;
+                    Form1->FormKeyDown(nullptr, key, 0);
+                });
+            }
+            if (way == MenuButton) h.App().QueueCall([] { MenueDlg->Button2Click(nullptr); });
+            if (way == Resolution) Form1->Program.AufloesungGeaendert = true;
+            h.Key(way == Resolution ? VK_RETURN : 'J', 2500);
+            EXPECT_FALSE(h.RunFor(4000));
+            ASSERT_TRUE(h.Halted());
+            EXPECT_EQ(h.ExitCode(), 0);
+            const auto file = program.folder / "Jürgen 06_12_2026 22_39_00.txt";
+            EXPECT_EQ(std::filesystem::exists(file), on);
+            if (on) {
+                EXPECT_EQ(ReadBytes(file),
+                          "Jürgen hat am 06.12.2026 22:39:00 50,00 Euro Schulden beim Tresolo gemacht!\r\n");
+            }
+        }
+}
+
 }  // namespace

@@ -158,9 +158,9 @@ TEST(AtomicFile, ReplacesContentKeepsPermissionsAndLeavesNoTemporaries) {
     ASSERT_TRUE(WriteFileAtomically(file, std::string(1 << 20, 'b')));
     EXPECT_EQ(ReadBytes(file), std::string(1 << 20, 'b'));
     EXPECT_EQ(std::filesystem::status(file).permissions(), std::filesystem::perms(0640));
-    const WriteOutcome failed = WriteFileAtomically(folder / "data.txt" / "below", "x");
+    const Outcome failed = WriteFileAtomically(folder / "data.txt" / "below", "x");
     EXPECT_FALSE(failed);
-    EXPECT_THAT(failed.error, HasSubstr("data.txt/below"));
+    EXPECT_THAT(failed.reason, HasSubstr("data.txt/below"));
     EXPECT_EQ(EntryCount(folder.path()), 1u);
 }
 

@@ -22,9 +22,9 @@ int main(int argc, char** argv) {
     Form1->Show();
     harness.RunFor(200);
     std::vector<std::uint8_t> bmp = EncodeBmp(Form1->Frame());
-    WriteOutcome out = WriteFileAtomically(argv[1], std::string(bmp.begin(), bmp.end()));
+    Outcome out = WriteFileAtomically(argv[1], std::string(bmp.begin(), bmp.end()));
     if (!out) {
-        std::cerr << out.error << '\n';
+        std::cerr << out.reason << '\n';
         return 1;
     }
     return 0;

@@ -1,0 +1,23 @@
+// The one way the program ends from the window: the debt log first, when it is switched
+// on and the player owes money, then the process.
+#include "machine/form1.h"
+#include "machine/menue_dlg.h"
+#include "toolkit/application.h"
+#include "toolkit/dialogs.h"
+
+void TForm1::EndProgram() {
+    Game.ProgrammBeenden = true;
+    if (DebtLogSwitchedOn() && Money.Schulden.ToFixed(2) != "0,00") SchuldenLogSchreiben();
+    Application->Halt(0);
+}
+
+// The flag is set while the question shows, so the attract mode does not start behind it.
+void TForm1::AskToEndProgram() {
+    if (Money.AuszahlungLaeuft) return;
+    Game.ProgrammBeenden = true;
+    if (!AskConfirmation("Programm jetzt beenden?")) {
+        Game.ProgrammBeenden = false;
+        return;
+    }
+    EndProgram();
+}

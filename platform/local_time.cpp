@@ -1,0 +1,8 @@
+#include "platform/local_time.h"
+
+std::tm LocalNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}

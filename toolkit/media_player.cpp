@@ -1,0 +1,5 @@
+#include "toolkit/media_player.h"
+
+#include "platform/wave_playback.h"
+
+Outcome TMediaPlayer::Play() { return PlayWaveAsync(FileName); }
