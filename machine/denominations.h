@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "machine/dialog_parts.h"
+#include "machine/window_parts.h"
 #include "machine/menue_dlg.h"
 
 struct Denomination {

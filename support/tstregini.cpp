@@ -23,13 +23,14 @@ constexpr std::string_view kFailed = "registry write failed: ";
 // Applies `change` to the store and replaces the file only when its text changed, so that
 // writing what is stored already costs no synced write. A store that exists but cannot be
 // read is reported and left alone: a write never replaces a store it could not see.
-bool Change(const std::filesystem::path& store, const std::function<void(IniDocument&)>& change) {
+bool Change(const std::filesystem::path& store, const std::function<void(IniDocument&)>& change,
+            bool evenUnchanged = false) {
     const FileText stored = ReadFileText(store);
     if (stored.Unreadable()) return ReportWriteFailure({store, 0, stored.result.reason}, kFailed);
     IniDocument document(stored.text);
     change(document);
     const std::string text = document.Text();
-    if (stored.result.ok && text == stored.text) return true;
+    if (!evenUnchanged && stored.result.ok && text == stored.text) return true;
     const Outcome outcome = WriteFileAtomically(store, text, {.makeFolder = true, .newFileMode = 0600});
     return outcome.ok || ReportWriteFailure({store, outcome.errorNumber, outcome.reason}, kFailed);
 }
@@ -50,8 +51,11 @@ bool TStRegIni::CreateKey(std::string_view keyName) {
     return Change(storeFile_, [&](IniDocument& document) { document.AddSection(key); });
 }
 
+// A single value is always written, so a store that can no longer be written says so.
 bool TStRegIni::WriteString(std::string_view valueName, std::string_view value) {
-    return WriteStrings({{valueName, value}});
+    return Change(
+        storeFile_, [&](IniDocument& document) { document.Set(curSubKey_, StoreValueName(valueName), StoreValueText(value)); },
+        true);
 }
 
 bool TStRegIni::WriteStrings(std::initializer_list<std::pair<std::string_view, std::string_view>> values) {

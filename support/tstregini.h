@@ -28,12 +28,12 @@ public:
     // Writes a string value, or the key's default value when `valueName` is empty; the key is
     // created when missing.
     bool WriteString(std::string_view valueName, std::string_view value);
-    // Several values of the current sub-key in one replacement of the store.
+    // Several values of the current sub-key in one replacement of the store; none when the
+    // store holds them already.
     bool WriteStrings(std::initializer_list<std::pair<std::string_view, std::string_view>> values);
     // The stored text, or `defaultValue` when the key, the value or a readable store is missing.
     std::string ReadString(std::string_view valueName, std::string_view defaultValue) const;
 
-    // A write that leaves the store's text as it is does not replace the file.
     // Writes return false on failure (no access to the store's folder or file) after reporting
     // one line on stderr; nothing is thrown.
 
