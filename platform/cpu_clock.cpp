@@ -1,7 +1,8 @@
 #include "platform/cpu_clock.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cctype>
+#include <locale>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -46,11 +47,12 @@ std::optional<double> CpuInfoMHz(std::string_view cpuinfo) {
     for (std::string line; std::getline(lines, line);) {
         const std::size_t colon = line.find(':');
         if (colon == std::string::npos || line.rfind("cpu MHz", 0) != 0) continue;
-        // from_chars, unlike stod, ignores the locale's decimal separator.
+        // The classic locale, unlike stod, ignores the user's decimal separator.
         const std::size_t start = std::min(line.find_first_not_of(" \t", colon + 1), line.size());
+        std::istringstream number(line.substr(start));
+        number.imbue(std::locale::classic());
         double mhz = 0;
-        const auto [end, error] = std::from_chars(line.data() + start, line.data() + line.size(), mhz);
-        if (error != std::errc()) return std::nullopt;
+        if (!std::isdigit(static_cast<unsigned char>(line[start])) || !(number >> mhz)) return std::nullopt;
         return mhz;
     }
     return std::nullopt;
