@@ -17,7 +17,6 @@
 namespace {
 
 constexpr int kMeasureMs = 500;
-constexpr unsigned kCpuidTscBit = 1u << 4;  // leaf 1, EDX: the processor has a time-stamp counter
 constexpr double kTicksPerMHz = 500000.0;  // ticks in 500 ms at 1 MHz
 
 double SystemEstimateMHz() {
@@ -31,6 +30,7 @@ double SystemEstimateMHz() {
 
 std::optional<uint64_t> ReadTimeStampCounter() {
 #if defined(__x86_64__) || defined(__i386__)
+    constexpr unsigned kCpuidTscBit = 1u << 4;  // leaf 1, EDX: the processor has a time-stamp counter
     unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
     if (__get_cpuid(1, &eax, &ebx, &ecx, &edx) && (edx & kCpuidTscBit)) return __rdtsc();
 #endif

@@ -249,10 +249,41 @@ var TresoloPage = {
     });
   },
 
+  // ---- sound ----
+
+  audio: null,
+
+  // A mono node at the program's rate; each block is mixed by the program into `block`.
+  openAudio(rate, samples, block) {
+    const Context = window.AudioContext || window.webkitAudioContext;
+    if (!Context) return false;
+    try {
+      const context = new Context({sampleRate: rate});
+      const node = context.createScriptProcessor(samples, 0, 1);
+      node.onaudioprocess = (e) => {
+        const out = e.outputBuffer.getChannelData(0);
+        Module._tresolo_fill_audio(out.length);
+        const from = block >> 1;
+        for (let i = 0; i < out.length; ++i) out[i] = HEAP16[from + i] / 32768;
+      };
+      node.connect(context.destination);
+      this.audio = {context: context, node: node};
+      return true;
+    } catch (e) {
+      return false;
+    }
+  },
+
+  closeAudio() {
+    if (!this.audio) return;
+    this.audio.node.disconnect();
+    this.audio.context.close();
+    this.audio = null;
+  },
+
   // Browsers start sound only after the player's first gesture.
   unlockAudio() {
-    const sdl = Module.SDL2;
-    if (sdl && sdl.audioContext && sdl.audioContext.state === 'suspended') sdl.audioContext.resume();
+    if (this.audio && this.audio.context.state === 'suspended') this.audio.context.resume();
   },
 
   // ---- storage ----
@@ -355,6 +386,7 @@ Module.preRun = (Module.preRun || []).concat([() => {
 document.addEventListener('keydown', (e) => TresoloPage.keyEvent(e, true));
 document.addEventListener('keyup', (e) => TresoloPage.keyEvent(e, false));
 document.addEventListener('pointerdown', () => TresoloPage.unlockAudio(), true);
+document.addEventListener('keydown', () => TresoloPage.unlockAudio(), true);
 // A page that goes away keeps what a closed program keeps.
 window.addEventListener('pagehide', () => {
   if (Module._tresolo_page_hidden) Module._tresolo_page_hidden();

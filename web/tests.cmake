@@ -24,7 +24,7 @@ function(web_tests name)
   target_link_libraries(wasm_${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   target_compile_definitions(wasm_${name} PRIVATE TRESOLO_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
                              TRESOLO_BINARY_DIR="${CMAKE_BINARY_DIR}")
-  target_link_options(wasm_${name} PRIVATE -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1 -sSTACK_SIZE=4194304
+  target_link_options(wasm_${name} PRIVATE -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1 -sTOTAL_STACK=4194304
                       -sEXIT_RUNTIME=1)
   set(dir ${CMAKE_CURRENT_BINARY_DIR}/tests/${name})
   file(MAKE_DIRECTORY ${dir})

@@ -69,14 +69,6 @@ if ! built libjpeg-turbo; then
   mark libjpeg-turbo
 fi
 
-if ! built sdl2; then
-  # Only SDL's audio and its wave reader are used; the page draws through its own backend.
-  fetch libsdl2
-  cmake_build sdl2 "$src/libsdl2" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF \
-    -DSDL_THREADS=OFF -DSDL_PTHREADS=OFF
-  mark sdl2
-fi
-
 if ! built sqlite; then
   # The amalgamation: one C file made from Debian's source tree (needs tclsh).
   fetch sqlite3

@@ -9,8 +9,8 @@ list(APPEND CMAKE_PREFIX_PATH ${TRESOLO_WASM_PREFIX})
 # the browser from any depth of the program.
 add_compile_options(-fexceptions)
 add_link_options(-fexceptions)
-set(web_link_options -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sALLOW_MEMORY_GROWTH=1 -sSTACK_SIZE=1048576
-    "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=['$autoResumeAudioContext','$dynCall']" -sFORCE_FILESYSTEM=1 -lidbfs.js)
+set(web_link_options -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sALLOW_MEMORY_GROWTH=1 -sTOTAL_STACK=1048576
+-sFORCE_FILESYSTEM=1 -lidbfs.js)
 
 set(w ${TRESOLO_WASM_PREFIX})
 add_library(wasm_freetype INTERFACE)
@@ -19,9 +19,6 @@ target_link_libraries(wasm_freetype INTERFACE ${w}/lib/libfreetype.a)
 add_library(wasm_jpeg INTERFACE)
 target_include_directories(wasm_jpeg INTERFACE ${w}/include)
 target_link_libraries(wasm_jpeg INTERFACE ${w}/lib/libjpeg.a)
-add_library(wasm_sdl2 INTERFACE)
-target_include_directories(wasm_sdl2 INTERFACE ${w}/include/SDL2)
-target_link_libraries(wasm_sdl2 INTERFACE ${w}/lib/libSDL2.a)
 add_library(wasm_sqlite3 INTERFACE)
 target_include_directories(wasm_sqlite3 INTERFACE ${w}/include)
 target_link_libraries(wasm_sqlite3 INTERFACE ${w}/lib/libsqlite3.a)
@@ -43,9 +40,11 @@ endfunction()
 web_layer(tresolo_support support)
 web_layer(tresolo_codecs codecs)
 target_link_libraries(tresolo_codecs PUBLIC tresolo_support wasm_jpeg)
-web_layer(tresolo_platform platform WITHOUT launch_viewer.cpp WITH web/platform/launch_viewer.cpp web/platform/link.cpp)
+web_layer(tresolo_platform platform WITHOUT launch_viewer.cpp audio_device.cpp wave_file.cpp
+          WITH web/platform/launch_viewer.cpp web/platform/link.cpp web/platform/audio_device.cpp
+               web/platform/wave_file.cpp)
 target_compile_definitions(tresolo_platform PRIVATE TRESOLO_DATA_FROM_PROGRAM="../share/tresolo")
-target_link_libraries(tresolo_platform PUBLIC tresolo_support wasm_sdl2)
+target_link_libraries(tresolo_platform PUBLIC tresolo_support)
 web_layer(tresolo_toolkit toolkit WITHOUT font_files.cpp WITH toolkit/web/font_files.cpp)
 target_link_libraries(tresolo_toolkit PUBLIC tresolo_codecs tresolo_platform wasm_freetype)
 web_layer(tresolo_toolkit_headless toolkit/headless)
@@ -78,14 +77,14 @@ add_executable(tresolo ${CMAKE_SOURCE_DIR}/web/web_main.cpp ${CMAKE_SOURCE_DIR}/
 set_target_properties(tresolo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${page} SUFFIX ".js")
 target_link_libraries(tresolo PRIVATE tresolo_game tresolo_toolkit_web)
 set(fonts /usr/share/fonts/truetype/liberation)
-target_link_options(tresolo PRIVATE ${web_link_options} --pre-js ${CMAKE_SOURCE_DIR}/web/page.js
-                    "-sEXPORTED_FUNCTIONS=['_main','_tresolo_page_hidden']"
+target_link_options(tresolo PRIVATE ${web_link_options} "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/web/page.js"
+                    "-sEXPORTED_FUNCTIONS=['_main','_tresolo_page_hidden','_tresolo_fill_audio']"
                     "-sEXPORTED_RUNTIME_METHODS=['FS','ENV','addRunDependency','removeRunDependency']"
-                    --embed-file ${CMAKE_SOURCE_DIR}/assets/Muenze.WAV@/app/Muenze.WAV
-                    --embed-file ${fonts}/LiberationSans-Regular.ttf@/fonts/LiberationSans-Regular.ttf
-                    --embed-file ${fonts}/LiberationSans-Bold.ttf@/fonts/LiberationSans-Bold.ttf
-                    --embed-file ${fonts}/LiberationSans-Italic.ttf@/fonts/LiberationSans-Italic.ttf
-                    --embed-file ${fonts}/LiberationSans-BoldItalic.ttf@/fonts/LiberationSans-BoldItalic.ttf)
+                    "SHELL:--embed-file ${CMAKE_SOURCE_DIR}/assets/Muenze.WAV@/app/Muenze.WAV"
+                    "SHELL:--embed-file ${fonts}/LiberationSans-Regular.ttf@/fonts/LiberationSans-Regular.ttf"
+                    "SHELL:--embed-file ${fonts}/LiberationSans-Bold.ttf@/fonts/LiberationSans-Bold.ttf"
+                    "SHELL:--embed-file ${fonts}/LiberationSans-Italic.ttf@/fonts/LiberationSans-Italic.ttf"
+                    "SHELL:--embed-file ${fonts}/LiberationSans-BoldItalic.ttf@/fonts/LiberationSans-BoldItalic.ttf")
 set_property(TARGET tresolo APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/web/page.js)
 configure_file(${CMAKE_SOURCE_DIR}/web/index.html ${page}/index.html COPYONLY)
 

@@ -28,6 +28,8 @@ PlatformServices PageServices() {
 
 // The page goes away (closed, reloaded, navigated): the program keeps what its end keeps.
 extern "C" EMSCRIPTEN_KEEPALIVE void tresolo_page_hidden() {
+    // No box can show any more: a failed save stays unsaid, as at the desktop program's end.
+    SetWriteFailureListener(nullptr);
     if (Form1) Form1->EinstellungenSichern();
 }
 
