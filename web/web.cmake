@@ -9,7 +9,7 @@ list(APPEND CMAKE_PREFIX_PATH ${TRESOLO_WASM_PREFIX})
 # the browser from any depth of the program.
 add_compile_options(-fexceptions)
 add_link_options(-fexceptions)
-set(web_link_options -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sALLOW_MEMORY_GROWTH=1 -sTOTAL_STACK=1048576
+set(web_link_options -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sALLOW_MEMORY_GROWTH=1 -sMAXIMUM_MEMORY=268435456 -sTOTAL_STACK=1048576
 -sFORCE_FILESYSTEM=1 -lidbfs.js)
 
 set(w ${TRESOLO_WASM_PREFIX})
