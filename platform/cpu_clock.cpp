@@ -1,7 +1,8 @@
 #include "platform/cpu_clock.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cctype>
+#include <locale>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -15,7 +16,6 @@
 namespace {
 
 constexpr int kMeasureMs = 500;
-constexpr unsigned kCpuidTscBit = 1u << 4;  // leaf 1, EDX: the processor has a time-stamp counter
 constexpr double kTicksPerMHz = 500000.0;  // ticks in 500 ms at 1 MHz
 
 }  // namespace
@@ -29,6 +29,7 @@ double SystemEstimateMHz() {
 
 std::optional<uint64_t> ReadTimeStampCounter() {
 #if defined(__x86_64__) || defined(__i386__)
+    constexpr unsigned kCpuidTscBit = 1u << 4;  // leaf 1, EDX: the processor has a time-stamp counter
     unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
     if (__get_cpuid(1, &eax, &ebx, &ecx, &edx) && (edx & kCpuidTscBit)) return __rdtsc();
 #endif
@@ -45,11 +46,12 @@ std::optional<double> CpuInfoMHz(std::string_view cpuinfo) {
     for (std::string line; std::getline(lines, line);) {
         const std::size_t colon = line.find(':');
         if (colon == std::string::npos || line.rfind("cpu MHz", 0) != 0) continue;
-        // from_chars, unlike stod, ignores the locale's decimal separator.
+        // The classic locale, unlike stod, ignores the user's decimal separator.
         const std::size_t start = std::min(line.find_first_not_of(" \t", colon + 1), line.size());
+        std::istringstream number(line.substr(start));
+        number.imbue(std::locale::classic());
         double mhz = 0;
-        const auto [end, error] = std::from_chars(line.data() + start, line.data() + line.size(), mhz);
-        if (error != std::errc()) return std::nullopt;
+        if (!std::isdigit(static_cast<unsigned char>(line[start])) || !(number >> mhz)) return std::nullopt;
         return mhz;
     }
     return std::nullopt;

@@ -19,7 +19,8 @@ std::optional<int> MajorAfter(std::string_view text, std::string_view prefix) {
 }  // namespace
 
 bool VersionSupported(std::string_view versionText) {
-    if (versionText.starts_with("Linux Version ")) return true;
+    // Linux, and a web page, whose system names itself after its compiler.
+    if (versionText.starts_with("Linux Version ") || versionText.starts_with("Emscripten Version ")) return true;
     // 5 is 2000 and XP, 6 Vista to 8.1, 10 is 10 and 11; 7 to 9 were never used.
     const std::optional<int> major = MajorAfter(versionText, "Microsoft Windows NT Version ");
     return major && *major >= 5;

@@ -2,7 +2,7 @@
 // The system version text and whether the program runs on that system.
 #include <string_view>
 
-// True for an NT version from 5 on (XP and later, 10 and 11 included) and for Linux.
+// True for an NT version from 5 on (XP and later, 10 and 11 included) for Linux and for a web page.
 bool VersionSupported(std::string_view versionText);
 
 inline constexpr const char* kUnsupportedSystemMessage =

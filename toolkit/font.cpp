@@ -1,6 +1,5 @@
 #include "toolkit/font.h"
 
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "toolkit/blit.h"
+#include "toolkit/font_files.h"
 
 int TFont::PixelSize() const {
     if (Height != 0) return std::abs(Height);
@@ -65,23 +65,7 @@ struct FontEngine::Impl {
         auto key = std::make_tuple(family, bold, italic);
         auto it = files.find(key);
         if (it != files.end()) return it->second;
-        FcPattern* pat = FcPatternCreate();
-        FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-        FcPatternAddInteger(pat, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-        FcPatternAddInteger(pat, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-        FcConfigSubstitute(nullptr, pat, FcMatchPattern);
-        FcDefaultSubstitute(pat);
-        FcResult result;
-        FcPattern* match = FcFontMatch(nullptr, pat, &result);
-        std::string file;
-        FcChar8* path = nullptr;
-        if (match && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch) file =
-            reinterpret_cast<const char*>(path);
-        if (match) FcPatternDestroy(match);
-        FcPatternDestroy(pat);
-        if (file.empty())
-            throw FontError("Keine Schrift gefunden für \"" + family +
-                            "\": fontconfig kennt keine Schriftdatei (Paket fonts-liberation?)");
+        std::string file = FontFileFor(family, bold, italic);
         files[key] = file;
         return file;
     }
@@ -133,7 +117,7 @@ FontEngine::FontEngine() : impl_(std::make_unique<Impl>()) {
 FontEngine::~FontEngine() {
     for (auto& [key, sf] : impl_->faces) FT_Done_Face(sf.face);
     if (impl_->library) FT_Done_FreeType(impl_->library);
-    FcFini();
+    ReleaseFontFiles();
 }
 
 void FontEngine::CheckAvailable() {

@@ -26,3 +26,8 @@ TEST(VersionText, LinuxRunsInTheSameTextShape) {
     EXPECT_TRUE(VersionSupported(text));
     EXPECT_FALSE(VersionSupported(OsVersionText(std::nullopt)));
 }
+
+TEST(VersionText, AWebPageRuns) {
+    EXPECT_TRUE(VersionSupported(OsVersionText(ParseKernelRelease("Emscripten", "3.1.6"))));
+    EXPECT_FALSE(VersionSupported("Emscripten"));
+}

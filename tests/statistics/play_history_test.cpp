@@ -1,6 +1,7 @@
 // The play history's file: what goes in comes back, totals always match the events, a file
 // of the first version moves forward with its totals counted from its events, and a newer
 // file is left untouched.
+#include <tuple>
 #include <gtest/gtest.h>
 
 #include "statistics/game_rows.h"
@@ -161,6 +162,23 @@ TEST(LocalStamp, DaysAndMonthsFollowTheLocalCalendar) {
     EXPECT_EQ(next.tm_year, 2027 - 1900);
     EXPECT_EQ(next.tm_mon, 0);
     EXPECT_EQ(DayOf(NextMonthStart(stamp)), DayOf(stamp) + 1);
+}
+
+// Past 2038 and before 1970 the stamps and calendars stay right, whatever the width of time_t.
+TEST(LocalStamp, CountsBeyondTheThirtyTwoBitClock) {
+    const std::tm leapDay{.tm_sec = 56, .tm_min = 34, .tm_hour = 12, .tm_mday = 29, .tm_mon = 1, .tm_year = 2040 - 1900};
+    const std::int64_t stamp = LocalStamp(leapDay);
+    EXPECT_EQ(stamp, 2214131696);
+    const std::tm back = CalendarOf(stamp);
+    EXPECT_EQ(std::make_tuple(back.tm_year, back.tm_mon, back.tm_mday, back.tm_hour, back.tm_min, back.tm_sec),
+              std::make_tuple(2040 - 1900, 1, 29, 12, 34, 56));
+    EXPECT_EQ(back.tm_wday, 3);  // a Wednesday
+    EXPECT_EQ(back.tm_yday, 59);
+    EXPECT_EQ(CalendarOf(NextMonthStart(stamp)).tm_mon, 2);
+    const std::tm beforeEpoch = CalendarOf(-1);
+    EXPECT_EQ(std::make_tuple(beforeEpoch.tm_year, beforeEpoch.tm_mon, beforeEpoch.tm_mday, beforeEpoch.tm_sec),
+              std::make_tuple(69, 11, 31, 59));
+    EXPECT_EQ(DayOf(-1), -1);
 }
 
 }  // namespace

@@ -1,0 +1,5 @@
+#pragma once
+// Hands an address or an absolute file path to the system's viewer.
+#include <string>
+
+bool LaunchViewer(const std::string& target);

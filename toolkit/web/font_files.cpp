@@ -1,0 +1,36 @@
+// The page brings its own font files in /fonts, named as the Liberation files are.
+#include "toolkit/font_files.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "toolkit/font.h"
+
+namespace {
+
+constexpr const char* kFontFolder = "/fonts/";
+constexpr const char* kFallbackFamily = "LiberationSans";
+
+std::string StyleName(bool bold, bool italic) {
+    if (bold && italic) return "BoldItalic";
+    if (bold) return "Bold";
+    if (italic) return "Italic";
+    return "Regular";
+}
+
+std::string FileOf(std::string family, bool bold, bool italic) {
+    family.erase(std::remove(family.begin(), family.end(), ' '), family.end());
+    return kFontFolder + family + "-" + StyleName(bold, italic) + ".ttf";
+}
+
+}  // namespace
+
+// A family the page does not carry is drawn in Liberation Sans, as fontconfig would substitute.
+std::string FontFileFor(const std::string& family, bool bold, bool italic) {
+    std::error_code error;
+    for (const std::string& file : {FileOf(family, bold, italic), FileOf(kFallbackFamily, bold, italic)})
+        if (std::filesystem::is_regular_file(file, error)) return file;
+    throw FontError("Keine Schrift gefunden für \"" + family + "\" in " + kFontFolder);
+}
+
+void ReleaseFontFiles() {}

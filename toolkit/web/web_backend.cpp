@@ -1,0 +1,117 @@
+#include "toolkit/web/web_backend.h"
+
+#include <emscripten.h>
+
+#include <array>
+#include <vector>
+
+// The page side lives in web/page.js (TresoloPage); these are its entry points.
+EM_JS(int, tresolo_create_window, (const char* title, int left, int top, int width, int height, int centred,
+                                   int borderless),
+      { return TresoloPage.create(UTF8ToString(title), left, top, width, height, !!centred, !!borderless); });
+EM_JS(void, tresolo_destroy_window, (int id), { TresoloPage.destroy(id); });
+EM_JS(void, tresolo_show_window, (int id, int visible), { TresoloPage.show(id, !!visible); });
+EM_JS(void, tresolo_move_window, (int id, int left, int top), { TresoloPage.move(id, left, top); });
+EM_JS(void, tresolo_raise_window, (int id, int focus), { TresoloPage.raise(id, !!focus); });
+EM_JS(void, tresolo_present, (int id, const std::uint8_t* pixels, int width, int height, int stride,
+                              const int* rects, int count),
+      { TresoloPage.present(id, pixels, width, height, stride, rects, count); });
+EM_JS(int, tresolo_take_event, (int* fields, char* text, int capacity),
+      { return TresoloPage.takeEvent(fields, text, capacity); });
+EM_JS(int, tresolo_screen_width, (), { return TresoloPage.screenWidth(); });
+EM_JS(int, tresolo_screen_height, (), { return TresoloPage.screenHeight(); });
+EM_JS(void, tresolo_wake, (), { TresoloPage.wake(); });
+EM_ASYNC_JS(void, tresolo_wait, (double ms), { await TresoloPage.wait(ms); });
+
+namespace {
+
+// The order of the fields page.js writes for each event.
+enum Field { kKind, kWindow, kX, kY, kButton, kKey, kShift, kRepeat, kFieldCount };
+
+// The page names event kinds by these numbers.
+static_assert(InputEvent::MouseDown == 0 && InputEvent::KeyDown == 4 && InputEvent::Text == 6 &&
+              InputEvent::CloseRequest == 9 && InputEvent::Quit == 11);
+
+// DOM buttons: 0 left, 1 middle, 2 right.
+TMouseButton ButtonOf(int domButton) {
+    if (domButton == 2) return TMouseButton::mbRight;
+    if (domButton == 1) return TMouseButton::mbMiddle;
+    return TMouseButton::mbLeft;
+}
+
+// The page sends DOM key codes, which for the keys we use are the virtual-key codes.
+bool KnownKey(int code) {
+    switch (code) {
+        case VK_BACK: case VK_TAB: case VK_RETURN: case VK_ESCAPE: case VK_SPACE: case VK_END: case VK_HOME:
+        case VK_LEFT: case VK_UP: case VK_RIGHT: case VK_DOWN: case VK_DELETE: case VK_F2:
+            return true;
+        default:
+            return (code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9');
+    }
+}
+
+}  // namespace
+
+WebBackend::WebBackend() = default;
+
+WindowId WebBackend::CreateWindow(const WindowSpec& desc) {
+    return static_cast<WindowId>(tresolo_create_window(desc.title.c_str(), desc.left, desc.top, desc.width,
+                                                       desc.height, desc.centred, desc.borderless));
+}
+
+void WebBackend::DestroyWindow(WindowId id) { tresolo_destroy_window(static_cast<int>(id)); }
+
+void WebBackend::ShowWindow(WindowId id, bool visible) { tresolo_show_window(static_cast<int>(id), visible); }
+
+void WebBackend::MoveWindow(WindowId id, int left, int top) { tresolo_move_window(static_cast<int>(id), left, top); }
+
+void WebBackend::RaiseWindow(WindowId id) { tresolo_raise_window(static_cast<int>(id), false); }
+
+void WebBackend::PassFocus(WindowId id, bool) { tresolo_raise_window(static_cast<int>(id), true); }
+
+void WebBackend::Present(WindowId id, const PixelBuffer& frame, std::span<const TRect> dirty) {
+    std::vector<int> rects;
+    rects.reserve(dirty.size() * 4);
+    for (const TRect& rect : dirty) {
+        const TRect d = rect.Intersect({0, 0, frame.width(), frame.height()});
+        if (d.Empty()) continue;
+        rects.insert(rects.end(), {d.Left, d.Top, d.Width(), d.Height()});
+    }
+    if (rects.empty()) return;
+    tresolo_present(static_cast<int>(id), frame.data(), frame.width(), frame.height(), frame.stride(), rects.data(),
+                    static_cast<int>(rects.size() / 4));
+}
+
+std::optional<InputEvent> WebBackend::PollEvent() {
+    std::array<int, kFieldCount> f{};
+    std::array<char, 64> text{};
+    while (tresolo_take_event(f.data(), text.data(), static_cast<int>(text.size()))) {
+        InputEvent ev;
+        ev.kind = static_cast<InputEvent::Kind>(f[kKind]);
+        ev.window = static_cast<WindowId>(f[kWindow]);
+        ev.x = f[kX];
+        ev.y = f[kY];
+        ev.button = ButtonOf(f[kButton]);
+        ev.shift = static_cast<TShiftState>(f[kShift]);
+        ev.repeat = f[kRepeat] != 0;
+        if (ev.kind == InputEvent::KeyDown || ev.kind == InputEvent::KeyUp) {
+            if (!KnownKey(f[kKey])) continue;
+            ev.key = static_cast<Word>(f[kKey]);
+        }
+        if (ev.kind == InputEvent::Text) ev.text = text.data();
+        return ev;
+    }
+    return std::nullopt;
+}
+
+void WebBackend::WaitEvent(std::int64_t timeoutUs) {
+    tresolo_wait(timeoutUs < 0 ? -1.0 : static_cast<double>(timeoutUs) / 1000.0);
+}
+
+void WebBackend::Wake() { tresolo_wake(); }
+
+TPoint WebBackend::ScreenSize() const { return {tresolo_screen_width(), tresolo_screen_height()}; }
+
+void WebClock::Sleep(std::int64_t us) {
+    if (us > 0) emscripten_sleep(static_cast<unsigned>((us + 999) / 1000));
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Windows in a web page: each window is a <canvas> drawn from the window's framebuffer,
+// input comes from the page's mouse and key events. Waiting hands control back to the
+// browser (the program is built with Asyncify), so the page paints and stays responsive.
+#include "toolkit/backend.h"
+#include "toolkit/clock.h"
+
+class WebBackend : public Backend {
+public:
+    WebBackend();
+
+    WindowId CreateWindow(const WindowSpec& desc) override;
+    void DestroyWindow(WindowId id) override;
+    void ShowWindow(WindowId id, bool visible) override;
+    void MoveWindow(WindowId id, int left, int top) override;
+    void RaiseWindow(WindowId id) override;
+    void PassFocus(WindowId id, bool hiddenHadFocus) override;
+    void Present(WindowId id, const PixelBuffer& frame, std::span<const TRect> dirty) override;
+    std::optional<InputEvent> PollEvent() override;
+    void WaitEvent(std::int64_t timeoutUs) override;
+    void Wake() override;
+    TPoint ScreenSize() const override;
+};
+
+// The page's clock; a sleep lets the browser run meanwhile.
+class WebClock : public RealClock {
+public:
+    void Sleep(std::int64_t us) override;
+};

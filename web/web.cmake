@@ -1,0 +1,93 @@
+# The WebAssembly build of the page (emcmake): the same layers from the same folders, with
+# the page's own window backend, font files and platform services in place of the desktop's.
+# The libraries come from web/third_party.sh, under TRESOLO_WASM_PREFIX.
+set(TRESOLO_WASM_PREFIX "$ENV{HOME}/.cache/tresolo-wasm/prefix" CACHE PATH "wasm libraries (web/third_party.sh)")
+list(APPEND CMAKE_FIND_ROOT_PATH ${TRESOLO_WASM_PREFIX})
+list(APPEND CMAKE_PREFIX_PATH ${TRESOLO_WASM_PREFIX})
+
+# C++ exceptions carry the program's halts and errors; Asyncify lets a wait hand control to
+# the browser from any depth of the program.
+add_compile_options(-fexceptions)
+add_link_options(-fexceptions)
+set(web_link_options -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sALLOW_MEMORY_GROWTH=1 -sMAXIMUM_MEMORY=268435456 -sTOTAL_STACK=1048576
+-sFORCE_FILESYSTEM=1 -lidbfs.js)
+
+set(w ${TRESOLO_WASM_PREFIX})
+add_library(wasm_freetype INTERFACE)
+target_include_directories(wasm_freetype INTERFACE ${w}/include/freetype2)
+target_link_libraries(wasm_freetype INTERFACE ${w}/lib/libfreetype.a)
+add_library(wasm_jpeg INTERFACE)
+target_include_directories(wasm_jpeg INTERFACE ${w}/include)
+target_link_libraries(wasm_jpeg INTERFACE ${w}/lib/libjpeg.a)
+add_library(wasm_sqlite3 INTERFACE)
+target_include_directories(wasm_sqlite3 INTERFACE ${w}/include)
+target_link_libraries(wasm_sqlite3 INTERFACE ${w}/lib/libsqlite3.a)
+
+# A layer from its folder's sources, without those the page replaces, plus the page's own.
+function(web_layer name dir)
+  cmake_parse_arguments(L "" "" "WITHOUT;WITH" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+  foreach(file ${L_WITHOUT})
+    list(REMOVE_ITEM srcs ${CMAKE_SOURCE_DIR}/${dir}/${file})
+  endforeach()
+  foreach(file ${L_WITH})
+    list(APPEND srcs ${CMAKE_SOURCE_DIR}/${file})
+  endforeach()
+  add_library(${name} STATIC ${srcs})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+endfunction()
+
+web_layer(tresolo_support support)
+web_layer(tresolo_codecs codecs)
+target_link_libraries(tresolo_codecs PUBLIC tresolo_support wasm_jpeg)
+web_layer(tresolo_platform platform WITHOUT launch_viewer.cpp audio_device.cpp wave_file.cpp
+          WITH web/platform/launch_viewer.cpp web/platform/link.cpp web/platform/audio_device.cpp
+               web/platform/wave_file.cpp)
+target_compile_definitions(tresolo_platform PRIVATE TRESOLO_DATA_FROM_PROGRAM="../share/tresolo")
+target_link_libraries(tresolo_platform PUBLIC tresolo_support)
+web_layer(tresolo_toolkit toolkit WITHOUT font_files.cpp WITH toolkit/web/font_files.cpp)
+target_link_libraries(tresolo_toolkit PUBLIC tresolo_codecs tresolo_platform wasm_freetype)
+web_layer(tresolo_toolkit_headless toolkit/headless)
+target_link_libraries(tresolo_toolkit_headless PUBLIC tresolo_toolkit)
+web_layer(tresolo_toolkit_web toolkit/web WITHOUT font_files.cpp)
+target_link_libraries(tresolo_toolkit_web PUBLIC tresolo_toolkit)
+
+include(cmake/assets.cmake)
+
+file(GLOB game_srcs CONFIGURE_DEPENDS
+     ${CMAKE_SOURCE_DIR}/machine/*.cpp ${CMAKE_SOURCE_DIR}/media/*.cpp ${CMAKE_SOURCE_DIR}/game/*.cpp
+     ${CMAKE_SOURCE_DIR}/money/*.cpp ${CMAKE_SOURCE_DIR}/shell/*.cpp ${CMAKE_SOURCE_DIR}/statistics/*.cpp)
+list(FILTER game_srcs EXCLUDE REGEX "/shell/main\\.cpp$")
+set(game_table_srcs ${CMAKE_SOURCE_DIR}/game/reel_positions.cpp ${CMAKE_SOURCE_DIR}/game/combination_table.cpp)
+list(REMOVE_ITEM game_srcs ${game_table_srcs})
+add_library(tresolo_game_tables STATIC ${game_table_srcs})
+target_include_directories(tresolo_game_tables PUBLIC ${CMAKE_SOURCE_DIR})
+file(GLOB odds_srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/helpdoc/*.cpp)
+add_library(tresolo_helpdoc_odds STATIC ${odds_srcs})
+target_include_directories(tresolo_helpdoc_odds PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(tresolo_helpdoc_odds PUBLIC tresolo_game_tables)
+add_library(tresolo_game OBJECT ${game_srcs})
+target_include_directories(tresolo_game PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(tresolo_game PUBLIC tresolo_toolkit tresolo_assets tresolo_game_tables
+                      tresolo_helpdoc_odds wasm_sqlite3)
+
+# The page: tresolo.js and tresolo.wasm beside index.html, the coin sound and the fonts inside.
+set(page ${CMAKE_BINARY_DIR}/page)
+add_executable(tresolo ${CMAKE_SOURCE_DIR}/web/web_main.cpp ${CMAKE_SOURCE_DIR}/web/page_clock.cpp)
+set_target_properties(tresolo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${page} SUFFIX ".js")
+target_link_libraries(tresolo PRIVATE tresolo_game tresolo_toolkit_web)
+set(fonts /usr/share/fonts/truetype/liberation)
+target_link_options(tresolo PRIVATE ${web_link_options} "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/web/page.js"
+                    "-sEXPORTED_FUNCTIONS=['_main','_tresolo_page_hidden','_tresolo_fill_audio']"
+                    "-sEXPORTED_RUNTIME_METHODS=['FS','ENV','addRunDependency','removeRunDependency']"
+                    "SHELL:--embed-file ${CMAKE_SOURCE_DIR}/assets/Muenze.WAV@/app/Muenze.WAV"
+                    "SHELL:--embed-file ${fonts}/LiberationSans-Regular.ttf@/fonts/LiberationSans-Regular.ttf"
+                    "SHELL:--embed-file ${fonts}/LiberationSans-Bold.ttf@/fonts/LiberationSans-Bold.ttf"
+                    "SHELL:--embed-file ${fonts}/LiberationSans-Italic.ttf@/fonts/LiberationSans-Italic.ttf"
+                    "SHELL:--embed-file ${fonts}/LiberationSans-BoldItalic.ttf@/fonts/LiberationSans-BoldItalic.ttf")
+set_property(TARGET tresolo APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/web/page.js)
+configure_file(${CMAKE_SOURCE_DIR}/web/index.html ${page}/index.html COPYONLY)
+
+if(TRESOLO_TESTS)
+  include(web/tests.cmake)
+endif()

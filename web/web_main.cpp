@@ -1,0 +1,50 @@
+// The program in a web page: the three windows on the page's canvases, the page's clock,
+// the data folder inside the page and the files kept in the browser.
+#include <emscripten.h>
+
+#include <ctime>
+#include <iostream>
+
+#include "machine/form1.h"
+#include "machine/program.h"
+#include "support/write_failures.h"
+#include "toolkit/font.h"
+#include "toolkit/web/web_backend.h"
+#include "web/page_clock.h"
+
+namespace {
+
+constexpr const char* kDataFolder = "/app";
+
+PlatformServices PageServices() {
+    PlatformServices services;
+    services.installedDataDir = [] { return std::filesystem::path(kDataFolder); };
+    services.localTime = PageLocalTime;
+    services.internetConnected = [] { return EM_ASM_INT({ return navigator.onLine ? 1 : 0; }) != 0; };
+    return services;
+}
+
+}  // namespace
+
+// The page goes away (closed, reloaded, navigated): the program keeps what its end keeps.
+extern "C" EMSCRIPTEN_KEEPALIVE void tresolo_page_hidden() {
+    // No box can show any more: a failed save stays unsaid, as at the desktop program's end.
+    SetWriteFailureListener(nullptr);
+    if (Form1) Form1->EinstellungenSichern();
+}
+
+int main() {
+    try {
+        FontEngine::Instance().CheckAvailable();
+        TApplication app(std::make_unique<WebBackend>(), std::make_unique<WebClock>());
+        CreateTresoloWindows(app, PageServices());
+        SetWindowIcon(*Form1);
+        app.Run();
+    } catch (const HaltRequest& h) {
+        return h.exitCode;
+    } catch (const std::exception& e) {
+        std::cerr << "tresolo: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
