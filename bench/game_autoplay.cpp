@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     TimedEvents& recording = *timed;
     f.Play = std::move(timed);
     const auto t0 = std::chrono::steady_clock::now();
-    f.AutoStartAnfordern();
+    f.RequestAutoStart();
     while (!h.App().Terminated()) h.RunFor(60000);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
 

@@ -91,7 +91,7 @@ inline MeasuredReturn SimulateReturn(Player player, std::int64_t games, double w
         if (m.games >= games || elapsed() >= wallSeconds) h.App().Terminate();
     };
     const std::int64_t virtualStart = h.NowMs();
-    f.AutoStartAnfordern();
+    f.RequestAutoStart();
     while (!h.App().Terminated()) h.RunFor(60000);
     m.wallSeconds = elapsed();
     m.virtualSeconds = static_cast<double>(h.NowMs() - virtualStart) / 1000.0;

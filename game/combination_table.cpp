@@ -12,7 +12,7 @@ constexpr Ladder kRight = Ladder::Right;
 
 constexpr PictureLine Three(Walzenbild p) { return {p, p, p}; }
 
-std::size_t StepIndex(int step) {
+std::size_t LevelIndex(int step) {
     if (step < 1 || step > kTopStep) {
         throw std::out_of_range("no ladder step " + std::to_string(step));
     }
@@ -24,7 +24,7 @@ using PerLevel = std::array<std::array<T, kTopStep>, 2>;
 
 template <typename T>
 const T& AtLevel(const PerLevel<T>& table, Ladder ladder, int step) {
-    return table[ladder == kLeft ? 0 : 1][StepIndex(step)];
+    return table[ladder == kLeft ? 0 : 1][LevelIndex(step)];
 }
 
 bool LineMatches(const BildAufWalzeTable& t, const PictureLine& line) {
@@ -61,7 +61,7 @@ bool RecordsOtherThan(const BildAufWalzeTable& t, const std::array<Walzenbild, N
 }  // namespace
 
 std::string_view StepAmountText(Ladder ladder, int step) {
-    return FieldOf(ladder, static_cast<int>(StepIndex(step)) + 1).text;
+    return FieldOf(ladder, static_cast<int>(LevelIndex(step)) + 1).text;
 }
 
 const std::vector<CombinationRule>& CombinationRules() {

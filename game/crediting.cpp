@@ -9,9 +9,9 @@ constexpr const char* kSonderspieleMaske = "########0#";
 
 void CreditAndAnnounce(TForm1& f, const EuroDecimal& amount, int signals) {
     f.MachPause1->Pause(500);
-    for (int i = 0; i < signals; ++i) f.TonSignal();
+    for (int i = 0; i < signals; ++i) f.WinTone();
     f.Money.Spielgeld += amount;
-    f.SpielgeldZeichnen();
+    f.DrawCredit();
     f.LabelBetrag->SetCaption(amount.ToFixed(2) + " Euro gewonnen!");
 }
 
@@ -62,27 +62,27 @@ void TForm1::AddiereGewinn(const std::string& betrag) {
 void TForm1::AddiereSonderspiele(const std::string& anzahl) {
     SetGlyph(*StartBtn, *StartImage);
     if (Game.LetzterGewinnText == anzahl) return;
-    TonSignal();
+    WinTone();
     const EuroDecimal count = EuroDecimal::Parse(anzahl);
     Game.SonderspieleAnzahl += count;
     Play->SpecialGamesCredited(count);
-    SonderspieleZeichnen();
+    DrawSpecialGames();
     LabelBetrag->SetCaption(anzahl + " Sonderspiele gewonnen!!!");
     Game.LetzterGewinnText = anzahl;
 }
 
-void TForm1::TonSignal() {
+void TForm1::WinTone() {
     PiepsePCLautsprecher(400, 200);
     PiepsePCLautsprecher(800, 200);
     PiepsePCLautsprecher(500, 200);
 }
 
-void TForm1::SpielgeldZeichnen() {
+void TForm1::DrawCredit() {
     SpielGeldSpeicherAnzeige->Canvas().TextOut(Program.SpielgeldTextX, Program.SpielgeldTextY,
                                                FormatWithMask(Money.Spielgeld, kGeldMaske));
 }
 
-void TForm1::SonderspieleZeichnen() {
+void TForm1::DrawSpecialGames() {
     SonderSpieleAnzeige->Canvas().TextOut(Game.SonderspieleTextX, Game.SonderspieleTextY,
                                           FormatWithMask(Game.SonderspieleAnzahl, kSonderspieleMaske));
 }
@@ -93,7 +93,7 @@ void TForm1::AnzeigeLoeschen() {
     Game.SonderspieleTextX = 35;
     Game.SonderspieleTextY = 1;
     SonderSpieleAnzeige->Canvas().TextOut(35, 1, std::string(16, ' '));
-    SonderspieleZeichnen();
+    DrawSpecialGames();
 }
 
 void TForm1::AnzeigeSonderspieleLoeschen() {

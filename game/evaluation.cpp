@@ -4,7 +4,7 @@
 
 void TForm1::Auswertung() {
     Game.SpielLaeuft = false;
-    Game.WalzenLaufen = false;
+    Game.ReelsRunning = false;
     const std::optional<Combination> win = FindCombination(Game.BildAufWalze);
     Play->ReelsEvaluated();
     if (!win) return;

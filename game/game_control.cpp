@@ -40,7 +40,7 @@ void PlaySpecialGame(TForm1& f) {
     f.Game.SonderspieleAnzahl -= EinSonderspiel();
     f.Play->GameStarted(true);
     f.AnzeigeSonderspieleLoeschen();
-    f.SonderspieleZeichnen();
+    f.DrawSpecialGames();
     f.DreheWalzen();
 }
 
@@ -60,9 +60,9 @@ bool TakeStake(TForm1& f) {
 // After a re-spin, the spin sequence whose offer it was ends at once, and the next game
 // follows from the outermost loop: a chain of manual games never nests one in the last.
 void StartAfterThisSequence(TForm1& f) {
-    if (std::exchange(f.Game.StartAngefordert, true)) return;
+    if (std::exchange(f.Game.StartRequested, true)) return;
     Application->QueueOuterCall([&f] {
-        f.Game.StartAngefordert = false;
+        f.Game.StartRequested = false;
         f.ButtonStartClick(nullptr);
     });
 }
@@ -81,14 +81,14 @@ void AutomaticGame(TForm1& f) {
     const bool paid = TakeStake(f);
     if (!paid) g.RuhePhaseErlaubt = true;
     f.AnzeigeLoeschen();
-    f.SpielgeldZeichnen();
+    f.DrawCredit();
     if (paid) f.DreheWalzen();
 }
 
 }  // namespace
 
 void TForm1::StartBtnClick(TObject*) {
-    if (Money.AuszahlungLaeuft) return;
+    if (Money.PayoutRunning) return;
     const bool respun = Game.MitteNochmalMoeglich;
     if (respun) {
         Game.MitteNochmalMoeglich = false;
@@ -122,26 +122,26 @@ void TForm1::ButtonStartClick(TObject*) {
         return;
     }
     if (!TakeStake(*this)) {
-        SpielgeldZeichnen();
+        DrawCredit();
         MenueBtnClick(nullptr);
         return;
     }
     AnzeigeLoeschen();
-    SpielgeldZeichnen();
+    DrawCredit();
     DreheWalzen();
 }
 
-void TForm1::AutoStartAnfordern() {
-    if (Game.AutoStartAngefordert) return;
-    Game.AutoStartAngefordert = true;
+void TForm1::RequestAutoStart() {
+    if (Game.AutoStartRequested) return;
+    Game.AutoStartRequested = true;
     Application->QueueOuterCall([this] {
-        Game.AutoStartAngefordert = false;
+        Game.AutoStartRequested = false;
         AutoStartClick(nullptr);
     });
 }
 
 void TForm1::AutoStartClick(TObject*) {
-    if (Money.AuszahlungLaeuft) return;
+    if (Money.PayoutRunning) return;
     if (Game.MenueOffen) {
         FocusMenu();
         return;
@@ -178,7 +178,7 @@ void TForm1::StopWalzenBtnClick(TObject*) {
 }
 
 void TForm1::MenueBtnClick(TObject*) {
-    if (Game.SpielLaeuft || Money.AuszahlungLaeuft) return;
+    if (Game.SpielLaeuft || Money.PayoutRunning) return;
     Game.RuhePhaseErlaubt = false;
     if (MenueDlg) MenueDlg->Show();
 }

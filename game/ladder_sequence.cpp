@@ -3,29 +3,29 @@
 #include <utility>
 
 void BeginNewLadder(GameState& g) {
-    ++g.LeiterNummer;
-    g.LeiterSequenzen = 0;
-    g.StoppWartet.fill(false);
-    g.WalzengewinnGutgeschrieben = false;
+    ++g.LadderNumber;
+    g.LadderSequences = 0;
+    g.StopWaiting.fill(false);
+    g.ReelWinCredited = false;
 }
 
 int BeginLadderSequence(GameState& g) {
-    ++g.LeiterSequenzen;
-    return g.LeiterNummer;
+    ++g.LadderSequences;
+    return g.LadderNumber;
 }
 
 void EndLadderSequence(TForm1& f, int leiter) {
     GameState& g = f.Game;
-    if (!LadderStillCurrent(g, leiter) || --g.LeiterSequenzen > 0) return;
-    if (std::exchange(g.StoppWartet[0], false)) f.StopBtn1Click(nullptr);
-    if (std::exchange(g.StoppWartet[1], false)) f.StopBtn2Click(nullptr);
+    if (!LadderStillCurrent(g, leiter) || --g.LadderSequences > 0) return;
+    if (std::exchange(g.StopWaiting[0], false)) f.StopBtn1Click(nullptr);
+    if (std::exchange(g.StopWaiting[1], false)) f.StopBtn2Click(nullptr);
 }
 
 void LadderOver(TForm1& f, int leiter) {
     GameState& g = f.Game;
     if (LadderStillCurrent(g, leiter)) {
-        g.WalzengewinnGutgeschrieben = false;
-        if (!g.WalzenLaufen) g.SpielLaeuft = false;
+        g.ReelWinCredited = false;
+        if (!g.ReelsRunning) g.SpielLaeuft = false;
     }
-    f.AutoStartAnfordern();
+    f.RequestAutoStart();
 }

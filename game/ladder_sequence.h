@@ -12,7 +12,7 @@ int BeginLadderSequence(GameState& g);
 // Ends it; the outermost sequence of the current ladder runs the stop clicks that waited.
 void EndLadderSequence(TForm1& f, int leiter);
 // True while the ladder `leiter` has not been replaced by a later one.
-inline bool LadderStillCurrent(const GameState& g, int leiter) { return g.LeiterNummer == leiter; }
+inline bool LadderStillCurrent(const GameState& g, int leiter) { return g.LadderNumber == leiter; }
 
 // The ladder `leiter` is over: so is the game, unless reels of a later game turn or a later
 // ladder runs; the autostart step follows.

@@ -13,7 +13,7 @@ std::string CaughtText(Ladder ladder, int step) {
 
 // Until the running ladder has credited its reel win, the reels' record locks its stops.
 bool Locked(const GameState& g, Ladder ladder) {
-    if (g.WalzengewinnGutgeschrieben) return false;
+    if (g.ReelWinCredited) return false;
     return ladder == Ladder::Left ? LeftStopLocked(g.BildAufWalze) : RightStopLocked(g.BildAufWalze);
 }
 
@@ -24,7 +24,7 @@ int LitStep(const GameState& g, Ladder ladder) {
 }
 
 void EndLadder(TForm1& f, int pauseMs) {
-    const int leiter = f.Game.LeiterNummer;
+    const int leiter = f.Game.LadderNumber;
     f.MachPause1->Pause(pauseMs);
     LadderOver(f, leiter);
 }
@@ -47,14 +47,14 @@ void CreditSpecialGames(TForm1& f, Ladder ladder, int step) {
     const std::string text(StepAmountText(ladder, step));
     if (ladder == Ladder::Left) f.AddiereSonderspiele(text);
     f.MachPause1->Pause(1000);
-    if (step == kTopStep) f.MuschelAnimation();
+    if (step == kTopStep) f.ClamAnimation();
     if (ladder == Ladder::Right) f.AddiereSonderspiele(text);
 }
 
 // False when a later ladder replaced this one while the step was credited.
 bool CatchStep(TForm1& f, Ladder ladder, int step) {
     GameState& g = f.Game;
-    const int leiter = g.LeiterNummer;
+    const int leiter = g.LadderNumber;
     g.StoppAufNull = false;
     SetLadderLevel(g, ladder, step);
     f.Play->StepCaught(static_cast<int>(ladder), step);
@@ -100,8 +100,8 @@ void StopClicked(TForm1& f, Ladder ladder, TObject* sender) {
         return;
     }
     if (Locked(g, ladder)) return;
-    if (sender && g.LeiterSequenzen > 0) {
-        g.StoppWartet[ladder == Ladder::Left ? 0 : 1] = true;
+    if (sender && g.LadderSequences > 0) {
+        g.StopWaiting[ladder == Ladder::Left ? 0 : 1] = true;
         return;
     }
     const int leiter = BeginLadderSequence(g);
@@ -114,7 +114,7 @@ void StopClicked(TForm1& f, Ladder ladder, TObject* sender) {
 void TForm1::StopBtn1Click(TObject* Sender) { StopClicked(*this, Ladder::Left, Sender); }
 void TForm1::StopBtn2Click(TObject* Sender) { StopClicked(*this, Ladder::Right, Sender); }
 
-void TForm1::MuschelAnimation() {
+void TForm1::ClamAnimation() {
     for (int i = 0; i < kClamOpenings; ++i)
         for (const ClamFrame& frame : kClamOpening) {
             MachPause1->Pause(frame.waitMs);

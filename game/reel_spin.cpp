@@ -76,7 +76,7 @@ bool BeginSpin(TForm1& f) {
     g.LinkeWalzeStoppbereit = g.MitteWalzeStoppbereit = g.RechteWalzeStoppbereit = false;
     SetGlyph(*f.StartBtn, *f.StartImage);
     g.SpielLaeuft = true;
-    g.WalzenLaufen = true;
+    g.ReelsRunning = true;
     return true;
 }
 
@@ -121,13 +121,13 @@ void TForm1::DreheWalzen() {
     Game.WalzeGestoppt = false;
     // The next game, asked for during a re-spin offer, runs from the outermost loop once
     // this sequence (and any it runs inside) has ended: they end at once.
-    if (Game.StartAngefordert) return;
+    if (Game.StartRequested) return;
     OfferMiddleRespin(*this);
-    if (Game.StartAngefordert) return;
+    if (Game.StartRequested) return;
     MachPause1->Pause(1000);
-    if (Game.StartAngefordert) return;
+    if (Game.StartRequested) return;
     // Queued rather than called: the next game never runs inside this one.
-    AutoStartAnfordern();
+    RequestAutoStart();
 }
 
 void TForm1::DreheWalzeMitteNochmal() {

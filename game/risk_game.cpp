@@ -20,7 +20,7 @@ void ShowAlone(TForm1& f, TImage* marker) {
 }  // namespace
 
 void TForm1::RisikoSpiel() {
-    CPUTaktAbwarten();
+    AwaitCpuClock();
     Game.RisikoLaeuft = true;
     SetGlyph(*StopWalzenBtn, *StopAktImage);
     StopWalzenBtn->SetFocus();

@@ -51,7 +51,7 @@ void ZeroPhase(TForm1& f, Ladder ladder, int leiter) {
 }
 
 void CreditDirectly(TForm1& f, Ladder ladder, int level) {
-    const int leiter = f.Game.LeiterNummer;
+    const int leiter = f.Game.LadderNumber;
     f.GewinnLeiste00Timer->SetEnabled(false);
     f.GewinnLeisteTimer2->SetEnabled(false);
     for (int i = 0; i < kCreditBlinks; ++i) {
@@ -62,7 +62,7 @@ void CreditDirectly(TForm1& f, Ladder ladder, int level) {
     }
     f.LabelBetrag->SetCaption("");
     ClearCreditedLevel(f.Game.BildAufWalze, ladder, level);
-    f.Game.WalzengewinnGutgeschrieben = true;
+    f.Game.ReelWinCredited = true;
     const std::string text(StepAmountText(ladder, level));
     if (IsMoneyStep(level))
         f.AddiereGewinn(text);
@@ -94,7 +94,7 @@ void EndUnanswered(TForm1& f) {
     f.GewinnLeisteTimer2->SetEnabled(false);
     ShowStepNormal(f, Ladder::Left, 0);
     ShowStepNormal(f, Ladder::Right, 0);
-    LadderOver(f, f.Game.LeiterNummer);
+    LadderOver(f, f.Game.LadderNumber);
 }
 
 }  // namespace

@@ -8,11 +8,11 @@
 class TTimer;
 
 struct AttractState {
-    struct Schritt {
-        std::function<bool()> Tun;  // false ends this part of the show
-        int WartenMs = 0;           // before the next step
+    struct Step {
+        std::function<bool()> Run;  // false ends this part of the show
+        int WaitMs = 0;             // before the next step
     };
-    TTimer* SchrittTimer = nullptr;  // created with the first show, owned by the window
-    std::vector<Schritt> Ablauf;     // the steps of the current pass
-    std::size_t Naechster = 0;
+    TTimer* StepTimer = nullptr;  // created with the first show, owned by the window
+    std::vector<Step> Pass;       // the steps of the current pass
+    std::size_t Next = 0;
 };

@@ -85,8 +85,8 @@ public:
     GameState Game;
     MoneyState Money;
     ChestState Chest;
-    SharkState Hai;
-    AttractState Ruhe;
+    SharkState Shark;
+    AttractState Attract;
     ReelBlurState ReelBlur;
     PlatformServices Services;
     // The play history; does nothing until the statistics attach theirs.
@@ -104,13 +104,13 @@ public:
     void FormDestroy(TObject* Sender);
     // Keeps the player's name and the cash box for the next start; touches no window.
     // False when one of them could not be written (the reason is on stderr).
-    bool EinstellungenSichern();
+    bool SaveSettings();
     std::string WindowsVersionErmitteln();
     // A write of the player's files failed: he is told once per file and run.
-    void SchreibfehlerMelden(const WriteFailure& fehler);
+    void ShowWriteFailure(const WriteFailure& fehler);
     // Sets CPUTaktMHz from the clock measurement FormCreate started, waiting for it while
     // it still runs; later calls change nothing. Its reader calls it first.
-    void CPUTaktAbwarten();
+    void AwaitCpuClock();
 
     // Ending the program: the debt log when it is on and money is owed, then the end.
     // The second asks first and does nothing during a payout. machine/.
@@ -126,8 +126,8 @@ public:
     void AufloesungsTimerTimer(TObject* Sender);
     // The debt log: the quit commands' entry for the whole debt, and an entry of an amount
     // (two places, no sign) with its ending. money/.
-    void SchuldenLogSchreiben();
-    void SchuldenLogEintrag(const std::string& betrag, const std::string& endung);
+    void WriteDebtLog();
+    void AppendDebtLogEntry(const std::string& betrag, const std::string& endung);
 
     // Money: the deposit animation and the payout. money/.
     void EinzahlenButtonClick(TObject* Sender);
@@ -157,7 +157,7 @@ public:
     void ButtonStartClick(TObject* Sender);
     void AutoStartClick(TObject* Sender);
     // Runs AutoStartClick from the outermost loop, once however often it is asked for.
-    void AutoStartAnfordern();
+    void RequestAutoStart();
     void StopWalzenBtnClick(TObject* Sender);
     void MenueBtnClick(TObject* Sender);
     void FormKeyDown(TObject* Sender, Word& Key, TShiftState Shift);
@@ -169,7 +169,7 @@ public:
     void GewinnLeisteTimer2Timer(TObject* Sender);
     void StopBtn1Click(TObject* Sender);
     void StopBtn2Click(TObject* Sender);
-    void MuschelAnimation();
+    void ClamAnimation();
     void RisikoSpiel();
 
     // Crediting wins and special games, and the two displays: game/.
@@ -177,9 +177,9 @@ public:
     void AddiereSonderspiele(const std::string& anzahl);
     void AnzeigeLoeschen();
     void AnzeigeSonderspieleLoeschen();
-    void SpielgeldZeichnen();
-    void SonderspieleZeichnen();
-    void TonSignal();
+    void DrawCredit();
+    void DrawSpecialGames();
+    void WinTone();
 
     // The living scene: the swimming shark, and the attract mode between games. media/.
     void Timer4Timer(TObject* Sender);
@@ -188,14 +188,14 @@ public:
     void RuhePhase();
     void BlinkeInPause();
     // One step of the show, run by its timer.
-    void RuhePhaseSchritt(TObject* Sender);
+    void AttractShowStep(TObject* Sender);
     // Stops the show at once and hides what it has on the scene (a payout takes over).
-    void RuhePhaseAbbrechen();
+    void StopAttractShow();
 
     // Sound and the clock measurement: media/.
     double GetCPUSpeed();
     void PiepsePCLautsprecher(int frequenz, int dauer);
-    void MuenzGeraeuschAbspielen();
+    void PlayCoinSound();
 
     // The spinning reels: Image1 blurred by an amount, shown in the left, middle, right reel.
     // media/.
@@ -222,7 +222,7 @@ private:
     TStringList* AuszahlungsListe = nullptr;
     // The clock measurement on its own thread; declared after Services, which it reads,
     // so that the window waits for it before Services goes.
-    std::future<double> CPUTaktMessung;
+    std::future<double> CpuClockMeasurement;
 };
 
 extern TForm1* Form1;

@@ -43,20 +43,20 @@ struct GameState {
 
     // The reels of a spin or a re-spin turn or wait for their evaluation: no game may start,
     // and the end of a ladder leaves SpielLaeuft to them.
-    bool WalzenLaufen = false;
+    bool ReelsRunning = false;
     // The running ladder has credited the win its reels showed: its stops no longer wait for
     // the reels, whatever a re-spin or a later game shows there.
-    bool WalzengewinnGutgeschrieben = false;
+    bool ReelWinCredited = false;
 
     // Ladders started so far, and the sequences (a phase, a stop) of the current one that run,
     // one inside another's pause; its stop clicks accepted meanwhile wait until the outermost
     // one has finished. A sequence of an earlier ladder leaves the current one alone.
-    int LeiterNummer = 0;
-    int LeiterSequenzen = 0;
-    std::array<bool, 2> StoppWartet{};
+    int LadderNumber = 0;
+    int LadderSequences = 0;
+    std::array<bool, 2> StopWaiting{};
     // An autostart step is waiting to run from the outermost loop.
-    bool AutoStartAngefordert = false;
+    bool AutoStartRequested = false;
     // A start pressed during the re-spin offer: once the middle reel is evaluated, the spin
     // sequences that run end, and the next game starts from the outermost loop.
-    bool StartAngefordert = false;
+    bool StartRequested = false;
 };

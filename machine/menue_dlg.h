@@ -61,7 +61,7 @@ public:
     void Button_10_CentClick(TObject* Sender);
 
     // The player's name, asked at the first showing in a run.
-    void SpielernameAbfragen();
+    void AskPlayerName();
 
 private:
     // The layout and which handler runs when: machine/.

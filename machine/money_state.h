@@ -8,5 +8,5 @@ struct MoneyState {
     EuroDecimal Automatenkasse;
     int SpielgeldEuroGanz = 0;
     // From the payout's first step to its end: no other money move and no quit may start.
-    bool AuszahlungLaeuft = false;
+    bool PayoutRunning = false;
 };

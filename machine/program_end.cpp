@@ -7,13 +7,13 @@
 
 void TForm1::EndProgram() {
     Game.ProgrammBeenden = true;
-    if (DebtLogSwitchedOn() && Money.Schulden.ToFixed(2) != "0,00") SchuldenLogSchreiben();
+    if (DebtLogSwitchedOn() && Money.Schulden.ToFixed(2) != "0,00") WriteDebtLog();
     Application->Halt(0);
 }
 
 // The flag is set while the question shows, so the attract mode does not start behind it.
 void TForm1::AskToEndProgram() {
-    if (Money.AuszahlungLaeuft) return;
+    if (Money.PayoutRunning) return;
     Game.ProgrammBeenden = true;
     if (!AskConfirmation("Programm jetzt beenden?")) {
         Game.ProgrammBeenden = false;

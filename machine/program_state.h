@@ -20,12 +20,12 @@ struct ProgramState {
     int SpielgeldTextY = 0;
     std::string AnwendungsPfad;   // ends in the path separator, or empty
     std::string IniDateiName;     // AnwendungsPfad + "Tresolo.ini"; an install's lies beside the store
-    std::string DatenPfad;        // an install's data folder with the separator; empty in a build folder
+    std::string DataPath;        // an install's data folder with the separator; empty in a build folder
     std::string SpielerName;      // at most 20 characters
     std::string AutomatenkasseText;
-    bool MuenzFehlerGemeldet = false;  // the damaged coin sound was shown once this run
+    bool CoinSoundFailureShown = false;  // the damaged coin sound was shown once this run
     // Files whose failed write the player was told of in this run.
-    std::set<std::string> SchreibfehlerGemeldet;
+    std::set<std::string> WriteFailuresShown;
 
     // The clock, renewed every second.
     double Uhrzeit = 0;           // time of day in days

@@ -13,7 +13,7 @@
 
 namespace {
 
-using Steps = std::vector<AttractState::Schritt>;
+using Steps = std::vector<AttractState::Step>;
 
 // The shark shows itself this long before the money picture flies its steps.
 constexpr int kSharkShownMs = 1000;
@@ -79,13 +79,13 @@ void AddClam(Steps& s, TForm1& f) {
 }
 
 void EndShow(TForm1& f) {
-    f.Ruhe.SchrittTimer->SetEnabled(false);
-    f.Ruhe.Ablauf.clear();
+    f.Attract.StepTimer->SetEnabled(false);
+    f.Attract.Pass.clear();
     // A deactivation has cleared the flag already.
     if (!f.Program.AnwendungInaktiv) f.Program.RuhePhaseAktiv = false;
 }
 
-bool ShowRunning(const TForm1& f) { return f.Ruhe.SchrittTimer && f.Ruhe.SchrittTimer->Enabled(); }
+bool ShowRunning(const TForm1& f) { return f.Attract.StepTimer && f.Attract.StepTimer->Enabled(); }
 
 }  // namespace
 
@@ -97,21 +97,21 @@ void TForm1::PausenTimerTimer(TObject*) {
 
 // One pass: the loop's test, the flight, then the lights; the pass's last step starts the next.
 void TForm1::RuhePhase() {
-    if (!Ruhe.SchrittTimer) {
-        Ruhe.SchrittTimer = new TTimer(this);
-        Ruhe.SchrittTimer->SetEnabled(false);
-        Ruhe.SchrittTimer->OnTimer = Handler(this, &TForm1::RuhePhaseSchritt);
+    if (!Attract.StepTimer) {
+        Attract.StepTimer = new TTimer(this);
+        Attract.StepTimer->SetEnabled(false);
+        Attract.StepTimer->OnTimer = Handler(this, &TForm1::AttractShowStep);
     }
     if (!Game.RuhePhaseErlaubt || Program.AnwendungInaktiv) {
         EndShow(*this);
         return;
     }
     Program.RuhePhaseAktiv = true;
-    Ruhe.Ablauf.clear();
-    Ruhe.Naechster = 0;
-    AddFlight(Ruhe.Ablauf, *this);
+    Attract.Pass.clear();
+    Attract.Next = 0;
+    AddFlight(Attract.Pass, *this);
     // Answered with No, the quit question must leave the mode free to run again.
-    Ruhe.Ablauf.push_back({[this] {
+    Attract.Pass.push_back({[this] {
                                if (!Game.ProgrammBeenden) return true;
                                EndShow(*this);
                                Program.RuhePhaseAktiv = false;
@@ -119,11 +119,11 @@ void TForm1::RuhePhase() {
                            },
                            0});
     BlinkeInPause();
-    RuhePhaseSchritt(nullptr);
+    AttractShowStep(nullptr);
 }
 
 void TForm1::BlinkeInPause() {
-    Steps& s = Ruhe.Ablauf;
+    Steps& s = Attract.Pass;
     AddCheckpoint(s, *this);
     for (int i = 0; i < kLightRuns; ++i) {
         AddRunningLight(s, *this, Ladder::Left);
@@ -143,25 +143,25 @@ void TForm1::BlinkeInPause() {
     });
 }
 
-void TForm1::RuhePhaseAbbrechen() {
-    if (!ShowRunning(*this) && Ruhe.Ablauf.empty()) return;
+void TForm1::StopAttractShow() {
+    if (!ShowRunning(*this) && Attract.Pass.empty()) return;
     EndShow(*this);
     MovingShark(*this).Hide();
     AuszahlungsImage->Hide();
 }
 
 // Runs steps until one has a wait; a failed checkpoint goes back to the loop's test.
-void TForm1::RuhePhaseSchritt(TObject*) {
-    Ruhe.SchrittTimer->SetEnabled(false);
-    while (Ruhe.Naechster < Ruhe.Ablauf.size()) {
-        const AttractState::Schritt step = Ruhe.Ablauf[Ruhe.Naechster++];
-        if (!step.Tun()) {
+void TForm1::AttractShowStep(TObject*) {
+    Attract.StepTimer->SetEnabled(false);
+    while (Attract.Next < Attract.Pass.size()) {
+        const AttractState::Step step = Attract.Pass[Attract.Next++];
+        if (!step.Run()) {
             if (Program.RuhePhaseAktiv) RuhePhase();
             return;
         }
-        if (step.WartenMs > 0) {
-            Ruhe.SchrittTimer->SetInterval(step.WartenMs);
-            Ruhe.SchrittTimer->SetEnabled(true);
+        if (step.WaitMs > 0) {
+            Attract.StepTimer->SetInterval(step.WaitMs);
+            Attract.StepTimer->SetEnabled(true);
             return;
         }
     }

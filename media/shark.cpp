@@ -38,7 +38,7 @@ void TowFlag(TForm1& f, bool left) {
 }
 
 void ChangePictures(TForm1& f, bool left) {
-    SharkState& s = f.Hai;
+    SharkState& s = f.Shark;
     if (s.HaiBildZaehler >= kSwimPictureTicks) {
         ShowPicture(*f.HaiImage2, left ? *f.HaiNachLinks : *f.HaiNachRechts);
         f.Flagge->SetWidth(kFlagWidth);
@@ -54,7 +54,7 @@ void ChangePictures(TForm1& f, bool left) {
 }  // namespace
 
 void TForm1::Timer4Timer(TObject*) {
-    SharkState& s = Hai;
+    SharkState& s = Shark;
     TImage& hai = *HaiImage2;
     ++s.HaiBildZaehler;
     ++s.HaiGebuecktZaehler;

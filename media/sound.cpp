@@ -24,12 +24,12 @@ double TForm1::GetCPUSpeed() {
 // The coin sound lies in the working folder, or in an installed program's data folder.
 // A missing file stays silent. A file that is no wave sound goes to the application's
 // error display once a run, from the loop: the coin that rang is booked all the same.
-void TForm1::MuenzGeraeuschAbspielen() {
+void TForm1::PlayCoinSound() {
     const std::filesystem::path folder =
-        Program.DatenPfad.empty() ? std::filesystem::current_path() : std::filesystem::path(Program.DatenPfad);
+        Program.DataPath.empty() ? std::filesystem::current_path() : std::filesystem::path(Program.DataPath);
     MediaPlayer1->FileName = (folder / "Muenze.WAV").string();
     const Outcome result = MediaPlayer1->Play();
-    if (result.ok || result.Missing() || Program.MuenzFehlerGemeldet) return;
-    Program.MuenzFehlerGemeldet = true;
+    if (result.ok || result.Missing() || Program.CoinSoundFailureShown) return;
+    Program.CoinSoundFailureShown = true;
     Application->QueueCall([error = result.reason] { Application->ShowException(std::runtime_error(error)); });
 }

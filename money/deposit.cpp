@@ -31,7 +31,7 @@ std::string DebtLine(const std::string& player, const EuroDecimal& debt) {
 void Refuse(TForm1& f) {
     ShowInformation("Sie haben schon genug eingezahlt! Einzahlung wird abgelehnt.");
     f.EinzahlenButtonClick(nullptr);
-    if (AutoStartSwitchedOn()) f.AutoStartAnfordern();
+    if (AutoStartSwitchedOn()) f.RequestAutoStart();
 }
 
 void Book(TMenueDlg& menu, TForm1& f, const EuroDecimal& amount) {
@@ -39,7 +39,7 @@ void Book(TMenueDlg& menu, TForm1& f, const EuroDecimal& amount) {
     m.Spielgeld += amount;
     m.Schulden += amount;
     menu.BisherEingezahltLabel1->SetCaption(DebtLine(f.Program.SpielerName, m.Schulden));
-    f.SpielgeldZeichnen();
+    f.DrawCredit();
     m.Automatenkasse += amount;
     menu.AutomatenGeldspeicherAnzeige->SetCaption(m.Automatenkasse.ToFixed(2));
     f.Play->Deposited(amount);
@@ -48,7 +48,7 @@ void Book(TMenueDlg& menu, TForm1& f, const EuroDecimal& amount) {
 // The amount is booked only after the picture has sunk into the machine.
 void Deposit(TMenueDlg& menu, const Denomination& d) {
     TForm1& f = *Form1;
-    if (f.Money.AuszahlungLaeuft) return;
+    if (f.Money.PayoutRunning) return;
     if (d.limitChecked) {
         f.Money.SpielgeldEuroGanz = WholeEuros(f.Money.Spielgeld);
         if (f.Money.SpielgeldEuroGanz > kEuroLimit) {
@@ -66,7 +66,7 @@ void Deposit(TMenueDlg& menu, const Denomination& d) {
     Book(menu, f, value);
     f.MachPause1->Pause(kAfterDepositMs);
     if (AutoStartSwitchedOn())
-        f.AutoStartAnfordern();
+        f.RequestAutoStart();
     else
         f.StartBtn->SetFocus();
 }
@@ -124,6 +124,6 @@ void TForm1::EinzahlenButtonClick(TObject*) {
     }
     Schein->Hide();
     Schein->SetHeight(ph);
-    if (coin) MuenzGeraeuschAbspielen();
+    if (coin) PlayCoinSound();
     PausenTimer->SetEnabled(true);
 }

@@ -40,7 +40,7 @@ void TMenueDlg::FormShow(TObject*) {
     g.MenueOffen = true;
     if (g.SpielLaeuft) return;
     if (g.ErsterMenueAufruf) {
-        SpielernameAbfragen();
+        AskPlayerName();
         g.ErsterMenueAufruf = false;
     }
     ButtonGibsGeldHer->SetVisible(AtLeast(Form1->Money.Spielgeld, "0,1") || AtLeast(g.SonderspieleAnzahl, "1"));
@@ -58,7 +58,7 @@ void TMenueDlg::CancelBtnClick(TObject*) {
     Close();
     if (!AtLeast(Form1->Money.Spielgeld, "0,2")) return;
     Form1->Game.MenueOffen = false;
-    if (AutoStartCheckBox->Checked()) Form1->AutoStartAnfordern();
+    if (AutoStartCheckBox->Checked()) Form1->RequestAutoStart();
 }
 
 void TMenueDlg::ButtonRisikoClick(TObject*) {

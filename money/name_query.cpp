@@ -39,7 +39,7 @@ void OfferPreviousPlayer(TNameEingabeDlg& dlg, const std::string& iniFile) {
 
 // Typing already sets the name, so a dialog closed without OK keeps what was typed; it
 // comes back until the name is more than blanks.
-void TMenueDlg::SpielernameAbfragen() {
+void TMenueDlg::AskPlayerName() {
     TNameEingabeDlg& dlg = *NameEingabeDlg;
     std::string& name = Form1->Program.SpielerName;
     OfferPreviousPlayer(dlg, Form1->Program.IniDateiName);

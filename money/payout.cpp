@@ -25,7 +25,7 @@ void CloseTheAccount(TForm1& f) {
     f.SpielGeldSpeicherAnzeige->Canvas().TextOut(f.Program.SpielgeldTextX, f.Program.SpielgeldTextY,
                                                  FormatWithMask(f.Money.Spielgeld, "########0,0"));
     f.Game.SonderspieleAnzahl = EuroDecimal::Parse("0");
-    f.SonderspieleZeichnen();
+    f.DrawSpecialGames();
     f.Money.Automatenkasse -= EuroDecimal::Parse(f.Money.Spielgeld.ToFixed(2));
     MenueDlg->AutomatenGeldspeicherAnzeige->SetCaption(f.Money.Automatenkasse.ToFixed(2));
 }
@@ -45,17 +45,17 @@ void SavePlayerName(const TForm1& f) {
 void SettleDebt(TForm1& f, const std::string& owed) {
     ShowInformation(Settlement(f) + " hat noch " + owed + " Euro Schulden beim Tresolo!");
     SavePlayerName(f);
-    if (DebtLogSwitchedOn()) f.SchuldenLogEintrag(owed, " Euro Schulden beim Tresolo gemacht!");
+    if (DebtLogSwitchedOn()) f.AppendDebtLogEntry(owed, " Euro Schulden beim Tresolo gemacht!");
 }
 
 // The credit covers the debt: what is left becomes the credit, and the store is up to date
 // before anything is thrown out.
 void SettleCredit(TForm1& f, const std::string& net) {
     ShowInformation(Settlement(f) + " hat " + net + " Euro Guthaben beim Tresolo!");
-    if (DebtLogSwitchedOn()) f.SchuldenLogEintrag(net, " Euro Guthaben beim Tresolo gemacht!");
+    if (DebtLogSwitchedOn()) f.AppendDebtLogEntry(net, " Euro Guthaben beim Tresolo gemacht!");
     f.Money.Spielgeld -= f.Money.Schulden;
     f.AnzeigeLoeschen();
-    f.SpielgeldZeichnen();
+    f.DrawCredit();
     SavePlayerName(f);
     settings::WriteCashBoxText(settings::CashBoxTextAtPayout(f.Money.Automatenkasse));
 }
@@ -78,7 +78,7 @@ void ThrowOut(TForm1& f, int piece) {
     money.Hide();
     f.Money.Spielgeld -= EuroDecimal::Parse(kPayoutPieces[piece].amount);
     if (kPayoutPieces[piece].clearsDisplay) f.AnzeigeLoeschen();
-    f.SpielgeldZeichnen();
+    f.DrawCredit();
 }
 
 }  // namespace
@@ -88,16 +88,16 @@ void TMenueDlg::ButtonGibsGeldHerClick(TObject* Sender) { Form1->AuszahlenButton
 // The payout runs alone: it owns the flying money picture, and nothing on the main window
 // or in the menu starts another money move or a quit until it has ended the program.
 void TForm1::AuszahlenButtonClick(TObject*) {
-    if (Money.AuszahlungLaeuft) return;
-    Money.AuszahlungLaeuft = true;
+    if (Money.PayoutRunning) return;
+    Money.PayoutRunning = true;
     AuszahlungsListe->Clear();
     MenueDlg->Close();
     Game.RuhePhaseErlaubt = false;
     PausenTimer->SetEnabled(false);
-    RuhePhaseAbbrechen();
+    StopAttractShow();
     MachPause1->Pause(1000);
     if (!SpecialGamesGivenUp(*this)) {
-        Money.AuszahlungLaeuft = false;
+        Money.PayoutRunning = false;
         return;
     }
     CloseTheAccount(*this);

@@ -16,8 +16,8 @@ constexpr int kMostEntriesASecond = 100;
 
 }  // namespace
 
-void TForm1::SchuldenLogSchreiben() {
-    SchuldenLogEintrag(Money.Schulden.ToFixed(2), " Euro Schulden beim Tresolo gemacht!");
+void TForm1::WriteDebtLog() {
+    AppendDebtLogEntry(Money.Schulden.ToFixed(2), " Euro Schulden beim Tresolo gemacht!");
 }
 
 // The line goes through the menu's memo, as the log always has, and is written in UTF-8
@@ -26,7 +26,7 @@ void TForm1::SchuldenLogSchreiben() {
 // An existing log is never replaced: two names that clean up alike ("AC/DC", "AC_DC") in
 // the same second get the next free name. A log that cannot be written is reported and
 // skipped: the program still ends where the caller ends it.
-void TForm1::SchuldenLogEintrag(const std::string& betrag, const std::string& endung) {
+void TForm1::AppendDebtLogEntry(const std::string& betrag, const std::string& endung) {
     const std::filesystem::path folder = PlayerFilesFolder();
     TStringList& lines = MenueDlg->Memo1->Lines();
     lines.Clear();

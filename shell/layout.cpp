@@ -110,21 +110,21 @@ void PlaceBar(TForm1& f, int H) {
     f.Panel1->SetWidth(f.Hintergrund->Width() - 2 * f.UmrandungsKachelSeite->Width());
 }
 
-void Place(TControl& c, int top, int left) {
+void PlaceAt(TControl& c, int top, int left) {
     c.SetTop(top);
     c.SetLeft(left);
 }
 
 // Positions inside the bar; each button may lean on the ones placed before it.
 void PlaceButtons(TForm1& f, int W) {
-    Place(*f.StopBtn1, 10, 20);
-    Place(*f.HilfeBtn, 10, f.StopBtn1->Left() + f.StopBtn1->Width() + 40);
-    Place(*f.TruhestretchenBtn, 5, f.HilfeBtn->Left() + f.HilfeBtn->Width() + 20);
-    Place(*f.StartBtn, 10, W / 2 - f.StartBtn->Width() - 30);
-    Place(*f.StopBtn2, 10, f.Panel1->Width() - f.StopBtn2->Width() - 20);
-    Place(*f.MinimierenBtn, 5, f.StopBtn2->Left() - f.MinimierenBtn->Width() - 20);
-    Place(*f.MenueBtn, 10, f.StopBtn2->Left() - 120);
-    Place(*f.StopWalzenBtn, 10, f.StartBtn->Left() + f.StartBtn->Width() + 20);
+    PlaceAt(*f.StopBtn1, 10, 20);
+    PlaceAt(*f.HilfeBtn, 10, f.StopBtn1->Left() + f.StopBtn1->Width() + 40);
+    PlaceAt(*f.TruhestretchenBtn, 5, f.HilfeBtn->Left() + f.HilfeBtn->Width() + 20);
+    PlaceAt(*f.StartBtn, 10, W / 2 - f.StartBtn->Width() - 30);
+    PlaceAt(*f.StopBtn2, 10, f.Panel1->Width() - f.StopBtn2->Width() - 20);
+    PlaceAt(*f.MinimierenBtn, 5, f.StopBtn2->Left() - f.MinimierenBtn->Width() - 20);
+    PlaceAt(*f.MenueBtn, 10, f.StopBtn2->Left() - 120);
+    PlaceAt(*f.StopWalzenBtn, 10, f.StartBtn->Left() + f.StartBtn->Width() + 20);
 }
 
 void PlaceClock(TForm1& f) {

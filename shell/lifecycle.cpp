@@ -19,7 +19,7 @@ void TForm1::AppDeactivate(TObject*) {
 void TForm1::FormClose(TObject*, TCloseAction&) { ShowTaskbar(); }
 
 // A start refused for the system saves nothing.
-bool TForm1::EinstellungenSichern() {
+bool TForm1::SaveSettings() {
     if (!Program.WindowsVersionOK) return true;
     const bool nameSaved = Program.SpielerName.empty() ||
                            settings::WriteIniKey(Program.IniDateiName, settings::kPlayerKey, Program.SpielerName);
@@ -30,7 +30,7 @@ bool TForm1::EinstellungenSichern() {
 // At the end no box can open any more: a failed save is told on stderr only.
 void TForm1::FormDestroy(TObject*) {
     SetWriteFailureListener(nullptr);
-    EinstellungenSichern();
+    SaveSettings();
     delete AuszahlungsListe;
     AuszahlungsListe = nullptr;
 }

@@ -92,7 +92,7 @@ int Play(InstanceLock& lock) {
         // the program keeps, and says whether it could.
         app.OnDisplayLost = [] {
             SetWriteFailureListener(nullptr);  // no window can show
-            const bool saved = !Form1 || Form1->EinstellungenSichern();
+            const bool saved = !Form1 || Form1->SaveSettings();
             std::cerr << "tresolo: Die Anzeige ist weg; Spielername und Kasse "
                       << (saved ? "sind gespeichert.\n" : "konnten nicht gespeichert werden.\n");
         };

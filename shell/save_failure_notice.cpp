@@ -30,9 +30,9 @@ void ShowNotice(const std::string& text) { MessageDlg(text, TMsgDlgType::mtWarni
 
 }  // namespace
 
-void TForm1::SchreibfehlerMelden(const WriteFailure& fehler) {
+void TForm1::ShowWriteFailure(const WriteFailure& fehler) {
     if (Application->Terminated()) return;
-    if (!Program.SchreibfehlerGemeldet.insert(fehler.file.string()).second) return;
+    if (!Program.WriteFailuresShown.insert(fehler.file.string()).second) return;
     const std::string text = "Die Datei \"" + fehler.file.string() + "\" konnte nicht gespeichert werden: " +
                              Reason(fehler.errorNumber) + ". Das Spiel geht weiter.";
     // Outside the loop, or while the window paints, the box waits for the loop.

@@ -37,8 +37,8 @@ std::string FolderWithSeparator(const std::filesystem::path& folder) {
 // elsewhere still finds its own.
 bool UseInstalledLayout(ProgramState& program, const std::filesystem::path& dataDir) {
     if (dataDir.empty()) return false;
-    program.DatenPfad = FolderWithSeparator(dataDir);
-    program.AnwendungsPfad = program.DatenPfad;
+    program.DataPath = FolderWithSeparator(dataDir);
+    program.AnwendungsPfad = program.DataPath;
     const std::filesystem::path userFolder = UserStorePath().parent_path();
     std::error_code error;
     std::filesystem::create_directories(userFolder, error);
@@ -51,7 +51,7 @@ bool UseInstalledLayout(ProgramState& program, const std::filesystem::path& data
 }  // namespace
 
 void TForm1::FormCreate(TObject*) {
-    SetWriteFailureListener([this](const WriteFailure& fehler) { SchreibfehlerMelden(fehler); });
+    SetWriteFailureListener([this](const WriteFailure& fehler) { ShowWriteFailure(fehler); });
     Program.SpielerName.clear();
     Program.AufloesungGeaendert = false;
     Program.StartBildschirmHoehe = Screen->Height();
@@ -72,7 +72,7 @@ void TForm1::FormCreate(TObject*) {
     // The measurement sleeps 500 ms. It runs beside the program rather than before its
     // first frame; its only reader, the risk game, comes seconds later and waits for it.
     // Without a thread to spare, the reader measures when it first needs the clock.
-    CPUTaktMessung = std::async(std::launch::async | std::launch::deferred, &TForm1::GetCPUSpeed, this);
+    CpuClockMeasurement = std::async(std::launch::async | std::launch::deferred, &TForm1::GetCPUSpeed, this);
 
     Application->OnDeactivate = Handler(this, &TForm1::AppDeactivate);
     Application->OnActivate = Handler(this, &TForm1::ApplicationActivate);
@@ -87,15 +87,15 @@ void TForm1::FormCreate(TObject*) {
     ShowLaddersUnlit();
     DoubleBuffered = true;
 
-    Hai.HaiBildZaehler = 0;
-    Hai.HaiGebuecktZaehler = 0;
-    Hai.HaiSchwimmtNachLinks = false;
+    Shark.HaiBildZaehler = 0;
+    Shark.HaiGebuecktZaehler = 0;
+    Shark.HaiSchwimmtNachLinks = false;
     Timer4->SetEnabled(true);
 }
 
-void TForm1::CPUTaktAbwarten() {
-    if (!CPUTaktMessung.valid()) return;
-    const int mhz = static_cast<int>(CPUTaktMessung.get());
+void TForm1::AwaitCpuClock() {
+    if (!CpuClockMeasurement.valid()) return;
+    const int mhz = static_cast<int>(CpuClockMeasurement.get());
     Program.CPUTaktMHz = mhz > kSlowestKnownClockMHz ? mhz : 0;
 }
 

@@ -23,7 +23,7 @@ void ShowStatistics(PlayRecorder& recorder, StatisticsWindow*& window) {
 }  // namespace
 
 void AttachPlayHistory(TForm1& main, TMenueDlg& menu) {
-    const bool installed = !main.Program.DatenPfad.empty();
+    const bool installed = !main.Program.DataPath.empty();
     auto recorder = std::make_unique<PlayRecorder>(
         main, main.Services.keepPlayHistory ? HistoryFile(installed, main.Program.IniDateiName) : std::filesystem::path());
     PlayRecorder& r = *recorder;

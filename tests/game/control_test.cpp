@@ -171,7 +171,7 @@ TEST(Autostart, PlaysUntilTheCreditIsGone) {
         ++games;
         deepest = std::max(deepest, g.h().App().HandlerDepth());
     });
-    f.AutoStartAnfordern();
+    f.RequestAutoStart();
     g.Run(60000);
     EXPECT_EQ(games, 3);
     EXPECT_EQ(g.Credit(), "0,00");
@@ -194,7 +194,7 @@ TEST(Autostart, DepthStaysTheSameOverManyGamesWithWins) {
     };
     std::vector<int> depths;
     g.Whenever([&] { return f.Timer1->Enabled(); }, [&] { depths.push_back(g.h().App().HandlerDepth()); });
-    f.AutoStartAnfordern();
+    f.RequestAutoStart();
     g.Run(120 * 15000);
     ASSERT_GE(depths.size(), 90u);
     EXPECT_EQ(*std::max_element(depths.begin() + depths.size() / 2, depths.end()),

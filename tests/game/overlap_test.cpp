@@ -19,7 +19,7 @@ struct FiftyCentGame : PlayedGame {
         NoAutomaticCatch();
         StartPlay();
         if (autostart)
-            f->AutoStartAnfordern();  // the game starts 2 s later
+            f->RequestAutoStart();  // the game starts 2 s later
         else
             Click(*f->StartBtn);
     }

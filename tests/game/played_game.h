@@ -45,7 +45,7 @@ public:
 
     void SetCredit(const char* euro) {
         f->Money.Spielgeld = EuroDecimal::Parse(euro);
-        f->SpielgeldZeichnen();
+        f->DrawCredit();
     }
     // The next spin stops on these pictures; the ladder intervals drawn after it are fixed.
     void NextReels(Walzenbild left, Walzenbild middle, Walzenbild right) {

@@ -65,13 +65,13 @@ TEST(Shark, FlagHidesDuringAGameAndFollowsTheTailWhenIdle) {
     g.SetCredit("0,20");
     auto behindTail = [&] {
         const TImage& hai = *f.HaiImage2;
-        return f.Hai.HaiSchwimmtNachLinks ? f.Flagge->Left() == hai.Left() + hai.Width() - 55
+        return f.Shark.HaiSchwimmtNachLinks ? f.Flagge->Left() == hai.Left() + hai.Width() - 55
                                           : f.Flagge->Left() == hai.Left() - f.Flagge->Width() + 55;
     };
     g.At(50, [&] {
         EXPECT_TRUE(f.Flagge->Visible());
         EXPECT_TRUE(behindTail());
-        f.AutoStartAnfordern();
+        f.RequestAutoStart();
     });
     g.At(2200, [&] {  // the game has started and the shark has ticked since
         EXPECT_TRUE(f.Game.SpielLaeuft);

@@ -57,11 +57,11 @@ TEST_F(SoundTest, NoToneBeforeTheMenuExists) {
 }
 
 TEST_F(SoundTest, CoinSoundIsLookedUpInTheWorkingFolder) {
-    f.MuenzGeraeuschAbspielen();  // no file: silence and no message
+    f.PlayCoinSound();  // no file: silence and no message
     EXPECT_EQ(std::filesystem::path(f.MediaPlayer1->FileName), w.folder.path() / "Muenze.WAV");
     std::filesystem::copy_file(std::filesystem::path(TRESOLO_SOURCE_DIR) / "assets" / "Muenze.WAV",
                                w.folder.path() / "Muenze.WAV");
-    EXPECT_NO_THROW(f.MuenzGeraeuschAbspielen());
+    EXPECT_NO_THROW(f.PlayCoinSound());
     w.harness.RunFor(100);
     EXPECT_TRUE(w.harness.MessageBoxes().empty());
 }
@@ -70,13 +70,13 @@ TEST_F(SoundTest, CoinSoundIsLookedUpInTheWorkingFolder) {
 // loop: the call itself returns, so that the deposit whose coin rang is booked.
 TEST_F(SoundTest, DamagedCoinSoundIsShownAndTheGameGoesOn) {
     WriteBytes(w.folder.path() / "Muenze.WAV", "kein Klang, nur Text");
-    EXPECT_NO_THROW(f.MuenzGeraeuschAbspielen());
-    EXPECT_NO_THROW(f.MuenzGeraeuschAbspielen());
+    EXPECT_NO_THROW(f.PlayCoinSound());
+    EXPECT_NO_THROW(f.PlayCoinSound());
     w.harness.Key(VK_RETURN, 50);
     EXPECT_TRUE(w.harness.RunFor(200));
     ASSERT_EQ(w.harness.MessageBoxes().size(), 1u);
     EXPECT_NE(w.harness.MessageBoxes()[0].second.find("Muenze.WAV"), std::string::npos);
-    w.harness.App().QueueCall([&] { f.MuenzGeraeuschAbspielen(); });
+    w.harness.App().QueueCall([&] { f.PlayCoinSound(); });
     EXPECT_TRUE(w.harness.RunFor(1000));
     EXPECT_EQ(w.harness.MessageBoxes().size(), 1u);
 }
@@ -95,7 +95,7 @@ TEST_F(SoundTest, WithoutASoundOutputTheGameIsSilentAndKeepsItsPace) {
     EXPECT_EQ(BlockedMs(f, 800, 200), 200);
     std::filesystem::copy_file(std::filesystem::path(TRESOLO_SOURCE_DIR) / "assets" / "Muenze.WAV",
                                w.folder.path() / "Muenze.WAV");
-    EXPECT_NO_THROW(f.MuenzGeraeuschAbspielen());
+    EXPECT_NO_THROW(f.PlayCoinSound());
     w.harness.RunFor(100);
     EXPECT_TRUE(w.harness.MessageBoxes().empty());
     // The sound library may add lines of its own.

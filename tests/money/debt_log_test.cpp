@@ -74,12 +74,12 @@ protected:
 TEST_F(DebtLogFile, HoldsExactlyTheOneLine) {
     const auto file = program.folder / "Jürgen 06_12_2026 22_39_00.txt";
     WriteBytes(file, "old\r\nlines\r\n");
-    Form1->SchuldenLogSchreiben();
+    Form1->WriteDebtLog();
     EXPECT_EQ(ReadBytes(file), "old\r\nlines\r\n");
     EXPECT_EQ(ReadBytes(program.folder / "Jürgen 06_12_2026 22_39_00 (2).txt"),
               "Jürgen hat am 06.12.2026 22:39:00 50,00 Euro Schulden beim Tresolo gemacht!\r\n");
     EXPECT_EQ(MenueDlg->Memo1->Lines().Count(), 1);
-    Form1->SchuldenLogEintrag("12,30", " Euro Guthaben beim Tresolo gemacht!");
+    Form1->AppendDebtLogEntry("12,30", " Euro Guthaben beim Tresolo gemacht!");
     EXPECT_EQ(ReadBytes(program.folder / "Jürgen 06_12_2026 22_39_00 (3).txt"),
               "Jürgen hat am 06.12.2026 22:39:00 12,30 Euro Guthaben beim Tresolo gemacht!\r\n");
 }
@@ -87,9 +87,9 @@ TEST_F(DebtLogFile, HoldsExactlyTheOneLine) {
 // "AC/DC" and "AC_DC" clean up to one file name; in the same second both logs stay.
 TEST_F(DebtLogFile, TwoNamesAlikeInOneSecondKeepBothLogs) {
     Form1->Program.SpielerName = "AC/DC";
-    Form1->SchuldenLogSchreiben();
+    Form1->WriteDebtLog();
     Form1->Program.SpielerName = "AC_DC";
-    Form1->SchuldenLogEintrag("12,30", " Euro Guthaben beim Tresolo gemacht!");
+    Form1->AppendDebtLogEntry("12,30", " Euro Guthaben beim Tresolo gemacht!");
     EXPECT_EQ(ReadBytes(program.folder / "AC_DC 06_12_2026 22_39_00.txt"),
               "AC/DC hat am 06.12.2026 22:39:00 50,00 Euro Schulden beim Tresolo gemacht!\r\n");
     EXPECT_EQ(ReadBytes(program.folder / "AC_DC 06_12_2026 22_39_00 (2).txt"),
@@ -102,7 +102,7 @@ TEST_F(DebtLogFile, FromTheRootFolderTheLogGoesToTheDocumentsFolder) {
     HomeAt home(program.home.path());
     WriteBytes(program.home / "user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n");
     WorkingFolder root("/");
-    Form1->SchuldenLogSchreiben();
+    Form1->WriteDebtLog();
     EXPECT_EQ(ReadBytes(program.home / "Dokumente" / "Jürgen 06_12_2026 22_39_00.txt"),
               "Jürgen hat am 06.12.2026 22:39:00 50,00 Euro Schulden beim Tresolo gemacht!\r\n");
 }
@@ -116,7 +116,7 @@ TEST_F(DebtLogFile, AFolderThatCannotBeWrittenIsReportedNotThrown) {
     WorkingFolder inside(gone);
     std::filesystem::remove(gone);  // no file can be made here either
     testing::internal::CaptureStderr();
-    EXPECT_NO_THROW(Form1->SchuldenLogSchreiben());
+    EXPECT_NO_THROW(Form1->WriteDebtLog());
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Jürgen 06_12_2026 22_39_00.txt"), std::string::npos);
 }
 

@@ -34,7 +34,7 @@ protected:
 TEST_F(Payout, TwentyAndFiveAreThrownOutWhileTheCreditCountsDown) {
     Account("25,00", "0", "500");
     f.Game.SonderspieleAnzahl = EuroDecimal::Parse("3");
-    f.SonderspieleZeichnen();
+    f.DrawSpecialGames();
     g.At(1150, [&] {
         EXPECT_FALSE(MenueDlg->IsShown());
         EXPECT_EQ(Box(0), "Sie haben noch 3 Freispiele! Die werden nicht ausbezahlt. "

@@ -101,7 +101,7 @@ TEST(ClockAtTheEdges, ShowsTheDateAndNamesTheDebtLogAfterIt) {
         program.harness->RunFor(1001);
         EXPECT_EQ(Form1->Label1->Caption(), edge.time);
         EXPECT_EQ(Form1->Program.DatumText, edge.date);
-        Form1->SchuldenLogSchreiben();
+        Form1->WriteDebtLog();
         EXPECT_EQ(ReadBytes(program.folder / edge.logFile), std::string("Max hat am ") + edge.date + " " + edge.time +
                                                                   " 5,00 Euro Schulden beim Tresolo gemacht!\r\n");
     }

@@ -89,7 +89,7 @@ TEST_F(StartUp, AnInstalledProgramKeepsItsDataAndItsSettingsApart) {
     program.harness->ClickControl(*Form1->HilfeBtn);
     program.harness->RunFor(50);
     EXPECT_EQ(opened, std::vector<std::string>{(data / "Tresolo-Hilfe.pdf").string()});
-    Form1->MuenzGeraeuschAbspielen();
+    Form1->PlayCoinSound();
     EXPECT_EQ(std::filesystem::path(Form1->MediaPlayer1->FileName), data / "Muenze.WAV");
     Form1->Program.SpielerName = "Max";
     program.Stop();
@@ -101,7 +101,7 @@ TEST_F(StartUp, StartStateOfTheGameAndTheDisplays) {
     PlatformServices services = QuietServices();
     services.cpuClock.readCounter = [n = 0]() mutable { return std::optional<std::uint64_t>(n++ * 1'500'000'000ull); };
     program.Start(services);
-    Form1->CPUTaktAbwarten();
+    Form1->AwaitCpuClock();
     EXPECT_EQ(Form1->Program.CPUTaktMHz, 3000);
     EXPECT_TRUE(Form1->Program.WindowsVersionOK);
     EXPECT_TRUE(Form1->Game.RuhePhaseErlaubt);
@@ -138,7 +138,7 @@ TEST_F(StartUp, SlowOrUnknownClockCountsAsZero) {
     PlatformServices services = QuietServices();
     services.cpuClock.readCounter = [n = 0]() mutable { return std::optional<std::uint64_t>(n++ * 250'000'000ull); };
     program.Start(services);
-    Form1->CPUTaktAbwarten();
+    Form1->AwaitCpuClock();
     EXPECT_EQ(Form1->Program.CPUTaktMHz, 0);  // 500 MHz is not above 500
 }
 
@@ -168,7 +168,7 @@ TEST_F(StartUp, ClockIsMeasuredBesideTheStartAndTheRiskGameWaitsForIt) {
     EXPECT_EQ(Form1->Program.CPUTaktMHz, 2000);
     // Twenty passes of three steps of 2000 div 200 + 10 = 20 ms, then 500 ms.
     EXPECT_EQ(program.harness->NowMs() - before, 20 * 3 * 20 + 500);
-    Form1->CPUTaktAbwarten();
+    Form1->AwaitCpuClock();
     EXPECT_EQ(Form1->Program.CPUTaktMHz, 2000);
 }
 

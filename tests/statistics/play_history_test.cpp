@@ -153,8 +153,20 @@ TEST(PlayHistory, NewerFileIsLeftAsItIs) {
     EXPECT_EQ(ReadBytes(file), before);
 }
 
+// A local calendar time; day of week and of year are left to the code under test.
+std::tm Calendar(int year, int month, int day, int hour, int minute, int second) {
+    std::tm t{};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    t.tm_hour = hour;
+    t.tm_min = minute;
+    t.tm_sec = second;
+    return t;
+}
+
 TEST(LocalStamp, DaysAndMonthsFollowTheLocalCalendar) {
-    const std::tm t{.tm_sec = 0, .tm_min = 59, .tm_hour = 23, .tm_mday = 31, .tm_mon = 11, .tm_year = 2026 - 1900};
+    const std::tm t = Calendar(2026, 12, 31, 23, 59, 0);
     const std::int64_t stamp = LocalStamp(t);
     EXPECT_EQ(CalendarOf(MonthStart(stamp)).tm_mday, 1);
     EXPECT_EQ(CalendarOf(MonthStart(stamp)).tm_mon, 11);
@@ -166,7 +178,7 @@ TEST(LocalStamp, DaysAndMonthsFollowTheLocalCalendar) {
 
 // Past 2038 and before 1970 the stamps and calendars stay right, whatever the width of time_t.
 TEST(LocalStamp, CountsBeyondTheThirtyTwoBitClock) {
-    const std::tm leapDay{.tm_sec = 56, .tm_min = 34, .tm_hour = 12, .tm_mday = 29, .tm_mon = 1, .tm_year = 2040 - 1900};
+    const std::tm leapDay = Calendar(2040, 2, 29, 12, 34, 56);
     const std::int64_t stamp = LocalStamp(leapDay);
     EXPECT_EQ(stamp, 2214131696);
     const std::tm back = CalendarOf(stamp);
