@@ -25,20 +25,9 @@ TImage& ReelImage(TForm1& f, Reel reel) {
 
 TImage& ReelPicture(TForm1& f, Walzenbild picture) { return *(f.*kReelPictures[static_cast<int>(picture)]); }
 
-StepPictures LadderStep(TForm1& f, Ladder ladder, int step) {
-    const LadderField& field = FieldOf(ladder, step);
-    return {f.*field.shown, f.*field.yellow, f.*field.normal};
-}
+void ShowStepLit(TForm1& f, Ladder ladder, int step) { ShowFieldLook(f, ladder, step, &LadderField::yellow); }
 
-void ShowStepLit(TForm1& f, Ladder ladder, int step) {
-    const StepPictures s = LadderStep(f, ladder, step);
-    s.display->Picture().Assign(s.lit->Picture().Bitmap());
-}
-
-void ShowStepNormal(TForm1& f, Ladder ladder, int step) {
-    const StepPictures s = LadderStep(f, ladder, step);
-    s.display->Picture().Assign(s.normal->Picture().Bitmap());
-}
+void ShowStepNormal(TForm1& f, Ladder ladder, int step) { ShowFieldLook(f, ladder, step, &LadderField::normal); }
 
 int LadderLevel(const GameState& g, Ladder ladder) {
     for (int step = 1; step <= kTopStep; ++step)

@@ -9,13 +9,7 @@
 TImage& ReelImage(TForm1& f, Reel reel);
 TImage& ReelPicture(TForm1& f, Walzenbild picture);
 
-// A ladder step's display and its two looks; step 0 is the 00 step.
-struct StepPictures {
-    TImage* display;
-    TImage* lit;
-    TImage* normal;
-};
-StepPictures LadderStep(TForm1& f, Ladder ladder, int step);
+// A ladder step (0 is the 00 step) lit or unlit.
 void ShowStepLit(TForm1& f, Ladder ladder, int step);
 void ShowStepNormal(TForm1& f, Ladder ladder, int step);
 

@@ -4,12 +4,17 @@
 #include <array>
 
 #include "machine/form1.h"
+#include "machine/ladder_fields.h"
 
 // The source's picture, with its transparency, in place of the image's.
 void ShowPicture(TImage& image, const TImage& source);
 
 // The source's bitmap as the button's glyph.
 void SetGlyph(TBitBtn& button, const TImage& source);
+
+// A ladder field shows the bitmap of one of its hidden looks (normal or yellow), keeping its
+// own transparency.
+void ShowFieldLook(TForm1& f, Ladder ladder, int field, FieldPicture LadderField::*look);
 
 // One picture of the clam's opening: shown after waiting `waitMs`.
 struct ClamFrame {

@@ -6,6 +6,7 @@
 #include "machine/form1.h"
 #include "machine/ladder_fields.h"
 #include "machine/scene_geometry.h"
+#include "machine/scene_pictures.h"
 #include "machine/settings_store.h"
 #include "shell/version_check.h"
 #include "support/user_store_path.h"
@@ -143,10 +144,7 @@ void TForm1::ReadCashBox() {
 
 void TForm1::ShowLaddersUnlit() {
     for (Ladder ladder : kBothLadders)
-        for (int i = 0; i < kLadderFieldCount; ++i) {
-            const LadderField& field = FieldOf(ladder, i);
-            (this->*field.shown)->Picture().Assign((this->*field.normal)->Picture().Bitmap());
-        }
+        for (int i = 0; i < kLadderFieldCount; ++i) ShowFieldLook(*this, ladder, i, &LadderField::normal);
 }
 
 void TForm1::SchreibAnwendungsPfadINRegistry(const std::string& programmDatei) {
