@@ -8,6 +8,7 @@
 #include "machine/scene_geometry.h"
 #include "machine/scene_pictures.h"
 #include "machine/settings_store.h"
+#include "platform/threads.h"
 #include "shell/version_check.h"
 #include "support/user_store_path.h"
 #include "support/decimal_mask.h"
@@ -73,7 +74,7 @@ void TForm1::FormCreate(TObject*) {
     // The measurement sleeps 500 ms. It runs beside the program rather than before its
     // first frame; its only reader, the risk game, comes seconds later and waits for it.
     // Without a thread to spare, the reader measures when it first needs the clock.
-    CpuClockMeasurement = std::async(std::launch::async | std::launch::deferred, &TForm1::GetCPUSpeed, this);
+    CpuClockMeasurement = std::async(kBesidePolicy, &TForm1::GetCPUSpeed, this);
 
     Application->OnDeactivate = Handler(this, &TForm1::AppDeactivate);
     Application->OnActivate = Handler(this, &TForm1::ApplicationActivate);

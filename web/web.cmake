@@ -7,6 +7,8 @@ list(APPEND CMAKE_PREFIX_PATH ${TRESOLO_WASM_PREFIX})
 
 # C++ exceptions carry the program's halts and errors; Asyncify lets a wait hand control to
 # the browser from any depth of the program.
+# Emscripten's optimiser needs Debian's acorn, which node finds only through NODE_PATH.
+set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
 add_compile_options(-fexceptions)
 add_link_options(-fexceptions)
 set(web_link_options -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sALLOW_MEMORY_GROWTH=1 -sMAXIMUM_MEMORY=268435456 -sTOTAL_STACK=1048576

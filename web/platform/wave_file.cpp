@@ -29,7 +29,7 @@ std::uint32_t Le(const std::uint8_t* p, int bytes) {
     return value;
 }
 
-LoadedWave Damaged(const std::string& name, const std::string& why) { return {{WaveStatus::Damaged, name + ": " + why}, {}}; }
+LoadedWave Damaged(const std::string& name, const std::string& why) { return {Outcome::Failed(name + ": " + why), {}}; }
 
 // One sample of a frame as a value from -1 to 1.
 double SampleAt(const std::uint8_t* p, const Format& f) {
@@ -80,10 +80,8 @@ std::vector<int16_t> ToDeviceFormat(std::span<const std::uint8_t> data, const Fo
 }  // namespace
 
 LoadedWave LoadWaveFile(const std::string& path) {
-    std::error_code ignored;
-    if (!std::filesystem::exists(path, ignored)) return {{WaveStatus::Missing, {}}, {}};
     const FileText file = ReadFileText(path);
-    if (file.status != ReadStatus::Ok) return Damaged(path, file.error.empty() ? "cannot be read" : file.error);
+    if (!file.result) return {Outcome::Failed(path + ": " + file.result.reason, file.result.errorNumber), {}};
     return DecodeWave({reinterpret_cast<const std::uint8_t*>(file.text.data()), file.text.size()}, path);
 }
 
