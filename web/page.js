@@ -107,6 +107,7 @@ var TresoloPage = {
       e.preventDefault();
       TresoloPage.unlockAudio();
       this.raise(win.id, true);
+      this.focusTyping();
       c.setPointerCapture(e.pointerId);
       const [x, y] = at(e);
       this.push(0, win.id, x, y, {button: e.button, shift: this.shiftOf(e)});
@@ -123,13 +124,39 @@ var TresoloPage = {
     c.addEventListener('contextmenu', (e) => e.preventDefault());
   },
 
-  // Keys go to the focused window. Typed characters follow their key as text.
+  // Keys go to the focused window. A printable key is left to the typing field, which turns
+  // it into text; every other key stays with the program.
   keyEvent(e, down) {
     if (!this.focused || e.metaKey) return;
     const shortcut = e.ctrlKey || e.key === 'F5' || e.key === 'F12';
-    if (!shortcut) e.preventDefault();
+    const printable = !e.ctrlKey && !e.altKey && [...e.key].length === 1;
+    if (!shortcut && !printable) e.preventDefault();
     this.push(down ? 4 : 5, this.focused, 0, 0, {key: e.keyCode, shift: this.shiftOf(e), repeat: e.repeat ? 1 : 0});
-    if (down && !e.ctrlKey && !e.altKey && [...e.key].length === 1) this.push(6, this.focused, 0, 0, {text: e.key});
+  },
+
+  // Typed text comes from a hidden field that keeps the page's focus: it sees what the
+  // keyboard layout, dead keys and input methods make of the keys (ü, é, ...).
+  typing: null,
+
+  makeTypingField() {
+    const field = document.createElement('textarea');
+    field.id = 'typing';
+    field.setAttribute('aria-hidden', 'true');
+    field.autocomplete = 'off';
+    field.spellcheck = false;
+    const take = () => {
+      if (field.value && this.focused) this.push(6, this.focused, 0, 0, {text: field.value});
+      field.value = '';
+    };
+    field.addEventListener('input', (e) => { if (!e.isComposing) take(); });
+    field.addEventListener('compositionend', take);
+    document.body.appendChild(field);
+    this.typing = field;
+  },
+
+  focusTyping() {
+    if (!this.typing) this.makeTypingField();
+    if (document.activeElement !== this.typing) this.typing.focus({preventScroll: true});
   },
 
   destroy(id) {
@@ -173,7 +200,10 @@ var TresoloPage = {
     if (this.focused) this.push(8, this.focused);
     this.focused = id;
     for (const w of this.windows.values()) w.frame.classList.toggle('active', w.id === id);
-    if (id) this.push(7, id);
+    if (id) {
+      this.focusTyping();
+      this.push(7, id);
+    }
   },
 
   // The framebuffer is 24-bit BGR with rows `stride` bytes apart; rects are x, y, w, h.
@@ -291,10 +321,21 @@ var TresoloPage = {
   storage: 'none',
   syncing: false,
   syncAgain: false,
+  syncPending: false,
 
-  // Writes the home folder to IndexedDB; a sync asked for during one runs after it.
+  // Writes the home folder to IndexedDB once the program hands control back, so that a file
+  // written under a temporary name has its final name by then; a sync asked for during one
+  // runs after it.
   sync() {
-    if (this.storage !== 'idb') return;
+    if (this.storage !== 'idb' || this.syncPending) return;
+    this.syncPending = true;
+    setTimeout(() => {
+      this.syncPending = false;
+      this.syncNow();
+    }, 0);
+  },
+
+  syncNow() {
     if (this.syncing) {
       this.syncAgain = true;
       return;
@@ -302,10 +343,10 @@ var TresoloPage = {
     this.syncing = true;
     FS.syncfs(false, (error) => {
       this.syncing = false;
-      if (error) console.warn('tresolo: Speichern im Browser fehlgeschlagen', error);
+      if (error) console.warn('tresolo: Speichern im Browser fehlgeschlagen: ' + (error.message || error.errno || error));
       if (this.syncAgain) {
         this.syncAgain = false;
-        this.sync();
+        this.syncNow();
       }
     });
   },
@@ -324,6 +365,32 @@ var TresoloPage = {
       TresoloPage.written(to);
       return result;
     };
+  },
+
+  // On the way out there is no time for the sync's first step, which reads the database: every
+  // entry of the home folder goes into the open database in one transaction at once, and the
+  // browser finishes it after the page is gone.
+  flushNow() {
+    const db = this.storage === 'idb' ? IDBFS.dbs[TRESOLO_HOME] : null;
+    if (!db) return;
+    const transaction = db.transaction([IDBFS.DB_STORE_NAME], 'readwrite');
+    const store = transaction.objectStore(IDBFS.DB_STORE_NAME);
+    const walk = (folder) => {
+      for (const name of FS.readdir(folder)) {
+        if (name === '.' || name === '..') continue;
+        const path = folder + '/' + name;
+        const stat = FS.stat(path);
+        if (FS.isDir(stat.mode)) {
+          store.put({timestamp: stat.mtime, mode: stat.mode}, path);
+          walk(path);
+        } else if (FS.isFile(stat.mode)) {
+          store.put({timestamp: stat.mtime, mode: stat.mode, contents: FS.readFile(path)}, path);
+        }
+      }
+    };
+    walk(TRESOLO_HOME);
+    // Committed now: a transaction left to finish by itself dies with the page.
+    if (transaction.commit) transaction.commit();
   },
 
   written(path) {
@@ -389,6 +456,9 @@ document.addEventListener('pointerdown', () => TresoloPage.unlockAudio(), true);
 document.addEventListener('keydown', () => TresoloPage.unlockAudio(), true);
 // A page that goes away keeps what a closed program keeps.
 window.addEventListener('pagehide', () => {
-  if (Module._tresolo_page_hidden) Module._tresolo_page_hidden();
-  TresoloPage.sync();
+  try {
+    if (Module._tresolo_page_hidden) Module._tresolo_page_hidden();
+  } finally {
+    TresoloPage.flushNow();
+  }
 });

@@ -6,7 +6,7 @@ import sys
 
 class Handler(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      '.wasm': 'application/wasm', '.js': 'text/javascript', '.pdf': 'application/pdf'}
+                      '.wasm': 'application/wasm', '.js': 'text/javascript', '.pdf': 'application/pdf', '.svg': 'image/svg+xml'}
 
     def log_message(self, *args):
         pass

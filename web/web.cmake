@@ -43,7 +43,7 @@ web_layer(tresolo_support support)
 web_layer(tresolo_codecs codecs)
 target_link_libraries(tresolo_codecs PUBLIC tresolo_support wasm_jpeg)
 web_layer(tresolo_platform platform WITHOUT launch_viewer.cpp audio_device.cpp wave_file.cpp
-          WITH web/platform/launch_viewer.cpp web/platform/link.cpp web/platform/audio_device.cpp
+          WITH web/platform/launch_viewer.cpp web/platform/link.cpp web/platform/file_sync.cpp web/platform/audio_device.cpp
                web/platform/wave_file.cpp)
 target_compile_definitions(tresolo_platform PRIVATE TRESOLO_DATA_FROM_PROGRAM="../share/tresolo")
 target_link_libraries(tresolo_platform PUBLIC tresolo_support)
@@ -89,6 +89,7 @@ target_link_options(tresolo PRIVATE ${web_link_options} "SHELL:--pre-js ${CMAKE_
                     "SHELL:--embed-file ${fonts}/LiberationSans-BoldItalic.ttf@/fonts/LiberationSans-BoldItalic.ttf")
 set_property(TARGET tresolo APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/web/page.js)
 configure_file(${CMAKE_SOURCE_DIR}/web/index.html ${page}/index.html COPYONLY)
+configure_file(${CMAKE_SOURCE_DIR}/assets/icons/tresolo.svg ${page}/tresolo.svg COPYONLY)
 
 if(TRESOLO_TESTS)
   include(web/tests.cmake)
