@@ -1,6 +1,7 @@
 #include "codecs/picture_prefetch.h"
 
 #include <algorithm>
+#include <system_error>
 #include <utility>
 
 #include "codecs/picture_file.h"
@@ -12,8 +13,12 @@ PicturePrefetch* living = nullptr;
 PicturePrefetch::PicturePrefetch(std::vector<std::span<const std::uint8_t>> files) {
     entries_.resize(files.size());
     for (std::size_t i = 0; i < files.size(); ++i) entries_[i].bytes = files[i];
+    try {
+        worker_ = std::thread(&PicturePrefetch::Work, this);
+    } catch (const std::system_error&) {
+        // No thread to spare (or none at all, in the page): each picture is decoded when taken.
+    }
     living = this;
-    worker_ = std::thread(&PicturePrefetch::Work, this);
 }
 
 PicturePrefetch::~PicturePrefetch() {
@@ -21,7 +26,7 @@ PicturePrefetch::~PicturePrefetch() {
         std::lock_guard lock(mutex_);
         stopping_ = true;
     }
-    worker_.join();
+    if (worker_.joinable()) worker_.join();
     if (living == this) living = nullptr;
 }
 

@@ -434,6 +434,27 @@ var TresoloPage = {
     });
   },
 
+  // The help is the PDF served beside the page. Where the server has it, the program finds
+  // a file of that name in its folder and opens the served copy in a new tab.
+  findHelp() {
+    addRunDependency('tresolo-help');
+    fetch('Tresolo-Hilfe.pdf', {method: 'HEAD'})
+      .then((response) => { if (response.ok) FS.writeFile(TRESOLO_DATA + '/Tresolo-Hilfe.pdf', ''); })
+      .catch(() => {})
+      .finally(() => removeRunDependency('tresolo-help'));
+  },
+
+  ended() {
+    const notice = document.getElementById('notice');
+    notice.textContent = 'Tresolo wurde beendet. ';
+    const again = document.createElement('button');
+    again.textContent = 'Neu starten';
+    again.addEventListener('click', () => location.reload());
+    notice.appendChild(again);
+    notice.hidden = false;
+    document.body.dataset.ended = '1';
+  },
+
   noStorage() {
     this.storage = 'memory';
     const notice = document.getElementById('notice');
@@ -446,6 +467,7 @@ var TresoloPage = {
 var Module = typeof Module !== 'undefined' ? Module : {};
 Module.preRun = (Module.preRun || []).concat([() => {
   TresoloPage.mountStorage();
+  TresoloPage.findHelp();
   TresoloPage.watchWrites();
   FS.chdir(TRESOLO_DOWNLOADS);
 }]);

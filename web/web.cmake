@@ -25,12 +25,15 @@ add_library(wasm_sqlite3 INTERFACE)
 target_include_directories(wasm_sqlite3 INTERFACE ${w}/include)
 target_link_libraries(wasm_sqlite3 INTERFACE ${w}/lib/libsqlite3.a)
 
-# A layer from its folder's sources, without those the page replaces, plus the page's own.
-function(web_layer name dir)
-  cmake_parse_arguments(L "" "" "WITHOUT;WITH" ${ARGN})
-  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+include(cmake/sources.cmake)
+
+# A layer from the desktop's list of its sources, without those the page replaces, plus the
+# page's own.
+function(web_layer name)
+  cmake_parse_arguments(L "" "" "SOURCES;WITHOUT;WITH" ${ARGN})
+  set(srcs ${L_SOURCES})
   foreach(file ${L_WITHOUT})
-    list(REMOVE_ITEM srcs ${CMAKE_SOURCE_DIR}/${dir}/${file})
+    list(REMOVE_ITEM srcs ${CMAKE_SOURCE_DIR}/${file})
   endforeach()
   foreach(file ${L_WITH})
     list(APPEND srcs ${CMAKE_SOURCE_DIR}/${file})
@@ -39,36 +42,29 @@ function(web_layer name dir)
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
 endfunction()
 
-web_layer(tresolo_support support)
-web_layer(tresolo_codecs codecs)
+web_layer(tresolo_support SOURCES ${TRESOLO_SUPPORT_SOURCES})
+web_layer(tresolo_codecs SOURCES ${TRESOLO_CODECS_SOURCES})
 target_link_libraries(tresolo_codecs PUBLIC tresolo_support wasm_jpeg)
-web_layer(tresolo_platform platform WITHOUT launch_viewer.cpp audio_device.cpp wave_file.cpp
-          WITH web/platform/launch_viewer.cpp web/platform/link.cpp web/platform/file_sync.cpp web/platform/audio_device.cpp
-               web/platform/wave_file.cpp)
-target_compile_definitions(tresolo_platform PRIVATE TRESOLO_DATA_FROM_PROGRAM="../share/tresolo")
+web_layer(tresolo_platform SOURCES ${TRESOLO_PLATFORM_SOURCES}
+          WITHOUT platform/launch_viewer.cpp platform/audio_device.cpp platform/wave_file.cpp
+          WITH web/platform/launch_viewer.cpp web/platform/link.cpp web/platform/file_sync.cpp
+               web/platform/audio_device.cpp web/platform/wave_file.cpp)
+target_compile_definitions(tresolo_platform PRIVATE TRESOLO_DATA_FROM_PROGRAM="../share/games/tresolo")
 target_link_libraries(tresolo_platform PUBLIC tresolo_support)
-web_layer(tresolo_toolkit toolkit WITHOUT font_files.cpp WITH toolkit/web/font_files.cpp)
+web_layer(tresolo_toolkit SOURCES ${TRESOLO_TOOLKIT_SOURCES}
+          WITHOUT toolkit/font_files.cpp WITH toolkit/web/font_files.cpp)
 target_link_libraries(tresolo_toolkit PUBLIC tresolo_codecs tresolo_platform wasm_freetype)
-web_layer(tresolo_toolkit_headless toolkit/headless)
+web_layer(tresolo_toolkit_headless SOURCES ${TRESOLO_HEADLESS_SOURCES})
 target_link_libraries(tresolo_toolkit_headless PUBLIC tresolo_toolkit)
-web_layer(tresolo_toolkit_web toolkit/web WITHOUT font_files.cpp)
+web_layer(tresolo_toolkit_web WITH toolkit/web/web_backend.cpp)
 target_link_libraries(tresolo_toolkit_web PUBLIC tresolo_toolkit)
 
 include(cmake/assets.cmake)
 
-file(GLOB game_srcs CONFIGURE_DEPENDS
-     ${CMAKE_SOURCE_DIR}/machine/*.cpp ${CMAKE_SOURCE_DIR}/media/*.cpp ${CMAKE_SOURCE_DIR}/game/*.cpp
-     ${CMAKE_SOURCE_DIR}/money/*.cpp ${CMAKE_SOURCE_DIR}/shell/*.cpp ${CMAKE_SOURCE_DIR}/statistics/*.cpp)
-list(FILTER game_srcs EXCLUDE REGEX "/shell/main\\.cpp$")
-set(game_table_srcs ${CMAKE_SOURCE_DIR}/game/reel_positions.cpp ${CMAKE_SOURCE_DIR}/game/combination_table.cpp)
-list(REMOVE_ITEM game_srcs ${game_table_srcs})
-add_library(tresolo_game_tables STATIC ${game_table_srcs})
-target_include_directories(tresolo_game_tables PUBLIC ${CMAKE_SOURCE_DIR})
-file(GLOB odds_srcs CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/helpdoc/*.cpp)
-add_library(tresolo_helpdoc_odds STATIC ${odds_srcs})
-target_include_directories(tresolo_helpdoc_odds PUBLIC ${CMAKE_SOURCE_DIR})
+web_layer(tresolo_game_tables SOURCES ${TRESOLO_GAME_TABLE_SOURCES})
+web_layer(tresolo_helpdoc_odds SOURCES ${TRESOLO_HELPDOC_ODDS_SOURCES})
 target_link_libraries(tresolo_helpdoc_odds PUBLIC tresolo_game_tables)
-add_library(tresolo_game OBJECT ${game_srcs})
+add_library(tresolo_game OBJECT ${TRESOLO_GAME_SOURCES})
 target_include_directories(tresolo_game PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(tresolo_game PUBLIC tresolo_toolkit tresolo_assets tresolo_game_tables
                       tresolo_helpdoc_odds wasm_sqlite3)

@@ -33,7 +33,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE void tresolo_page_hidden() {
     if (Form1) Form1->SaveSettings();
 }
 
-int main() {
+EM_JS(void, tresolo_program_ended, (), { TresoloPage.ended(); });
+
+namespace {
+
+int RunProgram() {
     try {
         FontEngine::Instance().CheckAvailable();
         TApplication app(std::make_unique<WebBackend>(), std::make_unique<WebClock>());
@@ -47,4 +51,13 @@ int main() {
         return 1;
     }
     return 0;
+}
+
+}  // namespace
+
+// The page stays when the program ends (a payout, "Beenden"): it offers a new start.
+int main() {
+    const int exitCode = RunProgram();
+    tresolo_program_ended();
+    return exitCode;
 }

@@ -1,6 +1,9 @@
 // The clock, the help document and the flag's web link.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <ctime>
+
 #include "tests/machine/started_program.h"
 
 namespace {
@@ -92,12 +95,14 @@ TEST(ClockAtTheEdges, ShowsTheDateAndNamesTheDebtLogAfterIt) {
     Form1->Program.SpielerName = "Max";
     Form1->Money.Schulden = EuroDecimal::Parse("5");
     const struct {
-        std::time_t at;
+        std::int64_t at;
         const char *time, *date, *logFile;
     } edges[] = {{-3600, "00:00:00", "01.01.1970", "Max 01_01_1970 00_00_00.txt"},
                  {4133977199, "23:59:59", "31.12.2100", "Max 31_12_2100 23_59_59.txt"}};
     for (const auto& edge : edges) {
-        now = edge.at;
+        // A 32-bit time_t (the page's build, which takes its time from the page) ends in 2038.
+        if (static_cast<std::time_t>(edge.at) != edge.at) continue;
+        now = static_cast<std::time_t>(edge.at);
         program.harness->RunFor(1001);
         EXPECT_EQ(Form1->Label1->Caption(), edge.time);
         EXPECT_EQ(Form1->Program.DatumText, edge.date);

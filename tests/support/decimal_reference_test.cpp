@@ -113,7 +113,7 @@ TEST(DecimalReference, ParseAddSubtractAndTextsMatchExactRationals) {
         ExpectSameTexts(x, a, "\"" + textA + "\"");
         for (const auto& [sum, name] : {std::pair{a.Plus(b), "+"}, std::pair{a.Plus(b.Negated()), "-"}}) {
             const std::string what = textA + " " + name + " " + textB;
-            const auto compute = [&] { return *name == '+' ? x + y : x - y; };
+            const auto compute = [&, adds = *name == '+'] { return adds ? x + y : x - y; };
             if (sum.Fits()) ExpectSameTexts(compute(), sum, what);
             else EXPECT_THROW(compute(), DecimalError) << what;
         }

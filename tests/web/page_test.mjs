@@ -142,5 +142,15 @@ browser = await launch();
 ({page} = await open(browser));
 const afterRestart = await cashBoxAndName(page);
 if (afterRestart.ka !== afterReload.ka) fail(`cash box ${afterRestart.ka} after a restart, ${afterReload.ka} before`);
+// Without IndexedDB (a private window) the page says so and plays on.
+const privatePage = await browser.newPage();
+await privatePage.evaluateOnNewDocument(() => Object.defineProperty(window, 'indexedDB', {value: undefined}));
+await privatePage.goto(url, {waitUntil: 'load'});
+await until('no first paint without IndexedDB', () => privatePage.evaluate(() => document.body.dataset.painted));
+const notice = await privatePage.evaluate(() => {
+  const n = document.getElementById('notice');
+  return n.hidden ? '' : n.textContent;
+});
+if (!notice.includes('Spielername und Kasse nicht')) fail('no notice without IndexedDB: ' + JSON.stringify(notice));
 await browser.close();
 console.log(JSON.stringify({firstPaintMs: Math.round(firstPaintMs), cashBox: afterRestart.ka}));

@@ -8,7 +8,9 @@
 
 namespace {
 
-constexpr const char* kFontFolder = "/fonts/";
+// The page's own folder; the test programs, run by node on the real file system, find the
+// same files where Debian keeps them.
+constexpr const char* kFontFolders[] = {"/fonts/", "/usr/share/fonts/truetype/liberation/"};
 constexpr const char* kFallbackFamily = "LiberationSans";
 
 std::string StyleName(bool bold, bool italic) {
@@ -18,9 +20,9 @@ std::string StyleName(bool bold, bool italic) {
     return "Regular";
 }
 
-std::string FileOf(std::string family, bool bold, bool italic) {
+std::string FileOf(const char* folder, std::string family, bool bold, bool italic) {
     family.erase(std::remove(family.begin(), family.end(), ' '), family.end());
-    return kFontFolder + family + "-" + StyleName(bold, italic) + ".ttf";
+    return folder + family + "-" + StyleName(bold, italic) + ".ttf";
 }
 
 }  // namespace
@@ -28,9 +30,10 @@ std::string FileOf(std::string family, bool bold, bool italic) {
 // A family the page does not carry is drawn in Liberation Sans, as fontconfig would substitute.
 std::string FontFileFor(const std::string& family, bool bold, bool italic) {
     std::error_code error;
-    for (const std::string& file : {FileOf(family, bold, italic), FileOf(kFallbackFamily, bold, italic)})
-        if (std::filesystem::is_regular_file(file, error)) return file;
-    throw FontError("Keine Schrift gefunden für \"" + family + "\" in " + kFontFolder);
+    for (const char* folder : kFontFolders)
+        for (const std::string& file : {FileOf(folder, family, bold, italic), FileOf(folder, kFallbackFamily, bold, italic)})
+            if (std::filesystem::is_regular_file(file, error)) return file;
+    throw FontError("Keine Schrift gefunden für \"" + family + "\" in " + kFontFolders[0]);
 }
 
 void ReleaseFontFiles() {}
