@@ -47,3 +47,4 @@ target_compile_definitions(wasm_platform_tests PRIVATE TRESOLO_DATA_FROM_PROGRAM
 web_tests(toolkit_tests SOURCES ${TRESOLO_TOOLKIT_TEST_SOURCES} LIBS tresolo_toolkit_headless)
 web_tests(assets_tests SOURCES ${TRESOLO_ASSETS_TEST_SOURCES} LIBS tresolo_codecs tresolo_assets)
 web_tests(game_tests SOURCES ${TRESOLO_GAME_TEST_SOURCES} LIBS tresolo_game tresolo_toolkit_headless)
+target_sources(wasm_game_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/web/no_mount.cpp)

@@ -26,8 +26,9 @@ State state = State::Closed;
 
 }  // namespace
 
+// Without the page (the test programs under node) there is no device, as on a machine without sound.
 EM_JS(int, tresolo_open_audio, (int rate, int samples, int16_t* block), {
-    return TresoloPage.openAudio(rate, samples, block) ? 1 : 0;
+    return typeof TresoloPage !== 'undefined' && TresoloPage.openAudio(rate, samples, block) ? 1 : 0;
 });
 EM_JS(void, tresolo_close_audio, (), { TresoloPage.closeAudio(); });
 
