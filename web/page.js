@@ -206,28 +206,12 @@ var TresoloPage = {
     }
   },
 
-  // The framebuffer is 24-bit BGR with rows `stride` bytes apart; rects are x, y, w, h.
-  present(id, pixels, width, height, stride, rects, count) {
+  // One rectangle of a window, RGBA, at `rgba` in the program's memory.
+  present(id, rgba, left, top, width, height) {
     const win = this.windows.get(id);
     if (!win) return;
-    const heap = HEAPU8;
-    for (let i = 0; i < count; ++i) {
-      const r = (rects >> 2) + i * 4;
-      const x = HEAP32[r], y = HEAP32[r + 1], w = HEAP32[r + 2], h = HEAP32[r + 3];
-      const image = win.context.createImageData(w, h);
-      const out = image.data;
-      let o = 0;
-      for (let row = 0; row < h; ++row) {
-        let p = pixels + (y + row) * stride + x * 3;
-        for (let col = 0; col < w; ++col, p += 3, o += 4) {
-          out[o] = heap[p + 2];
-          out[o + 1] = heap[p + 1];
-          out[o + 2] = heap[p];
-          out[o + 3] = 255;
-        }
-      }
-      win.context.putImageData(image, x, y);
-    }
+    const pixels = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
+    win.context.putImageData(new ImageData(pixels, width, height), left, top);
     if (!this.painted) {
       this.painted = true;
       document.body.dataset.painted = String(performance.now());

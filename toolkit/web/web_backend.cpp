@@ -13,9 +13,8 @@ EM_JS(void, tresolo_destroy_window, (int id), { TresoloPage.destroy(id); });
 EM_JS(void, tresolo_show_window, (int id, int visible), { TresoloPage.show(id, !!visible); });
 EM_JS(void, tresolo_move_window, (int id, int left, int top), { TresoloPage.move(id, left, top); });
 EM_JS(void, tresolo_raise_window, (int id, int focus), { TresoloPage.raise(id, !!focus); });
-EM_JS(void, tresolo_present, (int id, const std::uint8_t* pixels, int width, int height, int stride,
-                              const int* rects, int count),
-      { TresoloPage.present(id, pixels, width, height, stride, rects, count); });
+EM_JS(void, tresolo_present, (int id, const std::uint8_t* rgba, int left, int top, int width, int height),
+      { TresoloPage.present(id, rgba, left, top, width, height); });
 EM_JS(int, tresolo_take_event, (int* fields, char* text, int capacity),
       { return TresoloPage.takeEvent(fields, text, capacity); });
 EM_JS(int, tresolo_screen_width, (), { return TresoloPage.screenWidth(); });
@@ -69,17 +68,25 @@ void WebBackend::RaiseWindow(WindowId id) { tresolo_raise_window(static_cast<int
 
 void WebBackend::PassFocus(WindowId id, bool) { tresolo_raise_window(static_cast<int>(id), true); }
 
+// Each dirty rectangle goes to the canvas as RGBA, converted here rather than pixel by pixel
+// in the page's script.
 void WebBackend::Present(WindowId id, const PixelBuffer& frame, std::span<const TRect> dirty) {
-    std::vector<int> rects;
-    rects.reserve(dirty.size() * 4);
     for (const TRect& rect : dirty) {
         const TRect d = rect.Intersect({0, 0, frame.width(), frame.height()});
         if (d.Empty()) continue;
-        rects.insert(rects.end(), {d.Left, d.Top, d.Width(), d.Height()});
+        rgba_.resize(static_cast<std::size_t>(d.Width()) * d.Height() * 4);
+        std::uint8_t* out = rgba_.data();
+        for (int y = d.Top; y < d.Bottom; ++y) {
+            const std::uint8_t* in = frame.data() + static_cast<std::size_t>(y) * frame.stride() + d.Left * 3;
+            for (int x = d.Left; x < d.Right; ++x, in += 3, out += 4) {
+                out[0] = in[2];
+                out[1] = in[1];
+                out[2] = in[0];
+                out[3] = 255;
+            }
+        }
+        tresolo_present(static_cast<int>(id), rgba_.data(), d.Left, d.Top, d.Width(), d.Height());
     }
-    if (rects.empty()) return;
-    tresolo_present(static_cast<int>(id), frame.data(), frame.width(), frame.height(), frame.stride(), rects.data(),
-                    static_cast<int>(rects.size() / 4));
 }
 
 std::optional<InputEvent> WebBackend::PollEvent() {

@@ -2,6 +2,9 @@
 // Windows in a web page: each window is a <canvas> drawn from the window's framebuffer,
 // input comes from the page's mouse and key events. Waiting hands control back to the
 // browser (the program is built with Asyncify), so the page paints and stays responsive.
+#include <cstdint>
+#include <vector>
+
 #include "toolkit/backend.h"
 #include "toolkit/clock.h"
 
@@ -20,6 +23,9 @@ public:
     void WaitEvent(std::int64_t timeoutUs) override;
     void Wake() override;
     TPoint ScreenSize() const override;
+
+private:
+    std::vector<std::uint8_t> rgba_;  // one dirty rectangle as the canvas takes it
 };
 
 // The page's clock; a sleep lets the browser run meanwhile.
