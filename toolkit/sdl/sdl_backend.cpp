@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -96,6 +98,45 @@ std::optional<std::string> OpenVideo() {
     return reason;
 }
 
+// The changed part of the frame into a window surface of 32-bit pixels (blue, green, red,
+// unused: X servers' usual format) without SDL's general converter, which takes several
+// times as long. False for any other surface, which SDL converts.
+bool CopyToXrgb(const SDL_Surface& source, SDL_Surface& screen, const SDL_Rect& r) {
+    const Uint32 format = screen.format->format;
+    if ((format != SDL_PIXELFORMAT_RGB888 && format != SDL_PIXELFORMAT_ARGB8888) || SDL_MUSTLOCK(&screen) ||
+        r.x + r.w > screen.w || r.y + r.h > screen.h)
+        return false;
+    for (int y = r.y; y < r.y + r.h; ++y) {
+        const auto* from = static_cast<const Uint8*>(source.pixels) + y * source.pitch + r.x * 3;
+        auto* to = static_cast<Uint8*>(screen.pixels) + y * screen.pitch + r.x * 4;
+        for (int x = 0; x < r.w; ++x, from += 3, to += 4) {
+            to[0] = from[0];
+            to[1] = from[1];
+            to[2] = from[2];
+            to[3] = 0xff;
+        }
+    }
+    return true;
+}
+
+constexpr const char* kBusAddress = "DBUS_SESSION_BUS_ADDRESS";
+// An address no bus has: asking it fails at once.
+constexpr const char* kNoBus = "unix:path=/nonexistent/tresolo-no-session-bus";
+
+// A session bus is reached through its address or the user's runtime folder.
+bool SessionBusReachable() {
+    if (std::getenv(kBusAddress)) return true;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    struct stat st;
+    return runtime && *runtime && stat((std::string(runtime) + "/bus").c_str(), &st) == 0 && S_ISSOCK(st.st_mode);
+}
+
+// Takes back the address set for SDL's start, so programs started later launch their own bus.
+void ForgetNoBus() {
+    const char* address = std::getenv(kBusAddress);
+    if (address && std::string(address) == kNoBus) unsetenv(kBusAddress);
+}
+
 // The window system is gone: the program keeps what it must, then the process ends
 // without a word more to the X server, which would only fail again.
 [[noreturn]] void DisplayLost() {
@@ -134,6 +175,7 @@ SdlBackend::SdlBackend() {
         failure = OpenVideo();
         if (!failure) break;
     }
+    ForgetNoBus();
     if (failure)
         throw DisplayError("Keine Anzeige verfügbar (" + *failure +
                            "). Tresolo braucht eine grafische Oberfläche.");
@@ -141,6 +183,10 @@ SdlBackend::SdlBackend() {
     wakeEvent_ = SDL_RegisterEvents(1);
     scale_ = DisplayScale();
     SDL_StartTextInput();
+}
+
+void SdlBackend::SkipBusAutolaunch() {
+    if (!SessionBusReachable()) setenv(kBusAddress, kNoBus, 1);
 }
 
 SdlBackend::~SdlBackend() {
@@ -191,7 +237,10 @@ void SdlBackend::DestroyWindow(WindowId id) {
 void SdlBackend::ShowWindow(WindowId id, bool visible) {
     if (Win* w = Find(id)) {
         if (visible) {
+            // The surface holds the whole frame; sent as soon as the window is on the
+            // screen, it shows there without waiting for the exposure to come back.
             SDL_ShowWindow(w->window);
+            SDL_UpdateWindowSurface(w->window);
             SDL_RaiseWindow(w->window);
         } else {
             SDL_HideWindow(w->window);
@@ -264,11 +313,14 @@ void SdlBackend::Present(WindowId id, const PixelBuffer& frame, std::span<const 
         if (d.Empty()) continue;
         SDL_Rect from{d.Left, d.Top, d.Width(), d.Height()};
         SDL_Rect to{d.Left * scale, d.Top * scale, d.Width() * scale, d.Height() * scale};
-        if (scale == 1) SDL_BlitSurface(source, &from, screen, &to);
-        else SDL_BlitScaled(source, &from, screen, &to);
+        if (scale > 1) SDL_BlitScaled(source, &from, screen, &to);
+        else if (!CopyToXrgb(*source, *screen, from)) SDL_BlitSurface(source, &from, screen, &to);
         sent_.push_back(to);
     }
-    if (!sent_.empty()) SDL_UpdateWindowSurfaceRects(w->window, sent_.data(), static_cast<int>(sent_.size()));
+    // A hidden window's surface is sent whole when the window is shown.
+    const bool shown = (SDL_GetWindowFlags(w->window) & SDL_WINDOW_SHOWN) != 0;
+    if (shown && !sent_.empty())
+        SDL_UpdateWindowSurfaceRects(w->window, sent_.data(), static_cast<int>(sent_.size()));
 }
 
 // Reading the X connection costs system calls even when nothing came. A wait reads it;

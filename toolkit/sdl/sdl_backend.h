@@ -26,6 +26,10 @@ public:
     // seconds; a memory-only driver counts only when SDL_VIDEODRIVER names it.
     SdlBackend();
     ~SdlBackend() override;
+    // With no session bus to reach, SDL's start has D-Bus fork a helper that launches
+    // one, which nothing here needs: it is told there is none until the video is open.
+    // Changes the environment, so it is called before the program starts its threads.
+    static void SkipBusAutolaunch();
 
     WindowId CreateWindow(const WindowSpec& desc) override;
     void DestroyWindow(WindowId id) override;
