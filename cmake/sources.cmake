@@ -87,6 +87,7 @@ set(TRESOLO_HEADLESS_SOURCES
 # The backend of real windows.
 set(TRESOLO_SDL_SOURCES
     ${CMAKE_SOURCE_DIR}/toolkit/sdl/sdl_backend.cpp
+    ${CMAKE_SOURCE_DIR}/toolkit/sdl/x11_backdrop.cpp
     ${CMAKE_SOURCE_DIR}/toolkit/sdl/x11_focus.cpp
     ${CMAKE_SOURCE_DIR}/toolkit/sdl/x11_raise.cpp
     ${CMAKE_SOURCE_DIR}/toolkit/sdl/x11_watch.cpp

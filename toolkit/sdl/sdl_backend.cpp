@@ -16,6 +16,7 @@
 
 #include "platform/stop_signals.h"
 #include "toolkit/application.h"
+#include "toolkit/sdl/x11_backdrop.h"
 #include "toolkit/sdl/x11_focus.h"
 #include "toolkit/sdl/x11_raise.h"
 #include "toolkit/sdl/x11_watch.h"
@@ -237,15 +238,23 @@ void SdlBackend::DestroyWindow(WindowId id) {
 void SdlBackend::ShowWindow(WindowId id, bool visible) {
     if (Win* w = Find(id)) {
         if (visible) {
-            // The surface holds the whole frame; sent as soon as the window is on the
-            // screen, it shows there without waiting for the exposure to come back.
+            // The surface holds the whole frame: the X server shows it as it maps the
+            // window, without waiting for the exposure's round trip to us.
+            SDL_Surface* surface = SDL_GetWindowSurface(w->window);
+            w->backdrop = surface && x11_backdrop::Set(w->window, *surface);
             SDL_ShowWindow(w->window);
-            SDL_UpdateWindowSurface(w->window);
             SDL_RaiseWindow(w->window);
         } else {
+            DropBackdrop(*w);
             SDL_HideWindow(w->window);
         }
     }
+}
+
+void SdlBackend::DropBackdrop(Win& w) {
+    if (!w.backdrop) return;
+    x11_backdrop::Clear(w.window);
+    w.backdrop = false;
 }
 
 void SdlBackend::MoveWindow(WindowId id, int left, int top) {
@@ -319,8 +328,9 @@ void SdlBackend::Present(WindowId id, const PixelBuffer& frame, std::span<const 
     }
     // A hidden window's surface is sent whole when the window is shown.
     const bool shown = (SDL_GetWindowFlags(w->window) & SDL_WINDOW_SHOWN) != 0;
-    if (shown && !sent_.empty())
-        SDL_UpdateWindowSurfaceRects(w->window, sent_.data(), static_cast<int>(sent_.size()));
+    if (sent_.empty()) return;
+    DropBackdrop(*w);  // it shows an older frame now
+    if (shown) SDL_UpdateWindowSurfaceRects(w->window, sent_.data(), static_cast<int>(sent_.size()));
 }
 
 // Reading the X connection costs system calls even when nothing came. A wait reads it;
@@ -381,8 +391,13 @@ std::optional<InputEvent> SdlBackend::PollEvent() {
                     case SDL_WINDOWEVENT_CLOSE: ev.kind = InputEvent::CloseRequest; return ev;
                     case SDL_WINDOWEVENT_LEAVE: ev.kind = InputEvent::MouseLeave; return ev;
                     // The surface still holds the last frame; after a change of size it is
-                    // made anew, and the window paints everything again.
+                    // made anew, and the window paints everything again. The X server has
+                    // painted a backdrop before telling of the exposure: that is the frame.
                     case SDL_WINDOWEVENT_EXPOSED:
+                        if (Win* w = Find(e.window.windowID); w && w->backdrop) {
+                            DropBackdrop(*w);
+                            continue;
+                        }
                         if (Win* w = Find(e.window.windowID); w && SDL_UpdateWindowSurface(w->window) == 0)
                             continue;
                         ev.kind = InputEvent::Exposed;

@@ -51,8 +51,12 @@ private:
         SDL_Window* window = nullptr;
         SDL_Surface* frame = nullptr;  // the toolkit's framebuffer seen as a surface, not copied
         int width = 0, height = 0;
+        // The X server paints the surface's frame as the background until the first
+        // exposure after the showing, or until the frame changes.
+        bool backdrop = false;
     };
     Win* Find(WindowId id);
+    void DropBackdrop(Win& w);
     SDL_Surface* FrameSurface(Win& w, const PixelBuffer& frame);
     void ReadEventsIfDue();
     int Scale(const Win& w) const;
