@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/stop_signals.h"
+#include "support/prefault.h"
 #include "toolkit/application.h"
 #include "toolkit/sdl/x11_backdrop.h"
 #include "toolkit/sdl/x11_focus.h"
@@ -215,11 +216,13 @@ WindowId SdlBackend::CreateWindow(const WindowSpec& desc) {
     w.height = desc.height;
     w.window = SDL_CreateWindow(desc.title.c_str(), x, y, desc.width * scale_, desc.height * scale_, flags);
     if (!w.window) throw DisplayError(std::string("Fenster kann nicht geöffnet werden: ") + SDL_GetError());
-    if (!SDL_GetWindowSurface(w.window)) {
+    SDL_Surface* surface = SDL_GetWindowSurface(w.window);
+    if (!surface) {
         const std::string reason = SDL_GetError();
         SDL_DestroyWindow(w.window);
         throw DisplayError("Keine Zeichenfläche: " + reason);
     }
+    PrefaultForWriting(surface->pixels, static_cast<std::size_t>(surface->pitch) * surface->h);
     x11_watch::AddWindow(w.window);
     WindowId id = SDL_GetWindowID(w.window);
     windows_[id] = w;
