@@ -100,27 +100,6 @@ std::optional<std::string> OpenVideo() {
     return reason;
 }
 
-// The changed part of the frame into a window surface of 32-bit pixels (blue, green, red,
-// unused: X servers' usual format) without SDL's general converter, which takes several
-// times as long. False for any other surface, which SDL converts.
-bool CopyToXrgb(const SDL_Surface& source, SDL_Surface& screen, const SDL_Rect& r) {
-    const Uint32 format = screen.format->format;
-    if ((format != SDL_PIXELFORMAT_RGB888 && format != SDL_PIXELFORMAT_ARGB8888) || SDL_MUSTLOCK(&screen) ||
-        r.x + r.w > screen.w || r.y + r.h > screen.h)
-        return false;
-    for (int y = r.y; y < r.y + r.h; ++y) {
-        const auto* from = static_cast<const Uint8*>(source.pixels) + y * source.pitch + r.x * 3;
-        auto* to = static_cast<Uint8*>(screen.pixels) + y * screen.pitch + r.x * 4;
-        for (int x = 0; x < r.w; ++x, from += 3, to += 4) {
-            to[0] = from[0];
-            to[1] = from[1];
-            to[2] = from[2];
-            to[3] = 0xff;
-        }
-    }
-    return true;
-}
-
 constexpr const char* kBusAddress = "DBUS_SESSION_BUS_ADDRESS";
 // An address no bus has: asking it fails at once.
 constexpr const char* kNoBus = "unix:path=/nonexistent/tresolo-no-session-bus";
@@ -325,11 +304,12 @@ void SdlBackend::Present(WindowId id, const PixelBuffer& frame, std::span<const 
         if (d.Empty()) continue;
         SDL_Rect from{d.Left, d.Top, d.Width(), d.Height()};
         SDL_Rect to{d.Left * scale, d.Top * scale, d.Width() * scale, d.Height() * scale};
-        if (scale > 1) SDL_BlitScaled(source, &from, screen, &to);
-        else if (!CopyToXrgb(*source, *screen, from)) SDL_BlitSurface(source, &from, screen, &to);
+        if (scale == 1) SDL_BlitSurface(source, &from, screen, &to);
+        else SDL_BlitScaled(source, &from, screen, &to);
         sent_.push_back(to);
     }
-    // A hidden window's surface is sent whole when the window is shown.
+    // A hidden window's surface is sent whole when the window is shown (as its backdrop,
+    // or at the exposure).
     const bool shown = (SDL_GetWindowFlags(w->window) & SDL_WINDOW_SHOWN) != 0;
     if (sent_.empty()) return;
     DropBackdrop(*w);  // it shows an older frame now
