@@ -6,6 +6,7 @@ set(TRESOLO_SUPPORT_SOURCES
     ${CMAKE_SOURCE_DIR}/support/decimal_mask.cpp
     ${CMAKE_SOURCE_DIR}/support/euro_decimal.cpp
     ${CMAKE_SOURCE_DIR}/support/ini_document.cpp
+    ${CMAKE_SOURCE_DIR}/support/prefault.cpp
     ${CMAKE_SOURCE_DIR}/support/profile_string.cpp
     ${CMAKE_SOURCE_DIR}/support/read_file.cpp
     ${CMAKE_SOURCE_DIR}/support/registry_text.cpp
@@ -87,6 +88,7 @@ set(TRESOLO_HEADLESS_SOURCES
 # The backend of real windows.
 set(TRESOLO_SDL_SOURCES
     ${CMAKE_SOURCE_DIR}/toolkit/sdl/sdl_backend.cpp
+    ${CMAKE_SOURCE_DIR}/toolkit/sdl/x11_backdrop.cpp
     ${CMAKE_SOURCE_DIR}/toolkit/sdl/x11_focus.cpp
     ${CMAKE_SOURCE_DIR}/toolkit/sdl/x11_raise.cpp
     ${CMAKE_SOURCE_DIR}/toolkit/sdl/x11_watch.cpp

@@ -2,7 +2,10 @@
 // A plain 24-bit picture: rows top to bottom, three bytes per pixel in the order
 // blue, green, red, no padding between rows.
 #include <cstdint>
+#include <utility>
 #include <vector>
+
+#include "support/prefault.h"
 
 struct Bgr {
     std::uint8_t b = 0, g = 0, r = 0;
@@ -17,7 +20,14 @@ public:
     void resize(int width, int height, Bgr fill = {}) {
         width_ = width < 0 ? 0 : width;
         height_ = height < 0 ? 0 : height;
-        data_.assign(static_cast<std::size_t>(width_) * height_ * 3, 0);
+        const std::size_t bytes = static_cast<std::size_t>(width_) * height_ * 3;
+        if (data_.capacity() < bytes) {
+            std::vector<std::uint8_t> fresh;
+            fresh.reserve(bytes);
+            PrefaultForWriting(fresh.data(), bytes);
+            data_ = std::move(fresh);
+        }
+        data_.assign(bytes, 0);
         if (fill != Bgr{}) this->fill(fill);
     }
     int width() const { return width_; }

@@ -1,5 +1,7 @@
 // The treasure chest: shrinking it step by step, and back to full size below the
 // smallest height. The clam, the title, the water tile and the money picture follow.
+#include <utility>
+
 #include "toolkit/resampled.h"
 #include "machine/scene_geometry.h"
 #include "machine/form1.h"
@@ -37,9 +39,9 @@ ShrunkScenes ShrinkCopies(TForm1& f, int dx, int dy) {
 }
 
 // The picture sizes the component; it is centred the way the layout centres.
-void ShowCentred(TImage& image, const TBitmap& picture, int top, int windowWidth) {
+void ShowCentred(TImage& image, TBitmap&& picture, int top, int windowWidth) {
     image.SetTop(top);
-    image.Picture().Assign(picture);
+    image.Picture().Assign(std::move(picture));
     image.SetLeft(CentredLeft(windowWidth, image.Width()));
 }
 
@@ -81,15 +83,14 @@ void PlaceTitleAtCopy(TForm1& f) {
 void TForm1::GroesseTruheEinstellen(int n) {
     if (n > 0) Chest.ScheinFallSchritt -= n;
     const int dx = kStepWidth * n, dy = kStepHeight * n;
-    const ShrunkScenes scenes =
-        Chest.TruheInOriginalGroesse ? ShrinkFullSize(*this, dx, dy) : ShrinkCopies(*this, dx, dy);
-    ShowCentred(*VordergrundImage, scenes.chest, Hintergrund2->Top(), Width());
-    VordergrundImage->Show();
+    ShrunkScenes scenes = Chest.TruheInOriginalGroesse ? ShrinkFullSize(*this, dx, dy) : ShrinkCopies(*this, dx, dy);
     // Judged by the new picture: a shrink past nothing leaves an empty picture, which
     // would not resize the component and so would keep its old height.
     const bool tooSmall = scenes.chest.Height() < kSmallestHeight;
+    ShowCentred(*VordergrundImage, std::move(scenes.chest), Hintergrund2->Top(), Width());
+    VordergrundImage->Show();
     if (tooSmall) ReturnToFullSize(*this);
-    ShowCentred(*VordergrHaibewegt, scenes.shark, Hintergrund3->Top(), Width());
+    ShowCentred(*VordergrHaibewegt, std::move(scenes.shark), Hintergrund3->Top(), Width());
     Elemente_an_Monitor_anpassen();
     VordergrHaibewegt->Hide();
     PlaceClamAtCopy(*this);

@@ -82,6 +82,7 @@ std::vector<std::span<const std::uint8_t>> BuiltInPictures() {
 }
 
 int Play(InstanceLock& lock) {
+    SdlBackend::SkipBusAutolaunch();
     // The pictures decode beside the fonts and the X connection; the windows take them.
     std::optional<PicturePrefetch> pictures(std::in_place, BuiltInPictures());
     FontEngine::Instance().CheckAvailable();

@@ -5,6 +5,7 @@ set(TRESOLO_SUPPORT_TEST_SOURCES
     support/damaged_files_test.cpp
     support/decimal_reference_test.cpp
     support/euro_decimal_test.cpp
+    support/prefault_test.cpp
     support/profile_string_test.cpp
     support/tstregini_test.cpp
     support/user_config_dir_test.cpp

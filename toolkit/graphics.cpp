@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "codecs/bmp.h"
@@ -144,6 +145,13 @@ void TBitmap::Assign(const TBitmap& other) {
     if (OnChange) OnChange();
 }
 
+void TBitmap::Assign(TBitmap&& other) {
+    if (this == &other || version_ == other.version_) return;
+    pixels_ = std::exchange(other.pixels_, PixelBuffer{});
+    version_ = std::exchange(other.version_, NextChangeNumber());
+    if (OnChange) OnChange();
+}
+
 void TBitmap::Assign(PixelBuffer pixels) {
     pixels_ = std::move(pixels);
     Changed();
@@ -196,6 +204,11 @@ void TPicture::Assign(const TPicture& other) {
 void TPicture::Assign(const TBitmap& bitmap) {
     format_ = bitmap.Empty() ? Format::None : Format::Bitmap;
     bitmap_.Assign(bitmap);
+}
+
+void TPicture::Assign(TBitmap&& bitmap) {
+    format_ = bitmap.Empty() ? Format::None : Format::Bitmap;
+    bitmap_.Assign(std::move(bitmap));
 }
 
 void TPicture::LoadFromMemory(const std::uint8_t* data, std::size_t size, const std::string& what) {

@@ -73,6 +73,8 @@ public:
     const PixelBuffer& Pixels() const { return pixels_; }
     PixelBuffer& MutablePixels();
     void Assign(const TBitmap& other);
+    // Takes the other's pixels without copying them; the other is left empty.
+    void Assign(TBitmap&& other);
     void Assign(PixelBuffer pixels);
     void Changed();
     // Names the content: a change gives a new number, a copy keeps the number it copied.
@@ -113,6 +115,7 @@ public:
     int Height() const { return bitmap_.Height(); }
     void Assign(const TPicture& other);
     void Assign(const TBitmap& bitmap);
+    void Assign(TBitmap&& bitmap);
     // Decodes BMP or JPEG data; throws std::runtime_error with a clear message.
     void LoadFromMemory(const std::uint8_t* data, std::size_t size, const std::string& what);
     void LoadFromFile(const std::string& path);

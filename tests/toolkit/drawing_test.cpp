@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
 
 #include "toolkit/blit.h"
 #include "toolkit/graphics.h"
@@ -210,6 +211,29 @@ TEST_F(DrawingTest, AHintedControlHiddenUnderThePointerLetsTimeGoOn) {
     const std::int64_t before = h.NowMs();
     h.RunFor(1000);
     EXPECT_EQ(h.NowMs(), before + 1000);
+}
+
+TEST(PictureTest, AHandedOverBitmapKeepsItsContentAndVersionAndLeavesItsSourceEmpty) {
+    TBitmap green(4, 3);
+    FillRect(green.MutablePixels(), {0, 0, 4, 3}, clGreen);
+    const Bgr ink = green.Pixels().pixel(0, 0);
+    const std::uint64_t version = green.Version();
+    TBitmap shown;
+    int changes = 0;
+    shown.OnChange = [&] { ++changes; };
+    shown.Assign(std::move(green));
+    EXPECT_EQ(shown.Pixels().pixel(3, 2), ink);
+    EXPECT_EQ(shown.Version(), version);
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(green.Empty());
+    EXPECT_NE(green.Version(), version);  // it no longer holds what that number names
+    TBitmap same(shown);
+    shown.Assign(std::move(same));  // the same content again changes nothing
+    EXPECT_EQ(changes, 1);
+    TPicture picture;
+    picture.Assign(std::move(shown));
+    EXPECT_EQ(picture.GraphicFormat(), TPicture::Format::Bitmap);
+    EXPECT_EQ(picture.Bitmap().Version(), version);
 }
 
 TEST(PictureTest, DamagedPictureDataGivesAClearErrorAndKeepsTheOldPicture) {

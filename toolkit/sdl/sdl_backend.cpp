@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -13,7 +15,9 @@
 #include <vector>
 
 #include "platform/stop_signals.h"
+#include "support/prefault.h"
 #include "toolkit/application.h"
+#include "toolkit/sdl/x11_backdrop.h"
 #include "toolkit/sdl/x11_focus.h"
 #include "toolkit/sdl/x11_raise.h"
 #include "toolkit/sdl/x11_watch.h"
@@ -96,6 +100,24 @@ std::optional<std::string> OpenVideo() {
     return reason;
 }
 
+constexpr const char* kBusAddress = "DBUS_SESSION_BUS_ADDRESS";
+// An address no bus has: asking it fails at once.
+constexpr const char* kNoBus = "unix:path=/nonexistent/tresolo-no-session-bus";
+
+// A session bus is reached through its address or the user's runtime folder.
+bool SessionBusReachable() {
+    if (std::getenv(kBusAddress)) return true;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    struct stat st;
+    return runtime && *runtime && stat((std::string(runtime) + "/bus").c_str(), &st) == 0 && S_ISSOCK(st.st_mode);
+}
+
+// Takes back the address set for SDL's start, so programs started later launch their own bus.
+void ForgetNoBus() {
+    const char* address = std::getenv(kBusAddress);
+    if (address && std::string(address) == kNoBus) unsetenv(kBusAddress);
+}
+
 // The window system is gone: the program keeps what it must, then the process ends
 // without a word more to the X server, which would only fail again.
 [[noreturn]] void DisplayLost() {
@@ -134,6 +156,7 @@ SdlBackend::SdlBackend() {
         failure = OpenVideo();
         if (!failure) break;
     }
+    ForgetNoBus();
     if (failure)
         throw DisplayError("Keine Anzeige verfügbar (" + *failure +
                            "). Tresolo braucht eine grafische Oberfläche.");
@@ -141,6 +164,10 @@ SdlBackend::SdlBackend() {
     wakeEvent_ = SDL_RegisterEvents(1);
     scale_ = DisplayScale();
     SDL_StartTextInput();
+}
+
+void SdlBackend::SkipBusAutolaunch() {
+    if (!SessionBusReachable()) setenv(kBusAddress, kNoBus, 1);
 }
 
 SdlBackend::~SdlBackend() {
@@ -168,11 +195,13 @@ WindowId SdlBackend::CreateWindow(const WindowSpec& desc) {
     w.height = desc.height;
     w.window = SDL_CreateWindow(desc.title.c_str(), x, y, desc.width * scale_, desc.height * scale_, flags);
     if (!w.window) throw DisplayError(std::string("Fenster kann nicht geöffnet werden: ") + SDL_GetError());
-    if (!SDL_GetWindowSurface(w.window)) {
+    SDL_Surface* surface = SDL_GetWindowSurface(w.window);
+    if (!surface) {
         const std::string reason = SDL_GetError();
         SDL_DestroyWindow(w.window);
         throw DisplayError("Keine Zeichenfläche: " + reason);
     }
+    PrefaultForWriting(surface->pixels, static_cast<std::size_t>(surface->pitch) * surface->h);
     x11_watch::AddWindow(w.window);
     WindowId id = SDL_GetWindowID(w.window);
     windows_[id] = w;
@@ -191,12 +220,23 @@ void SdlBackend::DestroyWindow(WindowId id) {
 void SdlBackend::ShowWindow(WindowId id, bool visible) {
     if (Win* w = Find(id)) {
         if (visible) {
+            // The surface holds the whole frame: the X server shows it as it maps the
+            // window, without waiting for the exposure's round trip to us.
+            SDL_Surface* surface = SDL_GetWindowSurface(w->window);
+            w->backdrop = surface && x11_backdrop::Set(w->window, *surface);
             SDL_ShowWindow(w->window);
             SDL_RaiseWindow(w->window);
         } else {
+            DropBackdrop(*w);
             SDL_HideWindow(w->window);
         }
     }
+}
+
+void SdlBackend::DropBackdrop(Win& w) {
+    if (!w.backdrop) return;
+    x11_backdrop::Clear(w.window);
+    w.backdrop = false;
 }
 
 void SdlBackend::MoveWindow(WindowId id, int left, int top) {
@@ -268,7 +308,12 @@ void SdlBackend::Present(WindowId id, const PixelBuffer& frame, std::span<const 
         else SDL_BlitScaled(source, &from, screen, &to);
         sent_.push_back(to);
     }
-    if (!sent_.empty()) SDL_UpdateWindowSurfaceRects(w->window, sent_.data(), static_cast<int>(sent_.size()));
+    // A hidden window's surface is sent whole when the window is shown (as its backdrop,
+    // or at the exposure).
+    const bool shown = (SDL_GetWindowFlags(w->window) & SDL_WINDOW_SHOWN) != 0;
+    if (sent_.empty()) return;
+    DropBackdrop(*w);  // it shows an older frame now
+    if (shown) SDL_UpdateWindowSurfaceRects(w->window, sent_.data(), static_cast<int>(sent_.size()));
 }
 
 // Reading the X connection costs system calls even when nothing came. A wait reads it;
@@ -329,8 +374,13 @@ std::optional<InputEvent> SdlBackend::PollEvent() {
                     case SDL_WINDOWEVENT_CLOSE: ev.kind = InputEvent::CloseRequest; return ev;
                     case SDL_WINDOWEVENT_LEAVE: ev.kind = InputEvent::MouseLeave; return ev;
                     // The surface still holds the last frame; after a change of size it is
-                    // made anew, and the window paints everything again.
+                    // made anew, and the window paints everything again. The X server has
+                    // painted a backdrop before telling of the exposure: that is the frame.
                     case SDL_WINDOWEVENT_EXPOSED:
+                        if (Win* w = Find(e.window.windowID); w && w->backdrop) {
+                            DropBackdrop(*w);
+                            continue;
+                        }
                         if (Win* w = Find(e.window.windowID); w && SDL_UpdateWindowSurface(w->window) == 0)
                             continue;
                         ev.kind = InputEvent::Exposed;

@@ -26,6 +26,10 @@ public:
     // seconds; a memory-only driver counts only when SDL_VIDEODRIVER names it.
     SdlBackend();
     ~SdlBackend() override;
+    // With no session bus to reach, SDL's start has D-Bus fork a helper that launches
+    // one, which nothing here needs: it is told there is none until the video is open.
+    // Changes the environment, so it is called before the program starts its threads.
+    static void SkipBusAutolaunch();
 
     WindowId CreateWindow(const WindowSpec& desc) override;
     void DestroyWindow(WindowId id) override;
@@ -47,8 +51,12 @@ private:
         SDL_Window* window = nullptr;
         SDL_Surface* frame = nullptr;  // the toolkit's framebuffer seen as a surface, not copied
         int width = 0, height = 0;
+        // The X server paints the surface's frame as the background until the first
+        // exposure after the showing, or until the frame changes.
+        bool backdrop = false;
     };
     Win* Find(WindowId id);
+    void DropBackdrop(Win& w);
     SDL_Surface* FrameSurface(Win& w, const PixelBuffer& frame);
     void ReadEventsIfDue();
     int Scale(const Win& w) const;
