@@ -359,20 +359,15 @@ var TresoloPage = {
     if (!db) return;
     const transaction = db.transaction([IDBFS.DB_STORE_NAME], 'readwrite');
     const store = transaction.objectStore(IDBFS.DB_STORE_NAME);
-    const walk = (folder) => {
-      for (const name of FS.readdir(folder)) {
-        if (name === '.' || name === '..') continue;
-        const path = folder + '/' + name;
-        const stat = FS.stat(path);
-        if (FS.isDir(stat.mode)) {
-          store.put({timestamp: stat.mtime, mode: stat.mode}, path);
-          walk(path);
-        } else if (FS.isFile(stat.mode)) {
-          store.put({timestamp: stat.mtime, mode: stat.mode, contents: FS.readFile(path)}, path);
-        }
+    // IDBFS's own steps and entries; for the page's memory each answers at once.
+    IDBFS.getLocalSet(FS.lookupPath(TRESOLO_HOME).node.mount, (error, local) => {
+      if (error) return;
+      for (const path of Object.keys(local.entries)) {
+        IDBFS.loadLocalEntry(path, (failed, entry) => {
+          if (!failed) IDBFS.storeRemoteEntry(store, path, entry, () => {});
+        });
       }
-    };
-    walk(TRESOLO_HOME);
+    });
     // Committed now: a transaction left to finish by itself dies with the page.
     if (transaction.commit) transaction.commit();
   },
