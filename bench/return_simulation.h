@@ -33,9 +33,9 @@ namespace return_simulation {
 
 // Credit plus special games at the stake each, in cents.
 inline std::int64_t WorthCents(const TForm1& f) {
-    std::string credit = f.Money.Spielgeld.ToFixed(2);
+    std::string credit = f.Money.Spielgeld().ToFixed(2);
     credit.erase(credit.size() - 3, 1);
-    return std::stoll(credit) + 20 * std::stoll(f.Game.SonderspieleAnzahl.ToFixed(0));
+    return std::stoll(credit) + 20 * std::stoll(f.Money.SonderspieleAnzahl().ToFixed(0));
 }
 
 // The player who catches every step: his eye on the running ladder 20 times a second (a step

@@ -105,6 +105,8 @@ set(TRESOLO_GAME_TABLE_SOURCES
 set(TRESOLO_GAME_SOURCES
     ${CMAKE_SOURCE_DIR}/machine/denominations.cpp
     ${CMAKE_SOURCE_DIR}/machine/form1.cpp
+    ${CMAKE_SOURCE_DIR}/machine/input_gate.cpp
+    ${CMAKE_SOURCE_DIR}/machine/ledger.cpp
     ${CMAKE_SOURCE_DIR}/machine/menu_switches_read.cpp
     ${CMAKE_SOURCE_DIR}/machine/menue_dlg.cpp
     ${CMAKE_SOURCE_DIR}/machine/name_dlg.cpp

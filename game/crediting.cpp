@@ -1,4 +1,5 @@
 // Crediting money and special games, the tone signal, and the two displays.
+#include "game/ladder_sequence.h"
 #include "game/scene_parts.h"
 #include "support/decimal_mask.h"
 
@@ -7,12 +8,14 @@ namespace {
 constexpr const char* kGeldMaske = "########0,00";
 constexpr const char* kSonderspieleMaske = "########0#";
 
-void CreditAndAnnounce(TForm1& f, const EuroDecimal& amount, int signals) {
+// The step's amount reaches the credit as `credited`, announced by `signals` tone signals.
+void CreditAndAnnounce(TForm1& f, const EuroDecimal& step, const EuroDecimal& credited, int signals,
+                       RiskOutcome outcome) {
     f.MachPause1->Pause(500);
     for (int i = 0; i < signals; ++i) f.WinTone();
-    f.Money.Spielgeld += amount;
+    f.Money.CreditMoney(step, credited, outcome);
     f.DrawCredit();
-    f.LabelBetrag->SetCaption(amount.ToFixed(2) + " Euro gewonnen!");
+    f.LabelBetrag->SetCaption(credited.ToFixed(2) + " Euro gewonnen!");
 }
 
 // The risk game decides: double, single or nothing.
@@ -23,13 +26,11 @@ void CreditThroughRisk(TForm1& f, const std::string& text, const EuroDecimal& am
     SetGlyph(*f.StopWalzenBtn, *f.StopImage);
     if (f.Image0mal->Visible()) {
         f.LabelBetrag->SetCaption("Nichts!");
-        f.Play->MoneyCredited(amount, EuroDecimal(), RiskOutcome::Nothing);
+        f.Money.CreditMoney(amount, EuroDecimal(), RiskOutcome::Nothing);
     } else if (f.Image2mal->Visible()) {
-        CreditAndAnnounce(f, amount + amount, 2);
-        f.Play->MoneyCredited(amount, amount + amount, RiskOutcome::Double);
+        CreditAndAnnounce(f, amount, amount + amount, 2, RiskOutcome::Double);
     } else if (f.Image1mal->Visible()) {
-        CreditAndAnnounce(f, amount, 1);
-        f.Play->MoneyCredited(amount, amount, RiskOutcome::Single);
+        CreditAndAnnounce(f, amount, amount, 1, RiskOutcome::Single);
     }
 }
 
@@ -41,31 +42,31 @@ void TextOutWhite(TCanvas& canvas, int x, int y, const std::string& text) {
 
 }  // namespace
 
+// The text is written back at the end only while the same ladder runs: a later ladder's
+// credits are its own, and an older text must not block its next step.
 void TForm1::AddiereGewinn(const std::string& betrag) {
     if (Game.LetzterGewinnText == betrag) return;
     Game.LetzterGewinnText = betrag;
+    const int leiter = Game.LadderNumber;
     const EuroDecimal amount = EuroDecimal::Parse(betrag);
     if (Game.RisikospielEin) {
         CreditThroughRisk(*this, betrag, amount);
     } else {
         LabelBetrag->Show();
-        CreditAndAnnounce(*this, amount, 1);
-        Play->MoneyCredited(amount, amount, RiskOutcome::NotPlayed);
+        CreditAndAnnounce(*this, amount, amount, 1, RiskOutcome::NotPlayed);
     }
     MachPause1->Pause(2000);
     for (TImage* m : {Image2mal, Image1mal, Image0mal}) m->Hide();
     LabelBetrag->SetCaption("");
     LabelBetrag->Hide();
-    Game.LetzterGewinnText = betrag;
+    if (LadderStillCurrent(Game, leiter)) Game.LetzterGewinnText = betrag;
 }
 
 void TForm1::AddiereSonderspiele(const std::string& anzahl) {
     SetGlyph(*StartBtn, *StartImage);
     if (Game.LetzterGewinnText == anzahl) return;
     WinTone();
-    const EuroDecimal count = EuroDecimal::Parse(anzahl);
-    Game.SonderspieleAnzahl += count;
-    Play->SpecialGamesCredited(count);
+    Money.CreditSpecialGames(EuroDecimal::Parse(anzahl));
     DrawSpecialGames();
     LabelBetrag->SetCaption(anzahl + " Sonderspiele gewonnen!!!");
     Game.LetzterGewinnText = anzahl;
@@ -79,12 +80,12 @@ void TForm1::WinTone() {
 
 void TForm1::DrawCredit() {
     SpielGeldSpeicherAnzeige->Canvas().TextOut(Program.SpielgeldTextX, Program.SpielgeldTextY,
-                                               FormatWithMask(Money.Spielgeld, kGeldMaske));
+                                               FormatWithMask(Money.Spielgeld(), kGeldMaske));
 }
 
 void TForm1::DrawSpecialGames() {
     SonderSpieleAnzeige->Canvas().TextOut(Game.SonderspieleTextX, Game.SonderspieleTextY,
-                                          FormatWithMask(Game.SonderspieleAnzahl, kSonderspieleMaske));
+                                          FormatWithMask(Money.SonderspieleAnzahl(), kSonderspieleMaske));
 }
 
 void TForm1::AnzeigeLoeschen() {

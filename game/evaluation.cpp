@@ -8,6 +8,9 @@ void TForm1::Auswertung() {
     const std::optional<Combination> win = FindCombination(Game.BildAufWalze);
     Play->ReelsEvaluated();
     if (!win) return;
+    // A ladder still running from an earlier game ends here: one ladder runs at a time.
+    GewinnLeisteTimer2->SetEnabled(false);
+    for (Ladder ladder : kBothLadders) ShowStepNormal(*this, ladder, 0);
     BeginNewLadder(Game);
     ClearLeisten();
     Game.StufeErreicht[StepIndex(win->ladder, win->step)] = true;

@@ -13,17 +13,6 @@ const EuroDecimal& Einsatz() {
     static const EuroDecimal stake = EuroDecimal::Parse("0,2");
     return stake;
 }
-const EuroDecimal& EinSonderspiel() {
-    static const EuroDecimal one = EuroDecimal::Parse("1");
-    return one;
-}
-
-// Amounts are judged by their text, as everywhere in the game.
-bool Negative(const EuroDecimal& amount) { return amount.ToShortest().front() == '-'; }
-
-bool LadderRunning(const TForm1& f) {
-    return f.GewinnLeisteTimer2->Enabled() || f.GewinnLeiste00Timer->Enabled();
-}
 
 void FocusMenu() {
     if (MenueDlg) MenueDlg->Show();
@@ -35,34 +24,30 @@ void AllStopGlyphsNormal(TForm1& f) {
     SetGlyph(*f.StopWalzenBtn, *f.StopImage);
 }
 
-// Takes one special game and spins.
-void PlaySpecialGame(TForm1& f) {
-    f.Game.SonderspieleAnzahl -= EinSonderspiel();
-    f.Play->GameStarted(true);
+// Takes one special game and spins; false when there is none.
+bool PlaySpecialGame(TForm1& f) {
+    if (!f.Money.UseSpecialGame()) return false;
     f.AnzeigeSonderspieleLoeschen();
     f.DrawSpecialGames();
     f.DreheWalzen();
+    return true;
 }
 
-bool SpecialGameAvailable(const TForm1& f) { return !Negative(f.Game.SonderspieleAnzahl - EinSonderspiel()); }
-
-// Takes the stake; false (and the stake back) when the credit is too small.
-bool TakeStake(TForm1& f) {
-    f.Money.Spielgeld -= Einsatz();
-    if (!Negative(f.Money.Spielgeld)) {
-        f.Play->GameStarted(false);
-        return true;
-    }
-    f.Money.Spielgeld += Einsatz();
-    return false;
+// The game is over: the ladders are reset, and the play history closes it.
+void EndOfGame(TForm1& f) {
+    f.ClearLeisten();
+    f.Play->GameOver();
 }
 
 // After a re-spin, the spin sequence whose offer it was ends at once, and the next game
-// follows from the outermost loop: a chain of manual games never nests one in the last.
+// follows from the outermost loop: a chain of manual games never nests one in the last. The
+// game of the offer ends first, as the autostart step would have ended it; a ladder that the
+// re-spin started ends it at its own end.
 void StartAfterThisSequence(TForm1& f) {
     if (std::exchange(f.Game.StartRequested, true)) return;
     Application->QueueOuterCall([&f] {
         f.Game.StartRequested = false;
+        if (!f.Game.LadderRunning) EndOfGame(f);
         f.ButtonStartClick(nullptr);
     });
 }
@@ -73,12 +58,9 @@ void AutomaticGame(TForm1& f) {
     if (g.SpielLaeuft) return;
     f.MachPause1->Pause(2000);
     AllStopGlyphsNormal(f);
-    if (SpecialGameAvailable(f)) {
-        if (!g.MenueOffen) PlaySpecialGame(f);
-        return;
-    }
     if (g.MenueOffen) return;
-    const bool paid = TakeStake(f);
+    if (PlaySpecialGame(f)) return;
+    const bool paid = f.Money.Stake(Einsatz());
     if (!paid) g.RuhePhaseErlaubt = true;
     f.AnzeigeLoeschen();
     f.DrawCredit();
@@ -88,7 +70,6 @@ void AutomaticGame(TForm1& f) {
 }  // namespace
 
 void TForm1::StartBtnClick(TObject*) {
-    if (Money.PayoutRunning) return;
     const bool respun = Game.MitteNochmalMoeglich;
     if (respun) {
         Game.MitteNochmalMoeglich = false;
@@ -117,11 +98,8 @@ void TForm1::ButtonStartClick(TObject*) {
     }
     if (AutoStartSwitchedOn() || Game.SpielLaeuft) return;
     AllStopGlyphsNormal(*this);
-    if (SpecialGameAvailable(*this)) {
-        PlaySpecialGame(*this);
-        return;
-    }
-    if (!TakeStake(*this)) {
+    if (PlaySpecialGame(*this)) return;
+    if (!Money.Stake(Einsatz())) {
         DrawCredit();
         MenueBtnClick(nullptr);
         return;
@@ -136,21 +114,18 @@ void TForm1::RequestAutoStart() {
     Game.AutoStartRequested = true;
     Application->QueueOuterCall([this] {
         Game.AutoStartRequested = false;
-        AutoStartClick(nullptr);
+        Gate.Run(Input::AutoStartStep, [this] { AutoStartClick(nullptr); });
     });
 }
 
+// The gate holds this step back while a ladder runs: its end asks for the step again, so the
+// next game keeps its time after the ladder, and nothing waits here meanwhile.
 void TForm1::AutoStartClick(TObject*) {
-    if (Money.PayoutRunning) return;
     if (Game.MenueOffen) {
         FocusMenu();
         return;
     }
-    // A running ladder asks for this step again the moment it ends: the next game keeps its
-    // time after the ladder, and nothing waits here meanwhile.
-    if (LadderRunning(*this)) return;
-    ClearLeisten();
-    Play->GameOver();
+    EndOfGame(*this);
     if (AutoStartSwitchedOn()) {
         AutomaticGame(*this);
         return;
@@ -178,14 +153,13 @@ void TForm1::StopWalzenBtnClick(TObject*) {
 }
 
 void TForm1::MenueBtnClick(TObject*) {
-    if (Game.SpielLaeuft || Money.PayoutRunning) return;
+    if (Game.SpielLaeuft) return;
     Game.RuhePhaseErlaubt = false;
     if (MenueDlg) MenueDlg->Show();
 }
 
-// During a payout Escape asks nothing: the payout ends the program itself.
 void TForm1::FormKeyDown(TObject*, Word& Key, TShiftState) {
     if (Key != VK_ESCAPE) return;
     Key = 0;
-    AskToEndProgram();
+    Gate.Run(Input::Escape, [this] { AskToEndProgram(); });
 }

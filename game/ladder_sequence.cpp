@@ -1,11 +1,10 @@
 #include "game/ladder_sequence.h"
 
-#include <utility>
 
 void BeginNewLadder(GameState& g) {
     ++g.LadderNumber;
     g.LadderSequences = 0;
-    g.StopWaiting.fill(false);
+    g.LadderRunning = true;
     g.ReelWinCredited = false;
 }
 
@@ -17,13 +16,13 @@ int BeginLadderSequence(GameState& g) {
 void EndLadderSequence(TForm1& f, int leiter) {
     GameState& g = f.Game;
     if (!LadderStillCurrent(g, leiter) || --g.LadderSequences > 0) return;
-    if (std::exchange(g.StopWaiting[0], false)) f.StopBtn1Click(nullptr);
-    if (std::exchange(g.StopWaiting[1], false)) f.StopBtn2Click(nullptr);
+    f.Gate.RunDeferred();
 }
 
 void LadderOver(TForm1& f, int leiter) {
     GameState& g = f.Game;
     if (LadderStillCurrent(g, leiter)) {
+        g.LadderRunning = false;
         g.ReelWinCredited = false;
         if (!g.ReelsRunning) g.SpielLaeuft = false;
     }

@@ -9,7 +9,7 @@ void BeginNewLadder(GameState& g);
 
 // Begins a sequence of the current ladder and returns that ladder's number.
 int BeginLadderSequence(GameState& g);
-// Ends it; the outermost sequence of the current ladder runs the stop clicks that waited.
+// Ends it; the outermost sequence of the current ladder lets the stop clicks that waited run.
 void EndLadderSequence(TForm1& f, int leiter);
 // True while the ladder `leiter` has not been replaced by a later one.
 inline bool LadderStillCurrent(const GameState& g, int leiter) { return g.LadderNumber == leiter; }

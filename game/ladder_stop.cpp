@@ -1,5 +1,5 @@
 // The ladder stop buttons: a stop on the lit step climbs and credits it, a stop on 00
-// ends the ladder. Clicks accepted while a credit runs wait until it has finished.
+// ends the ladder.
 #include "game/ladder_sequence.h"
 #include "game/scene_parts.h"
 
@@ -92,18 +92,11 @@ void Stop(TForm1& f, Ladder ladder) {
     EndLadder(f, 1000);
 }
 
-// Sender is the button for a player's click; the ladder's own stop passes none.
-void StopClicked(TForm1& f, Ladder ladder, TObject* sender) {
+// A player's click comes through the gate: during the risk game it moves the focus, while the
+// reel win is uncredited it does nothing, and while a sequence of the ladder runs it waits.
+void StopClicked(TForm1& f, Ladder ladder) {
     GameState& g = f.Game;
-    if (g.RisikoLaeuft) {
-        f.StopWalzenBtn->SetFocus();
-        return;
-    }
     if (Locked(g, ladder)) return;
-    if (sender && g.LadderSequences > 0) {
-        g.StopWaiting[ladder == Ladder::Left ? 0 : 1] = true;
-        return;
-    }
     const int leiter = BeginLadderSequence(g);
     Stop(f, ladder);
     EndLadderSequence(f, leiter);
@@ -111,8 +104,8 @@ void StopClicked(TForm1& f, Ladder ladder, TObject* sender) {
 
 }  // namespace
 
-void TForm1::StopBtn1Click(TObject* Sender) { StopClicked(*this, Ladder::Left, Sender); }
-void TForm1::StopBtn2Click(TObject* Sender) { StopClicked(*this, Ladder::Right, Sender); }
+void TForm1::StopBtn1Click(TObject*) { StopClicked(*this, Ladder::Left); }
+void TForm1::StopBtn2Click(TObject*) { StopClicked(*this, Ladder::Right); }
 
 void TForm1::ClamAnimation() {
     for (int i = 0; i < kClamOpenings; ++i)

@@ -25,25 +25,27 @@ TForm1::~TForm1() {
 void TForm1::BindHandlers() {
     OnCreate = Handler(this, &TForm1::FormCreate);
     OnPaint = Handler(this, &TForm1::FormPaint);
-    OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
+    OnClose = [this](TObject* sender, TCloseAction& action) {
+        Gate.Run(Input::Close, [&] { FormClose(sender, action); });
+    };
     OnDestroy = Handler(this, &TForm1::FormDestroy);
-    UhrzeitTimer->OnTimer = Handler(this, &TForm1::UhrzeitTimerTimer);
-    AufloesungsTimer->OnTimer = Handler(this, &TForm1::AufloesungsTimerTimer);
-    HilfeBtn->OnClick = Handler(this, &TForm1::HilfeBtnClick);
-    Timer4->OnTimer = Handler(this, &TForm1::Timer4Timer);
-    PausenTimer->OnTimer = Handler(this, &TForm1::PausenTimerTimer);
-    Timer1->OnTimer = Handler(this, &TForm1::Timer1Timer);
-    Timer2->OnTimer = Handler(this, &TForm1::Timer2Timer);
-    Timer3->OnTimer = Handler(this, &TForm1::Timer3Timer);
-    GewinnLeiste00Timer->OnTimer = Handler(this, &TForm1::GewinnLeiste00TimerTimer);
-    GewinnLeisteTimer2->OnTimer = Handler(this, &TForm1::GewinnLeisteTimer2Timer);
-    StartBtn->OnClick = Handler(this, &TForm1::StartBtnClick);
-    StopWalzenBtn->OnClick = Handler(this, &TForm1::StopWalzenBtnClick);
-    MenueBtn->OnClick = Handler(this, &TForm1::MenueBtnClick);
-    StopBtn1->OnClick = Handler(this, &TForm1::StopBtn1Click);
-    StopBtn2->OnClick = Handler(this, &TForm1::StopBtn2Click);
+    UhrzeitTimer->OnTimer = Gated(Gate, Input::Clock, this, &TForm1::UhrzeitTimerTimer);
+    AufloesungsTimer->OnTimer = Gated(Gate, Input::ResolutionChange, this, &TForm1::AufloesungsTimerTimer);
+    HilfeBtn->OnClick = Gated(Gate, Input::HilfeBtn, this, &TForm1::HilfeBtnClick);
+    Timer4->OnTimer = Gated(Gate, Input::Shark, this, &TForm1::Timer4Timer);
+    PausenTimer->OnTimer = Gated(Gate, Input::AttractShow, this, &TForm1::PausenTimerTimer);
+    Timer1->OnTimer = Gated(Gate, Input::ReelTimer, this, &TForm1::Timer1Timer);
+    Timer2->OnTimer = Gated(Gate, Input::ReelTimer, this, &TForm1::Timer2Timer);
+    Timer3->OnTimer = Gated(Gate, Input::ReelTimer, this, &TForm1::Timer3Timer);
+    GewinnLeiste00Timer->OnTimer = Gated(Gate, Input::LadderTimer, this, &TForm1::GewinnLeiste00TimerTimer);
+    GewinnLeisteTimer2->OnTimer = Gated(Gate, Input::LadderTimer, this, &TForm1::GewinnLeisteTimer2Timer);
+    StartBtn->OnClick = Gated(Gate, Input::StartBtn, this, &TForm1::StartBtnClick);
+    StopWalzenBtn->OnClick = Gated(Gate, Input::StopWalzenBtn, this, &TForm1::StopWalzenBtnClick);
+    MenueBtn->OnClick = Gated(Gate, Input::MenueBtn, this, &TForm1::MenueBtnClick);
+    StopBtn1->OnClick = Gated(Gate, Input::StopBtn1, this, &TForm1::StopBtn1Click);
+    StopBtn2->OnClick = Gated(Gate, Input::StopBtn2, this, &TForm1::StopBtn2Click);
     EinzahlenButton->OnClick = Handler(this, &TForm1::EinzahlenButtonClick);
-    AuszahlenButton->OnClick = Handler(this, &TForm1::AuszahlenButtonClick);
+    AuszahlenButton->OnClick = Gated(Gate, Input::Payout, this, &TForm1::AuszahlenButtonClick);
     OnKeyDown = [this](TObject* sender, Word& key, TShiftState shift) { FormKeyDown(sender, key, shift); };
-    Flagge->OnClick = Handler(this, &TForm1::FlaggeClick);
+    Flagge->OnClick = Gated(Gate, Input::Flagge, this, &TForm1::FlaggeClick);
 }

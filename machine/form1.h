@@ -11,7 +11,8 @@
 #include "toolkit/machpause.h"
 #include "toolkit/media_player.h"
 #include "machine/shark_state.h"
-#include "machine/money_state.h"
+#include "machine/input_gate.h"
+#include "machine/ledger.h"
 #include "machine/platform_services.h"
 #include "machine/play_events.h"
 #include "machine/program_state.h"
@@ -80,17 +81,20 @@ public:
     TMachPause* MachPause1;
     TMediaPlayer* MediaPlayer1;
 
+    // The play history; does nothing until the statistics attach theirs.
+    std::unique_ptr<PlayEvents> Play = std::make_unique<PlayEvents>();
     // State of the subsystems; every window starts from fresh state.
     ProgramState Program;
     GameState Game;
-    MoneyState Money;
+    // Every move of money and special games.
+    Ledger Money{Play};
+    // Which input acts when.
+    InputGate Gate{*this};
     ChestState Chest;
     SharkState Shark;
     AttractState Attract;
     ReelBlurState ReelBlur;
     PlatformServices Services;
-    // The play history; does nothing until the statistics attach theirs.
-    std::unique_ptr<PlayEvents> Play = std::make_unique<PlayEvents>();
 
     // The methods below are defined in the folder named at each group; the Part folders
     // call each other only through them.

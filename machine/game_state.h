@@ -4,7 +4,6 @@
 #include <string>
 
 #include "machine/reel_pictures.h"
-#include "support/euro_decimal.h"
 
 struct GameState {
     bool SpielLaeuft = false;
@@ -13,7 +12,6 @@ struct GameState {
     bool ProgrammBeenden = false;
     bool RisikospielEin = true;
     bool ErsterMenueAufruf = true;
-    EuroDecimal SonderspieleAnzahl;
     int SonderspieleTextX = 0;
     int SonderspieleTextY = 0;
     BildAufWalzeTable BildAufWalze{};
@@ -41,19 +39,23 @@ struct GameState {
     bool RisikoStopGedrueckt = false;
     std::string LetzterGewinnText;
 
+    // The whole euros of the credit as the last deposit that checks the limit found them.
+    int SpielgeldEuroGanz = 0;
+
     // The reels of a spin or a re-spin turn or wait for their evaluation: no game may start,
     // and the end of a ladder leaves SpielLaeuft to them.
     bool ReelsRunning = false;
+    // A ladder runs, from the winning evaluation to its end.
+    bool LadderRunning = false;
     // The running ladder has credited the win its reels showed: its stops no longer wait for
     // the reels, whatever a re-spin or a later game shows there.
     bool ReelWinCredited = false;
 
     // Ladders started so far, and the sequences (a phase, a stop) of the current one that run,
-    // one inside another's pause; its stop clicks accepted meanwhile wait until the outermost
-    // one has finished. A sequence of an earlier ladder leaves the current one alone.
+    // one inside another's pause; stop clicks meanwhile wait until the outermost one has
+    // finished. A sequence of an earlier ladder leaves the current one alone.
     int LadderNumber = 0;
     int LadderSequences = 0;
-    std::array<bool, 2> StopWaiting{};
     // An autostart step is waiting to run from the outermost loop.
     bool AutoStartRequested = false;
     // A start pressed during the re-spin offer: once the middle reel is evaluated, the spin

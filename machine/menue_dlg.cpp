@@ -2,6 +2,7 @@
 #include "machine/menue_dlg.h"
 
 #include "machine/denominations.h"
+#include "machine/form1.h"
 #include "machine/window_parts.h"
 
 TMenueDlg* MenueDlg = nullptr;
@@ -48,15 +49,17 @@ void TMenueDlg::BindHandlers() {
     OnCreate = Handler(this, &TMenueDlg::FormCreate);
     OnShow = Handler(this, &TMenueDlg::FormShow);
     OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
-    CancelBtn->OnClick = Handler(this, &TMenueDlg::CancelBtnClick);
-    ButtonGibsGeldHer->OnClick = Handler(this, &TMenueDlg::ButtonGibsGeldHerClick);
-    ButtonRisiko->OnClick = Handler(this, &TMenueDlg::ButtonRisikoClick);
-    AutoStartCheckBox->OnClick = Handler(this, &TMenueDlg::AutoStartCheckBoxClick);
-    Button1->OnClick = Handler(this, &TMenueDlg::Button1Click);
-    Button2->OnClick = Handler(this, &TMenueDlg::Button2Click);
-    PC_LautsprHoeren->OnClick = Handler(this, &TMenueDlg::PC_LautsprHoerenClick);
-    LogDateiSpeichern->OnClick = Handler(this, &TMenueDlg::LogDateiSpeichernClick);
-    for (const Denomination& m : kDenominations) (this->*m.picture)->OnClick = Handler(this, m.click);
+    InputGate& gate = Form1->Gate;
+    CancelBtn->OnClick = Gated(gate, Input::MenuOk, this, &TMenueDlg::CancelBtnClick);
+    ButtonGibsGeldHer->OnClick = Gated(gate, Input::Payout, this, &TMenueDlg::ButtonGibsGeldHerClick);
+    ButtonRisiko->OnClick = Gated(gate, Input::RiskSwitch, this, &TMenueDlg::ButtonRisikoClick);
+    AutoStartCheckBox->OnClick = Gated(gate, Input::AutoStartSwitch, this, &TMenueDlg::AutoStartCheckBoxClick);
+    Button1->OnClick = Gated(gate, Input::MenuHelp, this, &TMenueDlg::Button1Click);
+    Button2->OnClick = Gated(gate, Input::MenuQuit, this, &TMenueDlg::Button2Click);
+    PC_LautsprHoeren->OnClick = Gated(gate, Input::SoundSwitch, this, &TMenueDlg::PC_LautsprHoerenClick);
+    LogDateiSpeichern->OnClick = Gated(gate, Input::LogSwitch, this, &TMenueDlg::LogDateiSpeichernClick);
+    for (const Denomination& m : kDenominations)
+        (this->*m.picture)->OnClick = Gated(gate, Input::Deposit, this, m.click);
 }
 
 void TMenueDlg::CreateMoneyPictures() {

@@ -1,6 +1,7 @@
 // The name dialog's components with their texts and places.
 #include "machine/name_dlg.h"
 
+#include "machine/form1.h"
 #include "machine/window_parts.h"
 
 TNameEingabeDlg* NameEingabeDlg = nullptr;
@@ -19,8 +20,8 @@ TNameEingabeDlg::TNameEingabeDlg(TComponent* owner) : TForm(owner) {
     OKBtn = MakeDialogButton(*this, "OKBtn", {119, 180, 75, 25}, "OK");
     OKBtn->Default = true;
     OKBtn->ModalResult = mrOk;
-    OKBtn->OnClick = Handler(this, &TNameEingabeDlg::OKBtnClick);
-    Button1->OnClick = Handler(this, &TNameEingabeDlg::Button1Click);
+    OKBtn->OnClick = Gated(Form1->Gate, Input::NameOk, this, &TNameEingabeDlg::OKBtnClick);
+    Button1->OnClick = Gated(Form1->Gate, Input::NameTakeOver, this, &TNameEingabeDlg::Button1Click);
     Edit1->OnChange = Handler(this, &TNameEingabeDlg::Edit1Change);
 }
 

@@ -29,8 +29,11 @@ public:
     // The running game and its ladder are over; the next game has not begun.
     virtual void GameOver() {}
 
-    // Failed, with the German refusal, when the deposit would pass the player's own limit.
-    virtual Outcome DepositAllowed(const EuroDecimal& /*amount*/) { return Outcome::Done(); }
+    // Failed, with the German refusal, when the deposit would pass the player's own limit;
+    // `onTheWay` is what earlier deposits still sinking into the machine will add.
+    virtual Outcome DepositAllowed(const EuroDecimal& /*amount*/, const EuroDecimal& /*onTheWay*/) {
+        return Outcome::Done();
+    }
     virtual void Deposited(const EuroDecimal& /*amount*/) {}
     // The payout settles the whole credit against the debt.
     virtual void PaidOut(const EuroDecimal& /*credit*/, const EuroDecimal& /*debt*/) {}

@@ -5,15 +5,16 @@
 #include "toolkit/application.h"
 #include "toolkit/dialogs.h"
 
+// The book closes first: nothing moves between the log and the end.
 void TForm1::EndProgram() {
     Game.ProgrammBeenden = true;
-    if (DebtLogSwitchedOn() && Money.Schulden.ToFixed(2) != "0,00") WriteDebtLog();
+    Money.Close();
+    if (DebtLogSwitchedOn() && Money.Schulden().ToFixed(2) != "0,00") WriteDebtLog();
     Application->Halt(0);
 }
 
 // The flag is set while the question shows, so the attract mode does not start behind it.
 void TForm1::AskToEndProgram() {
-    if (Money.PayoutRunning) return;
     Game.ProgrammBeenden = true;
     if (!AskConfirmation("Programm jetzt beenden?")) {
         Game.ProgrammBeenden = false;

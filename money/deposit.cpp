@@ -35,32 +35,29 @@ void Refuse(TForm1& f) {
 }
 
 void Book(TMenueDlg& menu, TForm1& f, const EuroDecimal& amount) {
-    MoneyState& m = f.Money;
-    m.Spielgeld += amount;
-    m.Schulden += amount;
-    menu.BisherEingezahltLabel1->SetCaption(DebtLine(f.Program.SpielerName, m.Schulden));
+    if (!f.Money.Deposit(amount)) return;
+    menu.BisherEingezahltLabel1->SetCaption(DebtLine(f.Program.SpielerName, f.Money.Schulden()));
     f.DrawCredit();
-    m.Automatenkasse += amount;
-    menu.AutomatenGeldspeicherAnzeige->SetCaption(m.Automatenkasse.ToFixed(2));
-    f.Play->Deposited(amount);
+    menu.AutomatenGeldspeicherAnzeige->SetCaption(f.Money.Automatenkasse().ToFixed(2));
 }
 
-// The amount is booked only after the picture has sunk into the machine.
+// The amount is booked only after the picture has sunk into the machine; until then it
+// counts for the player's own limit, so that a deposit made meanwhile cannot pass it.
 void Deposit(TMenueDlg& menu, const Denomination& d) {
     TForm1& f = *Form1;
-    if (f.Money.PayoutRunning) return;
     if (d.limitChecked) {
-        f.Money.SpielgeldEuroGanz = WholeEuros(f.Money.Spielgeld);
-        if (f.Money.SpielgeldEuroGanz > kEuroLimit) {
+        f.Game.SpielgeldEuroGanz = WholeEuros(f.Money.Spielgeld());
+        if (f.Game.SpielgeldEuroGanz > kEuroLimit) {
             Refuse(f);
             return;
         }
     }
     const EuroDecimal value = EuroDecimal::Parse(d.amount);
-    if (const Outcome allowed = f.Play->DepositAllowed(value); !allowed) {
+    if (const Outcome allowed = f.Play->DepositAllowed(value, f.Money.Sinking()); !allowed) {
         ShowInformation(allowed.reason);
         return;
     }
+    f.Money.DepositSinking(value);
     f.Schein->Picture().Assign((menu.*d.picture)->Picture().Bitmap());
     f.EinzahlenButtonClick(nullptr);
     Book(menu, f, value);
@@ -106,7 +103,7 @@ void TForm1::EinzahlenButtonClick(TObject*) {
     Game.RuhePhaseErlaubt = false;
     PausenTimer->SetEnabled(false);
     if (MenueDlg) MenueDlg->Close();
-    if (Money.SpielgeldEuroGanz > kEuroLimit) return;
+    if (Game.SpielgeldEuroGanz > kEuroLimit) return;
 
     const int ph = Schein->Picture().Height();
     const bool coin = ph <= kCoinHeightMax;

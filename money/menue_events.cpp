@@ -20,19 +20,21 @@ bool CashBoxFull(const std::string& text) {
     return text.find(',') == 5 && text.starts_with("10");
 }
 
-void EmptyCashBoxWhenFull(TMenueDlg& menu, MoneyState& m) {
-    const std::string text = m.Automatenkasse.ToFixed(2);
+void EmptyCashBoxWhenFull(TMenueDlg& menu, Ledger& money) {
+    const std::string text = money.Automatenkasse().ToFixed(2);
     if (!CashBoxFull(text)) return;
     ShowInformation("In der Automatenkasse sind " + text +
                     " Euro, sie muss geleert werden! 100 Euro verbleiben drin.");
-    m.Automatenkasse = EuroDecimal::Parse(kCashBoxAfterEmptying);
-    menu.AutomatenGeldspeicherAnzeige->SetCaption(kCashBoxAfterEmptying);
+    if (money.EmptyCashBox(EuroDecimal::Parse(kCashBoxAfterEmptying)))
+        menu.AutomatenGeldspeicherAnzeige->SetCaption(kCashBoxAfterEmptying);
 }
 
 }  // namespace
 
 void TMenueDlg::FormCreate(TObject*) {
-    Form1->Money.Schulden = EuroDecimal::Parse("0,0");
+    LedgerBalances opening = Form1->Money.Balances();
+    opening.Schulden = EuroDecimal::Parse("0,0");
+    Form1->Money.Open(opening);
 }
 
 void TMenueDlg::FormShow(TObject*) {
@@ -43,7 +45,7 @@ void TMenueDlg::FormShow(TObject*) {
         AskPlayerName();
         g.ErsterMenueAufruf = false;
     }
-    ButtonGibsGeldHer->SetVisible(AtLeast(Form1->Money.Spielgeld, "0,1") || AtLeast(g.SonderspieleAnzahl, "1"));
+    ButtonGibsGeldHer->SetVisible(AtLeast(Form1->Money.Spielgeld(), "0,1") || AtLeast(Form1->Money.SonderspieleAnzahl(), "1"));
     EmptyCashBoxWhenFull(*this, Form1->Money);
 }
 
@@ -56,7 +58,7 @@ void TMenueDlg::FormClose(TObject*, TCloseAction&) {
 // With the stake of one game left, automatic play goes on.
 void TMenueDlg::CancelBtnClick(TObject*) {
     Close();
-    if (!AtLeast(Form1->Money.Spielgeld, "0,2")) return;
+    if (!AtLeast(Form1->Money.Spielgeld(), "0,2")) return;
     Form1->Game.MenueOffen = false;
     if (AutoStartCheckBox->Checked()) Form1->RequestAutoStart();
 }

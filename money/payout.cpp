@@ -15,7 +15,7 @@ constexpr int kSharkMs = 1000;
 
 // True when there are none, or the player lets them go.
 bool SpecialGamesGivenUp(const TForm1& f) {
-    const std::string count = f.Game.SonderspieleAnzahl.ToFixed(0);
+    const std::string count = f.Money.SonderspieleAnzahl().ToFixed(0);
     return count == "0" || AskConfirmation("Sie haben noch " + count + " Freispiele!" +
                                            " Die werden nicht ausbezahlt. Wollen Sie diese wirklich verfallen lassen?");
 }
@@ -23,41 +23,42 @@ bool SpecialGamesGivenUp(const TForm1& f) {
 // The special games are gone; the cash box loses the whole credit.
 void CloseTheAccount(TForm1& f) {
     f.SpielGeldSpeicherAnzeige->Canvas().TextOut(f.Program.SpielgeldTextX, f.Program.SpielgeldTextY,
-                                                 FormatWithMask(f.Money.Spielgeld, "########0,0"));
-    f.Game.SonderspieleAnzahl = EuroDecimal::Parse("0");
+                                                 FormatWithMask(f.Money.Spielgeld(), "########0,0"));
+    f.Money.CloseAccount();
     f.DrawSpecialGames();
-    f.Money.Automatenkasse -= EuroDecimal::Parse(f.Money.Spielgeld.ToFixed(2));
-    MenueDlg->AutomatenGeldspeicherAnzeige->SetCaption(f.Money.Automatenkasse.ToFixed(2));
+    MenueDlg->AutomatenGeldspeicherAnzeige->SetCaption(f.Money.Automatenkasse().ToFixed(2));
 }
 
 // The message's common start, up to the player's name.
 std::string Settlement(const TForm1& f) {
-    return "Schulden bisher " + f.Money.Schulden.ToFixed(2) + " Euro, diese werden mit dem Auszahlungsbetrag " +
-           f.Money.Spielgeld.ToFixed(2) + " verrechnet! " + f.Program.SpielerName;
+    return "Schulden bisher " + f.Money.Schulden().ToFixed(2) + " Euro, diese werden mit dem Auszahlungsbetrag " +
+           f.Money.Spielgeld().ToFixed(2) + " verrechnet! " + f.Program.SpielerName;
 }
 
-void SavePlayerName(const TForm1& f) {
+// The name, the cash box and the debt log are written before the result shows: a program
+// closed or killed while the player reads it has kept them.
+void KeepTheResult(TForm1& f, const std::string& betrag, const std::string& endung) {
     if (!f.Program.SpielerName.empty())
         settings::WriteIniKey(f.Program.IniDateiName, settings::kPlayerKey, f.Program.SpielerName);
+    settings::WriteCashBoxText(settings::CashBoxTextAtPayout(f.Money.Automatenkasse()));
+    if (DebtLogSwitchedOn()) f.AppendDebtLogEntry(betrag, endung);
 }
 
 // The credit does not cover the debt: the player is told what he still owes.
 void SettleDebt(TForm1& f, const std::string& owed) {
-    ShowInformation(Settlement(f) + " hat noch " + owed + " Euro Schulden beim Tresolo!");
-    SavePlayerName(f);
-    if (DebtLogSwitchedOn()) f.AppendDebtLogEntry(owed, " Euro Schulden beim Tresolo gemacht!");
+    const std::string message = Settlement(f) + " hat noch " + owed + " Euro Schulden beim Tresolo!";
+    KeepTheResult(f, owed, " Euro Schulden beim Tresolo gemacht!");
+    ShowInformation(message);
 }
 
-// The credit covers the debt: what is left becomes the credit, and the store is up to date
-// before anything is thrown out.
+// The credit covers the debt: what is left becomes the credit.
 void SettleCredit(TForm1& f, const std::string& net) {
-    ShowInformation(Settlement(f) + " hat " + net + " Euro Guthaben beim Tresolo!");
-    if (DebtLogSwitchedOn()) f.AppendDebtLogEntry(net, " Euro Guthaben beim Tresolo gemacht!");
-    f.Money.Spielgeld -= f.Money.Schulden;
+    const std::string message = Settlement(f) + " hat " + net + " Euro Guthaben beim Tresolo!";
+    KeepTheResult(f, net, " Euro Guthaben beim Tresolo gemacht!");
+    ShowInformation(message);
+    f.Money.Settle();
     f.AnzeigeLoeschen();
     f.DrawCredit();
-    SavePlayerName(f);
-    settings::WriteCashBoxText(settings::CashBoxTextAtPayout(f.Money.Automatenkasse));
 }
 
 // The shark throws one note or coin out of the chest; the credit goes down by it.
@@ -76,7 +77,7 @@ void ThrowOut(TForm1& f, int piece) {
         f.MachPause1->Pause(kStepMs);
     }
     money.Hide();
-    f.Money.Spielgeld -= EuroDecimal::Parse(kPayoutPieces[piece].amount);
+    f.Money.PayPiece(EuroDecimal::Parse(kPayoutPieces[piece].amount));
     if (kPayoutPieces[piece].clearsDisplay) f.AnzeigeLoeschen();
     f.DrawCredit();
 }
@@ -85,11 +86,10 @@ void ThrowOut(TForm1& f, int piece) {
 
 void TMenueDlg::ButtonGibsGeldHerClick(TObject* Sender) { Form1->AuszahlenButtonClick(Sender); }
 
-// The payout runs alone: it owns the flying money picture, and nothing on the main window
-// or in the menu starts another money move or a quit until it has ended the program.
+// The payout runs alone: the book is closed to every other move from here, and the gate lets
+// no other money move, game or quit start, until it has ended the program.
 void TForm1::AuszahlenButtonClick(TObject*) {
-    if (Money.PayoutRunning) return;
-    Money.PayoutRunning = true;
+    if (!Money.BeginPayout()) return;
     AuszahlungsListe->Clear();
     MenueDlg->Close();
     Game.RuhePhaseErlaubt = false;
@@ -97,18 +97,17 @@ void TForm1::AuszahlenButtonClick(TObject*) {
     StopAttractShow();
     MachPause1->Pause(1000);
     if (!SpecialGamesGivenUp(*this)) {
-        Money.PayoutRunning = false;
+        Money.GiveUpPayout();
         return;
     }
     CloseTheAccount(*this);
-    Play->PaidOut(Money.Spielgeld, Money.Schulden);
-    const std::string net = (Money.Spielgeld - Money.Schulden).ToFixed(2);
+    const std::string net = (Money.Spielgeld() - Money.Schulden()).ToFixed(2);
     if (net.starts_with('-')) {
         SettleDebt(*this, net.substr(1));
         Application->Halt(0);
     }
     SettleCredit(*this, net);
-    for (const std::string& name : PayoutPieceNames(Money.Spielgeld.ToFixed(2))) AuszahlungsListe->Add(name);
+    for (const std::string& name : PayoutPieceNames(Money.Spielgeld().ToFixed(2))) AuszahlungsListe->Add(name);
     for (int i = 0; i < AuszahlungsListe->Count(); ++i) ThrowOut(*this, PayoutPieceIndex(AuszahlungsListe->Strings(i)));
     Application->Halt(0);
 }

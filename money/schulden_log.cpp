@@ -17,7 +17,7 @@ constexpr int kMostEntriesASecond = 100;
 }  // namespace
 
 void TForm1::WriteDebtLog() {
-    AppendDebtLogEntry(Money.Schulden.ToFixed(2), " Euro Schulden beim Tresolo gemacht!");
+    AppendDebtLogEntry(Money.Schulden().ToFixed(2), " Euro Schulden beim Tresolo gemacht!");
 }
 
 // The line goes through the menu's memo, as the log always has, and is written in UTF-8

@@ -23,7 +23,7 @@ bool TForm1::SaveSettings() {
     if (!Program.WindowsVersionOK) return true;
     const bool nameSaved = Program.SpielerName.empty() ||
                            settings::WriteIniKey(Program.IniDateiName, settings::kPlayerKey, Program.SpielerName);
-    const bool cashBoxSaved = settings::WriteCashBoxText(settings::CashBoxTextAtExit(Money.Automatenkasse));
+    const bool cashBoxSaved = settings::WriteCashBoxText(settings::CashBoxTextAtExit(Money.Automatenkasse()));
     return nameSaved && cashBoxSaved;
 }
 

@@ -106,18 +106,20 @@ std::string TForm1::WindowsVersionErmitteln() { return OsVersionText(Services.qu
 void TForm1::SetUpDisplays() {
     TCanvas& credit = SpielGeldSpeicherAnzeige->Canvas();
     UseDisplayFont(credit);
-    Money.Spielgeld = EuroDecimal::Parse("0");
+    LedgerBalances opening = Money.Balances();
+    opening.Spielgeld = EuroDecimal::Parse("0");
+    opening.SonderspieleAnzahl = EuroDecimal::Parse("0");
+    Money.Open(opening);
     Program.SpielgeldTextX = SpielGeldSpeicherAnzeige->Width() / 6;
     Program.SpielgeldTextY = 1;
-    credit.TextOut(Program.SpielgeldTextX, Program.SpielgeldTextY, FormatWithMask(Money.Spielgeld, "########0,0"));
+    credit.TextOut(Program.SpielgeldTextX, Program.SpielgeldTextY, FormatWithMask(Money.Spielgeld(), "########0,0"));
 
     TCanvas& games = SonderSpieleAnzeige->Canvas();
     UseDisplayFont(games);
-    Game.SonderspieleAnzahl = EuroDecimal::Parse("0");
     Game.SonderspieleTextX = SonderSpieleAnzeige->Width() / 2;
     Game.SonderspieleTextY = 1;
     games.TextOut(Game.SonderspieleTextX, Game.SonderspieleTextY,
-                  FormatWithMask(Game.SonderspieleAnzahl, "########0#"));
+                  FormatWithMask(Money.SonderspieleAnzahl(), "########0#"));
 }
 
 // The working folder is the installation folder when the program file lies in it;
@@ -139,7 +141,9 @@ void TForm1::FindInstallFolder() {
 
 void TForm1::ReadCashBox() {
     const settings::CashBox box = settings::CashBoxFromStored(settings::ReadCashBoxText());
-    Money.Automatenkasse = box.amount;
+    LedgerBalances opening = Money.Balances();
+    opening.Automatenkasse = box.amount;
+    Money.Open(opening);
     Program.AutomatenkasseText = box.text;
 }
 

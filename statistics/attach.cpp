@@ -11,7 +11,7 @@
 
 namespace {
 
-// Below the debt line, left of the separator: no written control moves.
+// Below the debt line, left of the separator, where no other control stands.
 constexpr Place kMenuButton = {6, 380, 121, 37};
 
 // Made at its first showing; the application owns it.
@@ -36,15 +36,17 @@ void AttachPlayHistory(TForm1& main, TMenueDlg& menu) {
     button->SetFont(BoldFont());
     button->SetCaption("Statistik");
     button->SetHint("Zeigt die Spielstatistik und den Spielerschutz (F2)");
-    button->OnClick = [&r, window](TObject*) { ShowStatistics(r, *window); };
+    button->OnClick = [&main, &r, window](TObject*) {
+        main.Gate.Run(Input::Statistics, [&] { ShowStatistics(r, *window); });
+    };
 
     TKeyEvent previous = main.OnKeyDown;
-    main.OnKeyDown = [&r, window, previous](TObject* sender, Word& key, TShiftState shift) {
+    main.OnKeyDown = [&main, &r, window, previous](TObject* sender, Word& key, TShiftState shift) {
         if (key != VK_F2) {
             if (previous) previous(sender, key, shift);
             return;
         }
         key = 0;
-        ShowStatistics(r, *window);
+        main.Gate.Run(Input::F2, [&] { ShowStatistics(r, *window); });
     };
 }

@@ -170,8 +170,10 @@ void PlayRecorder::GameOver() {
     CloseGame();
     const std::int64_t elapsed = SessionMs();
     if (!ReminderDue(elapsed, lastReminderMs_, protection_.reminderMinutes)) return;
-    lastReminderMs_ = elapsed;
-    ShowInformation(ReminderText(elapsed, session_.NetCents()));
+    form_.Gate.Run(Input::Reminder, [&] {
+        lastReminderMs_ = elapsed;
+        ShowInformation(ReminderText(elapsed, session_.NetCents()));
+    });
 }
 
 std::int64_t PlayRecorder::DepositedThisMonth() {
@@ -187,9 +189,9 @@ std::int64_t PlayRecorder::DepositedThisMonth() {
     return sum;
 }
 
-Outcome PlayRecorder::DepositAllowed(const EuroDecimal& amount) {
+Outcome PlayRecorder::DepositAllowed(const EuroDecimal& amount, const EuroDecimal& onTheWay) {
     if (!protection_.monthlyLimitCents) return Outcome::Done();
-    const std::int64_t limit = *protection_.monthlyLimitCents, used = DepositedThisMonth();
+    const std::int64_t limit = *protection_.monthlyLimitCents, used = DepositedThisMonth() + CentsOf(onTheWay);
     if (used + CentsOf(amount) <= limit) return Outcome::Done();
     return Outcome::Failed(RefusalText(limit, limit - used));
 }

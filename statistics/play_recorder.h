@@ -30,7 +30,7 @@ public:
     void MoneyCredited(const EuroDecimal& stepAmount, const EuroDecimal& credited, RiskOutcome outcome) override;
     void SpecialGamesCredited(const EuroDecimal& count) override;
     void GameOver() override;
-    Outcome DepositAllowed(const EuroDecimal& amount) override;
+    Outcome DepositAllowed(const EuroDecimal& amount, const EuroDecimal& onTheWay) override;
     void Deposited(const EuroDecimal& amount) override;
     void PaidOut(const EuroDecimal& credit, const EuroDecimal& debt) override;
 

@@ -12,7 +12,7 @@ TEST(Start, SpecialGameIsUsedBeforeCredit) {
     PlayedGame g;
     TForm1& f = *g.f;
     g.SetCredit("1,00");
-    f.Game.SonderspieleAnzahl = EuroDecimal::Parse("1");
+    SetSpecialGames(f.Money, "1");
     g.NextReels(W::W3, W::W8, W::W1);
     g.Click(*f.StartBtn);
     g.At(10, [&] {

@@ -108,7 +108,7 @@ TEST(Ladder, AutomaticCatchOfTheTopStepEndsTheLadder) {
     for (int phase = 2; phase <= 16; ++phase) g.Rng().Script({kZeroPhaseDraw, kWinPhaseDraw});
     g.Rng().Script({kZeroPhaseDraw, 0});  // 17th 00 phase: the automatic stop
     int litAfterEnd = 0;
-    g.Whenever([&] { return f.Game.SonderspieleAnzahl == EuroDecimal::Parse("30") && g.LitLeft(1); },
+    g.Whenever([&] { return f.Money.SonderspieleAnzahl() == EuroDecimal::Parse("30") && g.LitLeft(1); },
                [&] { ++litAfterEnd; });
     g.Run(40000);
     EXPECT_EQ(g.SpecialGames(), "30");

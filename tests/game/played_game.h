@@ -44,7 +44,7 @@ public:
     RandomGenerator& Rng() { return h().App().Rng(); }
 
     void SetCredit(const char* euro) {
-        f->Money.Spielgeld = EuroDecimal::Parse(euro);
+        ::SetCredit(f->Money, euro);
         f->DrawCredit();
     }
     // The next spin stops on these pictures; the ladder intervals drawn after it are fixed.
@@ -124,8 +124,8 @@ public:
     bool SpecialGamesShow(const std::string& text) {
         return DisplayShows(*f->SonderSpieleAnzeige, f->Game.SonderspieleTextX, f->Game.SonderspieleTextY, text, 8);
     }
-    std::string Credit() const { return f->Money.Spielgeld.ToFixed(2); }
-    std::string SpecialGames() const { return f->Game.SonderspieleAnzahl.ToFixed(0); }
+    std::string Credit() const { return f->Money.Spielgeld().ToFixed(2); }
+    std::string SpecialGames() const { return f->Money.SonderspieleAnzahl().ToFixed(0); }
     bool Lit(TImage& step, const TImage& lit) const { return Shows(step, lit); }
 
     TForm1* f = nullptr;

@@ -12,6 +12,7 @@
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
 #include "machine/program.h"
+#include "tests/machine/account.h"
 #include "support/profile_string.h"
 #include "support/tstregini.h"
 #include "support/user_store_path.h"
@@ -90,7 +91,7 @@ public:
         TForm1& f = *Form1;
         MenueDlg->PC_LautsprHoeren->SetChecked(false);
         f.Game.ErsterMenueAufruf = false;
-        f.Money.Spielgeld = EuroDecimal::FromInteger(euros);
+        account::Set(f.Money, &LedgerBalances::Spielgeld, EuroDecimal::FromInteger(euros));
         f.Timer4->SetEnabled(shark);
         return f;
     }

@@ -64,7 +64,7 @@ protected:
         program.Start();
         program.harness->RunFor(1100);  // the clock has ticked
         Form1->Program.SpielerName = "Jürgen";
-        Form1->Money.Schulden = EuroDecimal::Parse("50");
+        SetDebt(Form1->Money, "50");
     }
     StartedProgram program;
 };
@@ -133,7 +133,7 @@ TEST(DebtLogAtTheEnd, EveryWayOutLogsTheDebtOnlyWithTheSwitchOn) {
             HeadlessHarness& h = *program.harness;
             h.RunFor(1100);
             Form1->Program.SpielerName = "Jürgen";
-            Form1->Money.Schulden = EuroDecimal::Parse("50");
+            SetDebt(Form1->Money, "50");
             MenueDlg->LogDateiSpeichern->SetChecked(on);
             if (way == EscapeKey) {
                 h.App().QueueCall([] {

@@ -18,10 +18,10 @@ protected:
         f.Game.ErsterMenueAufruf = false;
         f.AnzeigeLoeschen();  // the credit display blank, as after a game
         g.SetCredit("0,00");
-        f.Money.Automatenkasse = EuroDecimal::Parse("100,00");
+        SetCashBox(f.Money, "100,00");
     }
-    std::string Debt() const { return f.Money.Schulden.ToFixed(2); }
-    std::string CashBox() const { return f.Money.Automatenkasse.ToFixed(2); }
+    std::string Debt() const { return f.Money.Schulden().ToFixed(2); }
+    std::string CashBox() const { return f.Money.Automatenkasse().ToFixed(2); }
     std::string CashBoxLabel() const { return menu.AutomatenGeldspeicherAnzeige->Caption(); }
     bool SoundAskedFor() const { return !f.MediaPlayer1->FileName.empty(); }
     std::int64_t Now() { return g.h().NowMs(); }
@@ -33,9 +33,9 @@ protected:
 
 TEST_F(Deposit, TenTenCentCoinsMakeExactlyOneEuro) {
     for (int i = 0; i < 10; ++i) menu.Button_10_CentClick(nullptr);
-    EXPECT_EQ(f.Money.Spielgeld, EuroDecimal::Parse("1"));
-    EXPECT_EQ(f.Money.Schulden, EuroDecimal::Parse("1"));
-    EXPECT_EQ(f.Money.Automatenkasse, EuroDecimal::Parse("101"));
+    EXPECT_EQ(f.Money.Spielgeld(), EuroDecimal::Parse("1"));
+    EXPECT_EQ(f.Money.Schulden(), EuroDecimal::Parse("1"));
+    EXPECT_EQ(f.Money.Automatenkasse(), EuroDecimal::Parse("101"));
     EXPECT_TRUE(g.CreditShows("1,00"));
     EXPECT_EQ(CashBoxLabel(), "101,00");
 }
@@ -81,13 +81,13 @@ TEST_F(Deposit, CreditAboveTenThousandEurosRefusesAllButTheSmallCoins) {
 // Each picture of the menu, clicked, books its own amount and sinks its own picture; the
 // whole row makes 888,80 euros.
 TEST_F(Deposit, EveryNoteAndCoinBooksItsOwnAmount) {
-    EuroDecimal before = f.Money.Spielgeld;
+    EuroDecimal before = f.Money.Spielgeld();
     for (const Denomination& d : kDenominations) {
         SCOPED_TRACE(d.name);
         g.At(25, [&] { EXPECT_TRUE(g.Shows(*f.Schein, *(menu.*d.picture))); });
         (menu.*d.picture)->OnClick(nullptr);
-        EXPECT_EQ(f.Money.Spielgeld - before, EuroDecimal::Parse(d.amount));
-        before = f.Money.Spielgeld;
+        EXPECT_EQ(f.Money.Spielgeld() - before, EuroDecimal::Parse(d.amount));
+        before = f.Money.Spielgeld();
     }
     EXPECT_EQ(g.Credit(), "888,80");
 }

@@ -34,7 +34,7 @@ protected:
 TEST_F(Menu, PayoutButtonShowsFromTenCentsOrOneSpecialGame) {
     auto payoutOffered = [&](const char* credit, const char* specialGames) {
         g.SetCredit(credit);
-        f.Game.SonderspieleAnzahl = EuroDecimal::Parse(specialGames);
+        SetSpecialGames(f.Money, specialGames);
         menu.Show();
         const bool shown = menu.ButtonGibsGeldHer->Showing();
         menu.Close();
@@ -47,20 +47,20 @@ TEST_F(Menu, PayoutButtonShowsFromTenCentsOrOneSpecialGame) {
 }
 
 TEST_F(Menu, CashBoxFromTenThousandEurosIsEmptiedToAHundred) {
-    f.Money.Automatenkasse = EuroDecimal::Parse("10000,00");
+    SetCashBox(f.Money, "10000,00");
     g.Key(VK_RETURN, 10);
     OpenMenu();
     ASSERT_EQ(g.h().MessageBoxes().size(), 1u);
     EXPECT_EQ(g.h().MessageBoxes()[0].second,
               "In der Automatenkasse sind 10000,00 Euro, sie muss geleert werden! 100 Euro verbleiben drin.");
     EXPECT_EQ(menu.AutomatenGeldspeicherAnzeige->Caption(), "100,00");
-    EXPECT_EQ(f.Money.Automatenkasse.ToFixed(2), "100,00");
+    EXPECT_EQ(f.Money.Automatenkasse().ToFixed(2), "100,00");
 
     menu.Close();
-    f.Money.Automatenkasse = EuroDecimal::Parse("11000,00");
+    SetCashBox(f.Money, "11000,00");
     OpenMenu();
     EXPECT_EQ(g.h().MessageBoxes().size(), 1u);
-    EXPECT_EQ(f.Money.Automatenkasse.ToFixed(2), "11000,00");
+    EXPECT_EQ(f.Money.Automatenkasse().ToFixed(2), "11000,00");
 }
 
 // Escape and Enter press the focused "Ok". With 0,15 euros the menu only closes; with

@@ -65,7 +65,7 @@ TEST_F(NameDialog, NonLatinNameWithASlashSurvivesTheLogAndTheNextStart) {
     g.Key(VK_RETURN, 100);
     g.Run(1100);  // the clock has ticked
     ASSERT_EQ(f.Program.SpielerName, name);
-    f.Money.Schulden = EuroDecimal::Parse("5");
+    SetDebt(f.Money, "5");
     f.WriteDebtLog();
     EXPECT_EQ(ReadBytes(g.folder / "東京_特許許可局長今日急遽休暇許可拒否東 06_12_2026 22_39_00.txt"),
               name + " hat am 06.12.2026 22:39:00 5,00 Euro Schulden beim Tresolo gemacht!\r\n");

@@ -58,7 +58,7 @@ std::string StoredPlayer() { return settings::ReadIniKey("Tresolo.ini", settings
             MenueDlg->PC_LautsprHoeren->SetChecked(round % 2 == 0);
             Form1->Program.SpielerName = PlayerName(round);
             Form1->Game.ErsterMenueAufruf = false;
-            Form1->Money.Spielgeld = EuroDecimal::Parse(kPayout);
+            SetCredit(Form1->Money, kPayout);
             h.ClickControl(*Form1->MenueBtn);
             h.RunFor(100);
             h.ClickControl(*MenueDlg->ButtonGibsGeldHer);

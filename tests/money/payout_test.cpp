@@ -16,8 +16,8 @@ protected:
         f.Program.SpielerName = "Max";
         f.Game.ErsterMenueAufruf = false;
         g.SetCredit(credit);
-        f.Money.Schulden = EuroDecimal::Parse(debt);
-        f.Money.Automatenkasse = EuroDecimal::Parse(cashBox);
+        SetDebt(f.Money, debt);
+        SetCashBox(f.Money, cashBox);
         g.Run(1000);  // the clock has ticked
         g.StartPlay();
         g.Click(*f.MenueBtn);
@@ -33,7 +33,7 @@ protected:
 
 TEST_F(Payout, TwentyAndFiveAreThrownOutWhileTheCreditCountsDown) {
     Account("25,00", "0", "500");
-    f.Game.SonderspieleAnzahl = EuroDecimal::Parse("3");
+    SetSpecialGames(f.Money, "3");
     f.DrawSpecialGames();
     g.At(1150, [&] {
         EXPECT_FALSE(MenueDlg->IsShown());
@@ -138,7 +138,7 @@ protected:
         ASSERT_TRUE(g.h().Halted());
         EXPECT_EQ(g.h().MessageBoxes().size(), 1u);
         EXPECT_EQ(g.Credit(), "0,00");
-        EXPECT_EQ(f.Money.Schulden.ToFixed(2), "10,00");
+        EXPECT_EQ(f.Money.Schulden().ToFixed(2), "10,00");
         EXPECT_EQ(CashBox(), "475,00");
         EXPECT_EQ(ReadBytes(g.folder / kLogFile),
                   "Max hat am 06.12.2026 22:39:00 15,00 Euro Guthaben beim Tresolo gemacht!\r\n");
@@ -161,7 +161,7 @@ TEST_F(PayoutAlone, NoQuitQuestion) {
 
 TEST_F(Payout, KeepingTheSpecialGamesChangesNothing) {
     Account("25,00", "10", "500");
-    f.Game.SonderspieleAnzahl = EuroDecimal::Parse("3");
+    SetSpecialGames(f.Money, "3");
     g.At(1150, [&] { g.Key('N'); });
     g.Run(3000);
     EXPECT_FALSE(g.h().Halted());
@@ -171,8 +171,8 @@ TEST_F(Payout, KeepingTheSpecialGamesChangesNothing) {
     EXPECT_FALSE(f.Game.RuhePhaseErlaubt);
     EXPECT_EQ(g.Credit(), "25,00");
     EXPECT_EQ(g.SpecialGames(), "3");
-    EXPECT_EQ(f.Money.Schulden.ToFixed(2), "10,00");
-    EXPECT_EQ(f.Money.Automatenkasse.ToFixed(2), "500,00");
+    EXPECT_EQ(f.Money.Schulden().ToFixed(2), "10,00");
+    EXPECT_EQ(f.Money.Automatenkasse().ToFixed(2), "500,00");
     EXPECT_FALSE(std::filesystem::exists(g.folder / kLogFile));
 }
 

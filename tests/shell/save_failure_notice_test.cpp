@@ -47,7 +47,7 @@ TEST_F(SaveFailure, OneBoxPerFileAndTheGameGoesOn) {
     EXPECT_NE(told.find("datei/registry.ini: Not a directory"), std::string::npos) << told;
 }
 
-// The payout's own store write fails: the box shows before the notes fly, and the payout
+// The payout's own store write fails: the notice shows before the result, and the payout
 // goes on to its end.
 TEST_F(SaveFailure, PayoutTellsAndPaysOut) {
     g.SetCredit("5,00");
@@ -55,10 +55,14 @@ TEST_F(SaveFailure, PayoutTellsAndPaysOut) {
     g.At(10, [&] { ASSERT_EQ(Boxes().size(), 1u); g.Key(VK_RETURN); });  // the switch's INI write
     g.Click(*f.MenueBtn, 20);
     g.At(100, [&] { g.Click(*MenueDlg->ButtonGibsGeldHer); });
-    g.At(1150, [&] { g.Key(VK_RETURN); });  // the Guthaben message
+    g.At(1150, [&] {
+        ASSERT_EQ(Boxes().size(), 2u);
+        EXPECT_EQ(Boxes()[1].second, Notice("registry.ini"));
+        g.Key(VK_RETURN);
+    });
     g.At(1200, [&] {
         ASSERT_EQ(Boxes().size(), 3u);
-        EXPECT_EQ(Boxes()[2].second, Notice("registry.ini"));
+        EXPECT_NE(Boxes()[2].second.find("Max hat 5,00 Euro Guthaben beim Tresolo!"), std::string::npos);
         g.Key(VK_RETURN);
     });
     g.Run(5000);

@@ -93,7 +93,7 @@ TEST(ClockAtTheEdges, ShowsTheDateAndNamesTheDebtLogAfterIt) {
     StartedProgram program;
     program.Start(s);
     Form1->Program.SpielerName = "Max";
-    Form1->Money.Schulden = EuroDecimal::Parse("5");
+    SetDebt(Form1->Money, "5");
     const struct {
         std::int64_t at;
         const char *time, *date, *logFile;

@@ -106,7 +106,7 @@ TEST_F(StartUp, StartStateOfTheGameAndTheDisplays) {
     EXPECT_TRUE(Form1->Program.WindowsVersionOK);
     EXPECT_TRUE(Form1->Game.RuhePhaseErlaubt);
     EXPECT_TRUE(Form1->Timer4->Enabled());
-    EXPECT_EQ(Form1->Money.Spielgeld, EuroDecimal());
+    EXPECT_EQ(Form1->Money.Spielgeld(), EuroDecimal());
     EXPECT_EQ(Form1->Chest.AuszahlungsBildLinks, Form1->SonderSpieleAnzeige->Left());
     // Showing the window painted it: the chest was fitted with 9 steps and a second layout pass.
     EXPECT_EQ(Form1->Chest.AuszahlungsBildOben, 360 - 9 * 5);
@@ -197,7 +197,7 @@ TEST_F(StartUp, FirstPaintShowsReelsAndCashBoxOnce) {
     EXPECT_TRUE(PixelsOf(Form1->Walze_mitte1) == PixelsOf(Form1->Walzenbild3));
     EXPECT_TRUE(PixelsOf(Form1->Walze_rechts1) == PixelsOf(Form1->Walzenbild1));
     EXPECT_TRUE(Form1->ImageRisiko->Visible());  // the risk game is on at start
-    EXPECT_EQ(Form1->Money.Automatenkasse, EuroDecimal::Parse("12,5"));
+    EXPECT_EQ(Form1->Money.Automatenkasse(), EuroDecimal::Parse("12,5"));
     EXPECT_EQ(MenueDlg->AutomatenGeldspeicherAnzeige->Caption(), "12,50");
     EXPECT_EQ(Form1->ActiveControl(), Form1->MenueBtn);
     // A later paint only watches the screen.
@@ -212,7 +212,7 @@ TEST_F(StartUp, FirstPaintShowsReelsAndCashBoxOnce) {
 TEST_F(StartUp, CashBoxStoredWithCommaOrDamaged) {
     program.SetRegistry("Software\\TresoloKasse", "KA", "7,30");
     program.Start();
-    EXPECT_EQ(Form1->Money.Automatenkasse, EuroDecimal::Parse("7,3"));
+    EXPECT_EQ(Form1->Money.Automatenkasse(), EuroDecimal::Parse("7,3"));
     program.Stop();
     EXPECT_EQ(program.Registry("Software\\TresoloKasse", "KA"), "7 30");
 
@@ -298,7 +298,7 @@ TEST_F(StartUp, ResolutionChangeSeenOnSwitchingAwayOrBackEndsTheProgramAndSaves)
             h.RunFor(100);
         }
         Form1->Program.SpielerName = c.player;
-        Form1->Money.Automatenkasse = EuroDecimal::Parse(c.cashBox);
+        SetCashBox(Form1->Money, c.cashBox);
         bool before = true, after = false;
         Around(c.onActivation ? h.App().OnActivate : h.App().OnDeactivate, before, after);
         std::int64_t changedAt = -1, shownAt = -1;

@@ -32,7 +32,7 @@ protected:
     void Player() {
         f.Program.SpielerName = "Max";
         f.Game.ErsterMenueAufruf = false;
-        f.Money.Automatenkasse = EuroDecimal::Parse("200");
+        SetCashBox(f.Money, "200");
     }
     void Game(W l, W m, W r, bool risk) {
         f.Game.RisikospielEin = risk;

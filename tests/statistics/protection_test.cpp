@@ -101,7 +101,7 @@ protected:
             g->Key(VK_RETURN, 10);
         };
     }
-    std::string Debt() { return Form1->Money.Schulden.ToFixed(2); }
+    std::string Debt() { return Form1->Money.Schulden().ToFixed(2); }
     std::optional<PlayedGame> g{std::in_place};
 };
 
@@ -123,7 +123,7 @@ TEST_F(Limit, ReachingItExactlyIsAllowedOneCentOverIsRefused) {
               "einzahlen. Einzahlung wird abgelehnt.");
     EXPECT_EQ(g->Credit(), "10,00");
     EXPECT_EQ(Debt(), "10,00");
-    EXPECT_EQ(Form1->Money.Automatenkasse.ToFixed(2), "10,00");
+    EXPECT_EQ(Form1->Money.Automatenkasse().ToFixed(2), "10,00");
 }
 
 TEST_F(Limit, OneCentBelowTheNoteRefusesItAndNamesWhatIsLeft) {
