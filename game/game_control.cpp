@@ -41,14 +41,17 @@ void EndOfGame(TForm1& f) {
 
 // After a re-spin, the spin sequence whose offer it was ends at once, and the next game
 // follows from the outermost loop: a chain of manual games never nests one in the last. The
-// game of the offer ends first, as the autostart step would have ended it; a ladder that the
-// re-spin started ends it at its own end.
+// game of the offer ends first, as the autostart step would have ended it. A re-spin that won
+// has a reel win to credit: the gate holds the start back, and the ladder's end lights the
+// start button again.
 void StartAfterThisSequence(TForm1& f) {
     if (std::exchange(f.Game.StartRequested, true)) return;
     Application->QueueOuterCall([&f] {
         f.Game.StartRequested = false;
-        if (!f.Game.LadderRunning) EndOfGame(f);
-        f.ButtonStartClick(nullptr);
+        f.Gate.Run(Input::StartBtn, [&f] {
+            if (!f.Game.LadderRunning) EndOfGame(f);
+            f.ButtonStartClick(nullptr);
+        });
     });
 }
 

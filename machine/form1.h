@@ -96,7 +96,7 @@ public:
     ReelBlurState ReelBlur;
     PlatformServices Services;
 
-    // The methods below are defined in the folder named at each group; the Part folders
+    // The methods below are defined in the folder named at each group; the feature folders
     // call each other only through them.
 
     // Start-up and lifecycle: shell/.

@@ -116,6 +116,7 @@ bool InputGate::Run(Input input, const std::function<void()>& handler) {
     const StageSet stages = Stages();
     const Verdict verdict = VerdictFor(stages, input);
     if (OnAsked) OnAsked({input, stages, verdict});
+    if (OnlyAsk) return false;
     switch (verdict) {
         case Verdict::Act:
             handler();

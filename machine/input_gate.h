@@ -71,6 +71,8 @@ public:
         Verdict verdict;
     };
     std::function<void(const Asked&)> OnAsked;
+    // Tests that walk the table ask without acting: the verdict is told, nothing runs.
+    bool OnlyAsk = false;
 
 private:
     struct Waiting {

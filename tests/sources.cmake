@@ -89,6 +89,16 @@ set(TRESOLO_GAME_TEST_SOURCES
     statistics/statistics_window_test.cpp
 )
 
+# The explorer of player orders: its library (the fuzz target drives it too) and its tests.
+set(TRESOLO_EXPLORER_SOURCES
+    explorer/explorer.cpp
+    explorer/properties.cpp
+)
+set(TRESOLO_EXPLORER_TEST_SOURCES
+    explorer/explorer_test.cpp
+    explorer/gate_cells_test.cpp
+)
+
 # helpdoc tests.
 set(TRESOLO_HELPDOC_TEST_SOURCES
     helpdoc/help_pdf_test.cpp

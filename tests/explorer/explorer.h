@@ -49,8 +49,8 @@ struct Result {
     std::vector<std::string> findings;  // empty when every check held
     int actionsPlayed = 0;
     std::int64_t virtualMs = 0;
-    std::uint64_t gateCells = 0;  // bit per (state, input) cell the gate was asked in... see Cells
-    std::vector<std::uint8_t> cells;  // stage * inputs + input, each asked at least once
+    // For each cell of the gate's table (state * inputs + input): asked while in that state.
+    std::vector<std::uint8_t> cells;
     bool failed() const { return !findings.empty(); }
 };
 

@@ -132,7 +132,8 @@ TEST(Keys, GamePlayedWithEnterAndSpace) {
 }
 
 // A lost game's middle reel spun again: the outer pictures stay, the new one wins (its stop
-// waits for its credit), and a manual start then pays and spins the next game at once.
+// waits for its credit). The start pressed for the re-spin starts no game beside that win:
+// its ladder runs alone, and the start button lights when it has ended.
 TEST(Respin, MiddleReelAfterALostGameCanWin) {
     PlayedGame g;
     TForm1& f = *g.f;
@@ -148,13 +149,13 @@ TEST(Respin, MiddleReelAfterALostGameCanWin) {
         EXPECT_FALSE(f.MarkierungsImage->Visible());
     });
     g.At(12050, [&] { EXPECT_TRUE(g.ReelsShow(W::W7, W::W7, W::W7)); });
-    g.At(13050, [&] {  // evaluated: the left ladder runs, and the next game has been paid
+    g.At(13050, [&] {  // evaluated: the left ladder runs, and no next game
         EXPECT_TRUE(f.GewinnLeiste00Timer->Enabled() || f.GewinnLeisteTimer2->Enabled());
-        EXPECT_TRUE(f.Timer1->Enabled());
-        EXPECT_EQ(g.Credit(), "0,60");
+        EXPECT_FALSE(f.Timer1->Enabled());
+        EXPECT_EQ(g.Credit(), "0,80");
     });
     g.Click(*f.StopBtn1, 13350);  // before the new win is credited: nothing
-    g.At(17100, [&] { EXPECT_EQ(g.Credit(), "1,10"); });
+    g.At(17100, [&] { EXPECT_EQ(g.Credit(), "1,30"); });
     g.Run(17200);
 }
 
