@@ -143,11 +143,14 @@ void TForm1::BlinkeInPause() {
     });
 }
 
+// A running light stopped halfway leaves no field lit.
 void TForm1::StopAttractShow() {
     if (!ShowRunning(*this) && Attract.Pass.empty()) return;
     EndShow(*this);
     MovingShark(*this).Hide();
     AuszahlungsImage->Hide();
+    for (Ladder ladder : kBothLadders)
+        for (int field = 0; field < kLadderFieldCount; ++field) ShowLook(*this, ladder, field, &LadderField::normal);
 }
 
 // Runs steps until one has a wait; a failed checkpoint goes back to the loop's test.

@@ -65,6 +65,7 @@ set(TRESOLO_GAME_TEST_SOURCES
     game/control_test.cpp
     game/ladder_test.cpp
     game/odds_test.cpp
+    game/orders_test.cpp
     game/overlap_test.cpp
     game/risk_test.cpp
     game/spin_test.cpp

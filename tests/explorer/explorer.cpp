@@ -119,7 +119,8 @@ private:
     void CheckEnd();
     void CheckStoredFiles(const std::string& name, bool logOn);
     void Find(const std::string& what) {
-        if (result_.findings.size() < 20) result_.findings.push_back(what);
+        if (result_.findings.size() < 20)
+            result_.findings.push_back("bei " + std::to_string(program_.harness ? Now() : 0) + " ms: " + what);
     }
     int Percent() { return static_cast<int>(rng_() % 100); }
     int Between(int low, int high) { return low + static_cast<int>(rng_() % static_cast<std::uint64_t>(high - low + 1)); }

@@ -56,8 +56,13 @@ TEST(ManualGame, LostGameRunsItsTimesAndShowsTheNextAction) {
         EXPECT_TRUE(g.GlyphIs(*f.StartBtn, *f.StartAktImage));
         EXPECT_TRUE(f.StartBtn->Focused());
     });
+    g.At(12299, [&] {  // the offer lasts a second and a half
+        EXPECT_TRUE(f.Game.MitteNochmalMoeglich);
+        EXPECT_TRUE(f.MarkierungsImage->Visible());
+    });
     g.At(12301, [&] {
         EXPECT_FALSE(f.Game.MitteNochmalMoeglich);
+        EXPECT_FALSE(f.MarkierungsImage->Visible());
         EXPECT_TRUE(g.GlyphIs(*f.StartBtn, *f.StartImage));
     });
     g.Run(13400);

@@ -36,6 +36,30 @@ TEST(AttractMode, PassesLastTwelvePointEightSecondsAndThrowFromTheShrunkChest) {
     EXPECT_EQ(starts[0].X, f.SonderSpieleAnzeige->Left());
 }
 
+// A payout that stops the show while its light runs over the right ladder leaves no lamp lit.
+TEST(AttractMode, PayoutStoppingTheLightLeavesNoLampLit) {
+    PlayedGame g;
+    TForm1& f = *g.f;
+    f.Program.SpielerName = "Max";
+    f.Game.ErsterMenueAufruf = false;
+    g.SetCredit("1,00");
+    g.StartPlay();
+    const int rightPass = 4900 + 5000 + 3 * 700;
+    g.At(rightPass + 250, [&] {
+        EXPECT_TRUE(g.Shows(*f.Euro_2_50_Image, *f.Euro_2_50_Image_gelb));
+        f.AuszahlenButtonClick(nullptr);
+    });
+    g.At(rightPass + 800, [&] {
+        for (Ladder ladder : kBothLadders)
+            for (int field = 0; field < kLadderFieldCount; ++field) {
+                const LadderField& l = FieldOf(ladder, field);
+                EXPECT_TRUE(g.Shows(*(f.*l.shown), *(f.*l.normal))) << l.name;
+            }
+    });
+    g.Key(VK_RETURN, rightPass + 2000);  // the payout's result
+    g.Run(rightPass + 900);
+}
+
 // A game started while the right ladder's light runs ends the show once that pass is done:
 // no clam, no new money picture.
 TEST(AttractMode, GameStartEndsTheShowAtTheNextCheckpoint) {

@@ -7,11 +7,12 @@
 
 namespace {
 
+using W = Walzenbild;
+
 constexpr const char* kLogFile = "Max 06_12_2026 22_39_00.txt";
 
 // A player named Max with money in the machine, the menu open on the way to the payout.
-class Payout : public ::testing::Test {
-protected:
+struct PayoutPlay {
     void Account(const char* credit, const char* debt, const char* cashBox) {
         f.Program.SpielerName = "Max";
         f.Game.ErsterMenueAufruf = false;
@@ -30,6 +31,8 @@ protected:
     PlayedGame g;
     TForm1& f = *g.f;
 };
+
+class Payout : public ::testing::Test, public PayoutPlay {};
 
 TEST_F(Payout, TwentyAndFiveAreThrownOutWhileTheCreditCountsDown) {
     Account("25,00", "0", "500");
@@ -157,6 +160,78 @@ TEST_F(PayoutAlone, NoDeposit) {
 
 TEST_F(PayoutAlone, NoQuitQuestion) {
     TryDuringTheThrowOut([&] { g.Key(VK_ESCAPE); }, [&] { g.Key('J'); });
+}
+
+// A change of the screen while the payout runs is left to the payout, which ends the program:
+// one debt log, the right one, and every piece thrown out. Also while the result shows.
+TEST(PayoutOrders, ScreenChangeDuringThePayoutLeavesItToEnd) {
+    for (int changedAt : {1600, 4000}) {  // while the result shows, while the shark throws
+        SCOPED_TRACE(changedAt);
+        PayoutPlay p;
+        p.Account("25,00", "10", "500");
+        p.g.At(changedAt, [&] {
+            p.g.h().Backend().SetScreenSize({1024, 768});
+            p.g.h().Focus(Form1, false);
+            p.g.h().Focus(Form1, true, 10);
+        });
+        p.g.Key(VK_RETURN, 3500);  // the Guthaben message, read slowly
+        p.g.Run(12000);
+        ASSERT_TRUE(p.g.h().Halted());
+        EXPECT_EQ(p.g.h().MessageBoxes().size(), 1u);
+        EXPECT_EQ(p.g.Credit(), "0,00");
+        std::vector<std::string> logs;
+        for (const auto& e : std::filesystem::directory_iterator(p.g.folder.path()))
+            if (e.path().extension() == ".txt") logs.push_back(ReadBytes(e.path()));
+        ASSERT_EQ(logs.size(), 1u);
+        EXPECT_EQ(logs[0], "Max hat am 06.12.2026 22:39:00 15,00 Euro Guthaben beim Tresolo gemacht!\r\n");
+    }
+}
+
+// The result is kept before it shows: a close or a stop signal while the player reads it
+// leaves the debt log.
+TEST(PayoutOrders, WayOutWhileTheResultShowsKeepsTheDebtLog) {
+    for (InputEvent::Kind wayOut : {InputEvent::CloseRequest, InputEvent::Quit}) {
+        PayoutPlay p;
+        p.Account("12,00", "20", "500");
+        p.g.At(1150, [&] {
+            ASSERT_EQ(p.g.h().MessageBoxes().size(), 1u);
+            p.g.h().Backend().Post(InputEvent::Of(wayOut, wayOut == InputEvent::Quit ? 0 : Form1->Window()));
+        });
+        p.g.Run(3000);
+        EXPECT_EQ(ReadBytes(p.g.folder / kLogFile),
+                  "Max hat am 06.12.2026 22:39:00 8,00 Euro Schulden beim Tresolo gemacht!\r\n");
+        p.g.Stop();
+        EXPECT_EQ(p.CashBox(), "488 00");
+    }
+}
+
+// F2 opens no window during the payout: the throw-out goes on on time.
+TEST_F(Payout, StatisticsKeyWaitsUntilThePayoutHasEnded) {
+    Account("25,00", "0", "500");
+    g.At(1150, [&] { g.Key(VK_RETURN); });
+    g.At(1300, [&] { g.Key(VK_F2); });
+    g.At(1400, [&] { EXPECT_EQ(Application->ModalForm(), nullptr); });
+    g.At(2660, [&] { EXPECT_TRUE(Flying(*MenueDlg->Button_5_Euro)); });
+    g.Run(5000);
+    EXPECT_TRUE(g.h().Halted());
+}
+
+// The menu cannot open between an evaluation and the ladder's first phase, so no payout can
+// run while the reel win waits: the win is paid into the credit.
+TEST(PayoutOrders, NoMenuWhileTheReelWinWaits) {
+    OneGame g(W::W8, W::W8, W::W8);
+    TForm1& f = *g.f;
+    f.Program.SpielerName = "Max";
+    f.Game.ErsterMenueAufruf = false;
+    g.NoAutomaticCatch();
+    g.Click(*f.MenueBtn, 9900);
+    g.At(10000, [&] {
+        EXPECT_FALSE(MenueDlg->IsShown());
+        g.Click(*MenueDlg->ButtonGibsGeldHer);
+    });
+    g.Run(16000);
+    EXPECT_FALSE(g.h().Halted());
+    EXPECT_EQ(g.Credit(), "2,30");
 }
 
 TEST_F(Payout, KeepingTheSpecialGamesChangesNothing) {

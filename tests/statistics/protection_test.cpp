@@ -126,6 +126,22 @@ TEST_F(Limit, ReachingItExactlyIsAllowedOneCentOverIsRefused) {
     EXPECT_EQ(Form1->Money.Automatenkasse().ToFixed(2), "10,00");
 }
 
+// A second deposit made while the first note still sinks counts the first one too.
+TEST_F(Limit, DepositWhileAnotherSinksCountsBoth) {
+    Start("60,00");
+    g->Click(*Form1->MenueBtn);
+    g->At(50, [&] { g->Click(*MenueDlg->Button_50_Euro); });
+    g->At(300, [&] { g->Click(*Form1->MenueBtn); });  // the menu again, while the note sinks
+    g->At(400, [&] { g->Click(*MenueDlg->Button_20_Euro); });
+    g->Run(8000);
+    ASSERT_EQ(g->h().MessageBoxes().size(), 1u);
+    EXPECT_EQ(g->h().MessageBoxes()[0].second,
+              "Ihr Einzahlungslimit beträgt 60,00 Euro im Monat. In diesem Monat können Sie noch 10,00 Euro "
+              "einzahlen. Einzahlung wird abgelehnt.");
+    EXPECT_EQ(Debt(), "50,00");
+    EXPECT_EQ(g->Credit(), "50,00");
+}
+
 TEST_F(Limit, OneCentBelowTheNoteRefusesItAndNamesWhatIsLeft) {
     Start("9,99");
     MenueDlg->Button_10_EuroClick(nullptr);
