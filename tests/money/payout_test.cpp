@@ -175,6 +175,7 @@ TEST(PayoutOrders, ScreenChangeDuringThePayoutLeavesItToEnd) {
             p.g.h().Focus(Form1, true, 10);
         });
         p.g.Key(VK_RETURN, 3500);  // the Guthaben message, read slowly
+        p.g.Key(VK_RETURN, 8000);  // any other box, so that a fault fails rather than waits
         p.g.Run(12000);
         ASSERT_TRUE(p.g.h().Halted());
         EXPECT_EQ(p.g.h().MessageBoxes().size(), 1u);
@@ -212,6 +213,7 @@ TEST_F(Payout, StatisticsKeyWaitsUntilThePayoutHasEnded) {
     g.At(1300, [&] { g.Key(VK_F2); });
     g.At(1400, [&] { EXPECT_EQ(Application->ModalForm(), nullptr); });
     g.At(2660, [&] { EXPECT_TRUE(Flying(*MenueDlg->Button_5_Euro)); });
+    g.Key(VK_ESCAPE, 3000);  // closes a window that should not be there
     g.Run(5000);
     EXPECT_TRUE(g.h().Halted());
 }
@@ -224,6 +226,11 @@ TEST(PayoutOrders, NoMenuWhileTheReelWinWaits) {
     f.Program.SpielerName = "Max";
     f.Game.ErsterMenueAufruf = false;
     g.NoAutomaticCatch();
+    // Every box is answered, so that a payout that should not start fails rather than waits.
+    g.h().App().OnMessageBox = [&, own = g.h().App().OnMessageBox](const std::string& c, const std::string& t) {
+        own(c, t);
+        g.Key(VK_RETURN, 10);
+    };
     g.Click(*f.MenueBtn, 9900);
     g.At(10000, [&] {
         EXPECT_FALSE(MenueDlg->IsShown());
