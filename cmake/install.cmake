@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing the game and packaging it as a .deb. An install keeps the program in
 # games/ and its data in share/games/tresolo, the way Debian places games; the program
 # finds its data relative to its own folder, so a moved install keeps working.

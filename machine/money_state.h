@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three amounts of money: the player's credit, his debt and the machine's cash box.
 #include "support/euro_decimal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The operating-system services the main window asks for. Each starts as the real one;
 // tests replace them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one factory for every window's components: each is made with a name, a parent, a
 // place and a look, so that a window's layout reads as a list of rows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/open_document.h"
 
 #include "platform/launch_viewer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening a document or web page with the desktop's viewer for it.
 #include <string>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Debian packages the program and its tests need (sourced by scripts/run and scripts/test).
 BUILD_PACKAGES=(cmake g++ make pkg-config libsdl2-dev libx11-dev libfreetype-dev libfontconfig-dev
                 libjpeg62-turbo-dev libcairo2-dev libpango1.0-dev libsqlite3-dev fonts-liberation xdg-utils)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's layout: every picture, label, button and timer of the scene with its
 // design place, look, artwork and start state, as rows for the windows' one factory.
 // Later rows lie above.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock, the help document and the maker's web page behind the flag.
 #include <ctime>
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application object: one GUI thread, its windows, timers, queued calls and clock.
 // Everything is dispatched from here; waiting blocks in the backend until the next

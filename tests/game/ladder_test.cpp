@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wins on the ladders, played as a player plays them: credits, climbing, stops on 00,
 // stops that come too early or while a credit runs, and the ladder left alone.
 #include <gtest/gtest.h>

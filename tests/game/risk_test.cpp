@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The risk game as the player meets it: its outcome at every edge of its two draws, the reel
 // stop button that ends it, a ladder click during it, and the game switched off in the menu.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help document as a reader's PDF tool sees it: every winning line of the game's table in
 // its ladder's group with its exact chance, and the chances together those of any win.
 #include <gtest/gtest.h>

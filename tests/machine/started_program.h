@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program (main window and both dialogs) on a headless application with a
 // virtual clock, started in a fresh working folder with its own per-user store: for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deposits: what a note or coin adds, the credit limit, and how the picture sinks into
 // the machine.
 #include <gtest/gtest.h>

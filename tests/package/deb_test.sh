@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The .deb as a player gets it: its control data and file list, the desktop entry and the
 # metainfo validated, and the program of the desktop entry, unpacked into a scratch
 # folder and started in "/" as a desktop may start it, shows its window, finds its help,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock, the help document and the flag's web link.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program started headless in a fresh folder: start-up, first paint, settings read
 // and saved at the end.
 #include <gtest/gtest.h>

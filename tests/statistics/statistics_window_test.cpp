@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window: opened by F2 on the main window and by its menu button, which
 // moves none of the menu's controls; its figures, the exact odds the help computes, its
 // charts, and the protections typed into it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In the page the viewer is a new browser tab: an address as it is, a file of the program's
 // data folder as the page's copy served beside index.html.
 #include "platform/launch_viewer.h"
