@@ -32,7 +32,6 @@ TImage* MakePicture(TForm& form, const char* name, Place at, unsigned looks, con
 
 TLabel* MakeNamedLabel(TForm& form, const char* name, Place at) {
     auto* label = MakeControl<TLabel>(form, name, at);
-    label->SetAutoSize(false);
     label->SetCaption(name);
     return label;
 }

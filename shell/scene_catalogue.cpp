@@ -218,7 +218,6 @@ void TForm1::CreateScene() {
 }
 
 void TForm1::StyleLabels() {
-    Label1->SetAutoSize(true);
     Label1->Color = clWhite;
     Label1->Font().Height = 13;
     Label1->Font().Color = clBlack;
@@ -227,6 +226,7 @@ void TForm1::StyleLabels() {
     LabelBetrag->Font().Height = 16;
     LabelBetrag->Font().Style = fsBold;
     LabelBetrag->Font().Color = clRed;
+    LabelBetrag->FitToCaption();
     LabelBetrag->SetVisible(false);
 }
 

@@ -89,6 +89,9 @@ public:
         outerQueued_.push_back(std::move(fn));
         backend_->Wake();
     }
+    // Runs `fn` on this thread from the outermost loop, as QueueOuterCall does, for a call
+    // that comes from another thread. A call that comes after the application ended is dropped.
+    static void QueueFromThread(std::function<void()> fn);
     // How many handlers are running, one inside another's nested loop.
     int HandlerDepth() const { return handlerDepth_; }
 
@@ -110,6 +113,7 @@ private:
     void DoCreateForm(TForm* f);
     void UnwindWhenStopping() const;
     bool ProcessOne(unsigned round);
+    void TakeCallsFromThreads();
     void Dispatch(const InputEvent& ev);
     bool FireDueTimer(unsigned round);
     bool ComposeForms();

@@ -28,7 +28,7 @@ comment_for() {
     *.cpp | *.h | *.c | *.js | *.mjs) echo "// $license" ;;
     *.sh | *.py | *.cmake | CMakeLists.txt | */CMakeLists.txt | *.desktop.in) echo "# $license" ;;
     scripts/* | .ci/*) head -c2 "$1" | grep -q '^#!' && echo "# $license" ;;
-    *.html | *.xml) echo "<!-- $license -->" ;;
+    *.html | *.xml | *.xml.in) echo "<!-- $license -->" ;;
     *.[1-9]) echo ".\\\" $license" ;;
   esac
 }

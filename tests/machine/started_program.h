@@ -49,7 +49,7 @@ inline PlatformServices QuietServices() {
     s.cpuClock.sleep = [](int) {};
     s.localTime = FixedTime;
     s.internetConnected = [] { return false; };
-    s.openDocument = [](const std::string&) { return true; };
+    s.openDocument = [](const std::string&, NoViewerCall) { return true; };
     s.installedDataDir = [] { return std::filesystem::path(); };  // run as from a build folder
     return s;
 }

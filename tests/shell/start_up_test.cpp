@@ -83,7 +83,7 @@ TEST_F(StartUp, AnInstalledProgramKeepsItsDataAndItsSettingsApart) {
     std::vector<std::string> opened;
     PlatformServices services = QuietServices();
     services.installedDataDir = [&] { return data; };
-    services.openDocument = [&](const std::string& path) { opened.push_back(path); return true; };
+    services.openDocument = [&](const std::string& path, NoViewerCall) { opened.push_back(path); return true; };
     program.Start(services);
     EXPECT_EQ(Form1->Program.IniDateiName, (program.home / "Tresolo.ini").string());
     EXPECT_EQ(program.Registry("Software\\Tresolo", "InstallPfad"), "<none>");

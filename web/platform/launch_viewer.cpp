@@ -13,7 +13,8 @@ EM_JS(int, tresolo_open_in_tab, (const char* address), {
     return window.open(UTF8ToString(address), '_blank') ? 1 : 0;
 });
 
-bool LaunchViewer(const std::string& target) {
+// A browser shows what it opens, so a new tab never lacks a viewer.
+bool LaunchViewer(const std::string& target, NoViewerCall) {
     const std::string address = IsUrl(target) ? target : std::filesystem::path(target).filename().string();
     return tresolo_open_in_tab(address.c_str()) != 0;
 }
