@@ -29,7 +29,8 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/changelog.Debian.gz ${CMAKE_BINARY
                            -P ${CMAKE_SOURCE_DIR}/cmake/releases.cmake
                    COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/changelog.Debian
                    DEPENDS ${desktop}/releases.txt ${desktop}/${TRESOLO_APP_ID}.metainfo.xml.in
-                           ${CMAKE_SOURCE_DIR}/cmake/releases.cmake)
+                           ${CMAKE_SOURCE_DIR}/cmake/releases.cmake
+                   VERBATIM)
 add_custom_target(tresolo_releases ALL DEPENDS ${CMAKE_BINARY_DIR}/changelog.Debian.gz)
 
 install(TARGETS tresolo RUNTIME DESTINATION ${TRESOLO_INSTALL_BINDIR})
