@@ -47,6 +47,7 @@ TEST(Ladder, FiftyCentClimbedToTheTopCreditsEveryStepOnce) {
     EXPECT_EQ(g.SpecialGames(), "35");
     EXPECT_TRUE(g.SpecialGamesShow("35"));
     EXPECT_EQ(f.LabelBetrag->Caption(), "20 Sonderspiele gewonnen!!!");
+    EXPECT_EQ(CutLabels(f), std::vector<std::string>{});
     EXPECT_FALSE(f.GewinnLeiste00Timer->Enabled() || f.GewinnLeisteTimer2->Enabled());
     EXPECT_FALSE(f.Game.SpielLaeuft);
     EXPECT_TRUE(g.GlyphIs(*f.StartBtn, *f.StartAktImage));
