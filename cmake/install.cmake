@@ -53,6 +53,7 @@ endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/assets/icons/tresolo.svg DESTINATION share/icons/hicolor/scalable/apps)
 install(FILES ${CMAKE_BINARY_DIR}/tresolo.6.gz DESTINATION share/man/man6)
 install(FILES ${desktop}/copyright ${CMAKE_BINARY_DIR}/changelog.Debian.gz DESTINATION share/doc/tresolo)
+install(FILES ${desktop}/lintian-overrides DESTINATION share/lintian/overrides RENAME tresolo)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tresolo)

@@ -40,6 +40,7 @@ expected=$(
   echo ./usr/share/games/tresolo/Tresolo-Hilfe.pdf
   for n in 16 22 24 32 48 64 128 256; do echo "./usr/share/icons/hicolor/${n}x$n/apps/tresolo.png"; done
   echo ./usr/share/icons/hicolor/scalable/apps/tresolo.svg
+  echo ./usr/share/lintian/overrides/tresolo
   echo ./usr/share/man/man6/tresolo.6.gz
   echo ./usr/share/metainfo/org.example.tresolo.metainfo.xml
 )
