@@ -2,6 +2,7 @@
 #include "toolkit/application.h"
 
 #include <algorithm>
+#include <atomic>
 #include <iostream>
 #include <limits>
 #include <mutex>
@@ -20,6 +21,7 @@ constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max();
 struct ThreadCalls {
     std::mutex mutex;
     std::vector<std::function<void()>> calls;
+    std::atomic<bool> pending{false};  // read by the loop without the lock
 };
 
 ThreadCalls& CallsFromThreads() {
@@ -39,6 +41,7 @@ TApplication::~TApplication() {
     while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
     std::lock_guard lock(CallsFromThreads().mutex);
     CallsFromThreads().calls.clear();
+    CallsFromThreads().pending = false;
     Application = nullptr;
 }
 
@@ -111,14 +114,17 @@ void TApplication::QueueFromThread(std::function<void()> fn) {
     std::lock_guard lock(inbox.mutex);
     if (!Application) return;
     inbox.calls.push_back(std::move(fn));
+    inbox.pending = true;
     Application->backend_->Wake();
 }
 
 void TApplication::TakeCallsFromThreads() {
     ThreadCalls& inbox = CallsFromThreads();
+    if (!inbox.pending) return;
     std::lock_guard lock(inbox.mutex);
     for (auto& fn : inbox.calls) outerQueued_.push_back(std::move(fn));
     inbox.calls.clear();
+    inbox.pending = false;
 }
 
 // ---- the loop ----
