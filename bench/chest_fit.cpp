@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first paint's fit of the full-size chest above the button bar: nine shrink steps
 // in one call, two 686 × 548 pictures resampled, then a layout pass.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Codec and filter timings on the sizes the game uses: the 686 × 548 chest
 // shrunk by nine steps to 506 × 413, its JPEG decode, and one blur tick of the
 // 91 × 60 reel strip.

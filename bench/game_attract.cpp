@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The attract mode for a minute of virtual time: frames presented per second, and the wall
 // time per frame (composing and everything else the loop did). Usage: game_attract [seconds]
 #include <chrono>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Automatic games in virtual time: how long they take on the wall clock, how deep the
 // handlers nest, how often a spin wins, and what the play history's file holds afterwards.
 // Usage: game_autoplay [games] [--shark] [--no-history]

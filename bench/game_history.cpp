@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window over a long history: a file of the first version with N recorded games
 // (a million by default, with a deposit every 50 games and a payout every 500), moved forward
 // to the newest version, then opened by the real program. Prints the time the move takes, the

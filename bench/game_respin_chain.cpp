@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Manual games in virtual time, each started by the start button pressed during the last
 // game's re-spin offer (the middle reel spins again, then the next game is paid and spun at
 // once): how deep the handlers nest at each game's start, and how long the chain takes.

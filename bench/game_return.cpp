@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The return to the player measured over automatic games through the real program, beside the
 // exact figure of the help document, for the player who leaves the ladders alone and for the
 // one who catches every lit step. Usage: game_return [games per player] [lets|catches]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page in headless chromium: time from navigation to the first painted frame (median of
 // fresh loads), then the processor share of the whole browser (every process it started)
 // over a stretch of the attract mode, read from /proc as the desktop's figures are.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The page's figures: its transfer size (gzip, as a server compresses it), the time from
 # navigation to its first painted frame in headless chromium, and the browser's processor
 # share in the attract mode. Builds the page first (scripts/web --build-only).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Times Pillow's LANCZOS resize of a bitmap; prints the median in milliseconds."""
 import statistics
 import sys

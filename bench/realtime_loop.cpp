@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the loop on the real clock in a real window (run it under Xvfb):
 //  - processor time used over a stretch with a 100 ms and a 1000 ms timer running;
 //  - how late 100 pauses of 50 ms end (median and worst), beside 100 plain sleeps of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the real program in a real window (run it under Xvfb): the time from
 // entering main to the first presented frame of the main window, the clock measurement
 // included, and the resident memory once the whole scene has run for two seconds.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The performance report: every measurement in one run on this machine, ours beside a peer
 # where one exists, printed as a Markdown table for the README. The peer for the whole-program
 # figures is the desktop's own card game, GNOME Aisleriot ("sol"), measured from outside the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times our Lanczos-3 shrink of the 686 x 548 chest to 506 x 413 and Pillow's
 # LANCZOS resize of the same pixels, and prints both medians and their ratio.
 # Usage: bench/resample_compare.sh [build dir]   (default: build/bench)

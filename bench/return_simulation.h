@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Games played through the real program on the virtual clock by one of the two players of the
 // exact return (helpdoc/player_return.h), and what they won: the measured return per 0,20-euro

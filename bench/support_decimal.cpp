@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the decimal operations a credit redraw and a deposit perform.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Composing a full main window: 60 pictures, 40 of them transparent, some stretched.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures any X11 program from the outside, the same way for ours and for a peer:
 //  - the time from starting it to the first painted frame of its main window (the first moment
 //    the window is on the screen and shows more than one colour);

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How long the real program takes to end, from the request to the end of its process, for
 # every way out and at every moment a player can reach by hand, and what it saved.
 # Usage: bench/way_out_times.sh PROGRAM   (its own Xvfb; prints one line per run)

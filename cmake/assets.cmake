@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds every picture of assets/ into the program: a generated source pulls each
 # file in with .incbin and lists it by name (the file name without extension).
 file(GLOB asset_files CONFIGURE_DEPENDS

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every source file of the program, by library. A new file is added here by name.
 
 # Decimal, INI and store text, atomic files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one error type of the picture codecs. Every decoder reports a file it cannot
 // read (truncated, corrupted, unsupported) by throwing CodecError with a message

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lanczos-3 resampling of a 24-bit picture to exactly newWidth × newHeight pixels,
 // separable, with the weights of lanczos_taps.h. Each channel is filtered on its own

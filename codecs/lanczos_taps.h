@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Lanczos-3 weights for resampling one axis from oldSize to newSize pixels.
 //

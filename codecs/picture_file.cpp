@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "codecs/picture_file.h"
 
 #include "codecs/bmp.h"

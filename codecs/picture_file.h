@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decodes a picture file held in memory, choosing the codec by the file's first
 // bytes: "BM" for a bitmap, FF D8 FF for a JPEG. Any other start, and any error of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decodes a list of picture files on a worker thread ahead of their use, so that decoding
 // runs beside other start-up work (the X connection, the fonts). While one is alive, a

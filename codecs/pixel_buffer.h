@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A plain 24-bit picture: rows top to bottom, three bytes per pixel in the order
 // blue, green, red, no padding between rows.

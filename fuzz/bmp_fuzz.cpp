@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bitmap reader on any bytes: a picture or a CodecError, never a fault; what it reads
 // survives writing and reading again unchanged.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The decimal parser on any text: it accepts or refuses without fault, and every text made of
 // an accepted amount parses back to that amount, or to its rounding for fewer places.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Orders of player actions from the fuzzer's bytes, played against the whole program on the
 // headless backend: any check the explorer makes that fails is a finding.
 #include <cstdint>

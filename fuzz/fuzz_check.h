@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the fuzz targets: a broken invariant is a finding, reported like a crash, and a
 // scratch file for the readers that only take a path.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The INI reader on any text: every byte of it survives a round trip, what was written reads
 // back, and a write leaves every other key as it was.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The JPEG reader on any bytes: a picture or a CodecError, never a fault; what it reads can be
 // written and read again at the same size.
 #include <cstddef>

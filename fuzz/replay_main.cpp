@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds every file of the folders given on the command line to a fuzz target once, so that
 // the ordinary test run replays its corpus without libFuzzer.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store reader on any text: the game's values read without fault, any value under any
 // name reads back as written, and a write leaves the other values as they were.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wave reader on any bytes: samples or a failed result with its reason, never a fault.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The winning combinations of the three stopped reels, the ladder level each one starts, the
 // record entries that crediting a level clears, and the lock of the two ladder stop buttons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Crediting money and special games, the tone signal, and the two displays.
 #include "game/ladder_sequence.h"
 #include "game/scene_parts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stopped pictures against the combination table: a win starts a ladder at its level.
 #include "game/ladder_sequence.h"
 #include "game/scene_parts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting games: the start button, the autostart step, the reel stop button, the menu
 // button and the Escape key.
 #include <utility>

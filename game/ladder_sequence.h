@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sequences of a win ladder (a phase, a stop) and the end of a ladder. A sequence belongs
 // to the ladder that ran when it began: what it does after its pauses concerns that ladder

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ladder stop buttons: a stop on the lit step climbs and credits it, a stop on 00
 // ends the ladder.
 #include "game/ladder_sequence.h"

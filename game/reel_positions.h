@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reel strip: the picture at each stop position. A stop draws a position with equal chance.
 #include <array>

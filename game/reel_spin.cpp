@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spin sequence: three reels start, each opens a stop window and stops on a drawn
 // position; then the middle reel may be spun once more.
 #include "game/reel_positions.h"

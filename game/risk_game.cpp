@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The risk game: three markers blink in turn until the player stops them or the passes
 // run out; the marker left standing doubles, keeps or loses the amount.
 #include "game/scene_parts.h"

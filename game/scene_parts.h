@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scene's components as the game names them: reels, ladder steps, stop buttons.
 #include "game/combination_table.h"

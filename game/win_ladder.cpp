@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The win ladders: the reset, the 00 phase and the win phase that alternate, and the
 // direct credit of the level the reels still show.
 #include "game/ladder_sequence.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An exact fraction of 64-bit integers, always in lowest terms with a positive denominator.
 // Arithmetic that would overflow throws std::overflow_error rather than give a wrong figure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpdoc/help_names.h"
 
 std::string_view PictureName(Walzenbild picture) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The German words the help uses for the reel pictures, the ladders and their levels.
 #include <string>

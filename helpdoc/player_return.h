@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the machine gives back per 0,20-euro game, exactly, for two players who never press the
 // risk stop: one who leaves the ladders alone, and one who catches every lit step and never

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The win plan: every winning line of three pictures with its exact chance per game, grouped by
 // the ladder level it starts, all counted over the reel strips with the game's own evaluation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the attract mode's show stands. It runs step by step on a timer of its own, so the
 // rest of the program never waits inside it and it goes on while other sequences wait.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The notes and coins of the play money: what each is worth, its picture and place in the
 // menu, and how deposits and the payout treat it.

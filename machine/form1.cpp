@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as an object: its look, its components and which handler runs when.
 #include "machine/form1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the underwater scene, the reels, the win ladders, the button bar
 // and the timers that drive the game. Its methods live in the folders of their parts.

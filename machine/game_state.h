@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a game stands: the flags and counters the game's handlers share.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which input acts in which state of the machine: one table, asked by every input path (the
 // buttons of the three windows, the keys, the timers, the queued autostart step, a change of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fields of the two win ladders: what each one is worth and the pictures that show it.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The machine's one book of money and special games. Every move goes through it: a deposit,
 // a stake or a special game used, a win credited, the cash box emptied, the payout's steps

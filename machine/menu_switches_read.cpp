@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu's switches as the rest of the program reads them.
 #include "machine/menue_dlg.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu dialog's components with their texts, looks and places.
 #include "machine/menue_dlg.h"
 

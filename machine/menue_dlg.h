@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The menu dialog: deposits, payout, the switches, help and quit. It stays on top of
 // the main window without blocking it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name dialog's components with their texts and places.
 #include "machine/name_dlg.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The operating-system services the main window asks for. Each starts as the real one;
 // tests replace them.
@@ -18,7 +19,7 @@ struct PlatformServices {
     std::function<std::optional<OsVersion>()> queryOsVersion = QueryOsVersion;
     ClockProbe cpuClock;                              // the 500 ms clock measurement
     std::function<bool()> internetConnected = InternetConnected;
-    std::function<bool(const std::string&)> openDocument = OpenDocument;
+    std::function<bool(const std::string&, NoViewerCall)> openDocument = OpenDocument;
     std::function<std::tm()> localTime = LocalNow;
     std::string programFileName = "tresolo";          // the own-folder test looks for it
     // The data folder of an install; an empty path: run as from a build folder.

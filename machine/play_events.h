@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the game tells the play history as it happens, and the one question its player
 // protection answers before a deposit. The statistics folder keeps the history

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way the program ends from the window: the debt log first, when it is switched
 // on and the player owes money, then the process.
 #include "machine/form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // State of the program shell: start-up, screen watch, installation folder, player, clock.
 #include <cstdint>

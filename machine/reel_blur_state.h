@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The spinning reels' blurred strips, kept by the window: each is made once per amount
 // and strip content, and the reels show the same few tick after tick.

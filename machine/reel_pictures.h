@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fourteen reel pictures, the three reels and the record of which picture each reel
 // stopped on (BildAufWalze).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "machine/scene_pictures.h"
 
 void ShowPicture(TImage& image, const TImage& source) { image.Picture().Assign(source.Picture()); }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Showing one of the main window's hidden source pictures in a scene picture or on a
 // button, and the clam's one opening that the game and the attract mode both play.

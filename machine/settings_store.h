@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the program keeps between runs: the installation folder and the cash box in
 // the per-user store, the player, two switches and the chest size in "Tresolo.ini".

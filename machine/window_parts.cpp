@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "machine/window_parts.h"
 
 #include <stdexcept>
@@ -31,7 +32,6 @@ TImage* MakePicture(TForm& form, const char* name, Place at, unsigned looks, con
 
 TLabel* MakeNamedLabel(TForm& form, const char* name, Place at) {
     auto* label = MakeControl<TLabel>(form, name, at);
-    label->SetAutoSize(false);
     label->SetCaption(name);
     return label;
 }

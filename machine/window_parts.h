@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one factory for every window's components: each is made with a name, a parent, a
 // place and a look, so that a window's layout reads as a list of rows.
@@ -37,7 +38,7 @@ C* MakeControl(TForm& form, const char* name, Place at, TWinControl* parent = nu
 }
 
 TImage* MakePicture(TForm& form, const char* name, Place at, unsigned looks, const std::string& hint = "");
-// A label of fixed size that shows its own name until it is given a text.
+// A label that shows its own name until it is given a text; it grows and shrinks with its text.
 TLabel* MakeNamedLabel(TForm& form, const char* name, Place at);
 TLabel* MakeDialogLabel(TForm& form, const char* name, Place at, const std::string& caption,
                         const TFont& font);

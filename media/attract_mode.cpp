@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The attract mode between games: the shark throws a money picture across the scene, the
 // ladders light up field by field and the clam opens and closes, until the machine is busy.
 // The show runs as timed steps, so nothing waits inside it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The treasure chest: shrinking it step by step, and back to full size below the
 // smallest height. The clam, the title, the water tile and the money picture follow.
 #include <utility>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shark swims to and fro, rising at each turn and starting again at the bottom; while
 // the machine is idle it tows the flag.
 #include "machine/form1.h"

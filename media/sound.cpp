@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tones, the coin sound and the clock measurement.
 #include <filesystem>
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reel strip's motion blur: a small in-place filter on a 24-bit picture.
 #include "codecs/pixel_buffer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spinning reels' look: a blurred copy of the strip picture in a reel window.
 #include <utility>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "money/debt_log_text.h"
 
 #include "support/text_util.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The debt log's one line and the name of the file it goes to.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deposits: the twelve notes and coins of the menu, and the animation that sinks them.
 #include <string>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu dialog: opening, closing, the risk switch, the automatic start box, help, quit.
 #include <string>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu's two stored switches write their state whenever they change.
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's name: asked at the menu's first showing, at most 20 characters.
 #include <string>
 

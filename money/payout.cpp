@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The payout: the debt offset against the credit, the result, the notes and coins thrown out.
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"

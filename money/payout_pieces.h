@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The notes and coins a payout hands out, and the pieces of an amount in paying order.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The debt log: one line in a file named after the player, the date and the time.
 #include <cerrno>
 #include <filesystem>

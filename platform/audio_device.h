@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one SDL audio output device, shared by the tone and the wave voice.
 #include <functional>

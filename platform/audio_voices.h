@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the output device plays: the tone voice and the wave voice, mixed.
 #include <cstdint>

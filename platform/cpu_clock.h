@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The processor's time-stamp counter and the clock estimate made with it.
 #include <cstdint>

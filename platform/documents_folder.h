@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the files a player keeps (the debt logs) go when the working folder cannot take
 // them: a desktop may start the program in "/" or in a folder the player cannot write.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where an installed program finds its data: a share folder at a fixed place relative to
 // the program file (../share/games/tresolo for /usr/games/tresolo), so a moved install

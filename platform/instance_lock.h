@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One running copy per user: a lock file in the per-user folder, held with flock for the
 // program's life. The kernel lets go of it however the process ends, SIGKILL included, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether the machine is online, judged by its routing tables.
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/open_document.h"
 
 #include "platform/launch_viewer.h"
@@ -22,11 +23,11 @@ bool IsUrl(std::string_view text) {
     return true;
 }
 
-bool OpenDocument(const std::string& pathOrUrl) {
-    if (IsUrl(pathOrUrl)) return LaunchViewer(pathOrUrl);
+bool OpenDocument(const std::string& pathOrUrl, NoViewerCall noViewer) {
+    if (IsUrl(pathOrUrl)) return LaunchViewer(pathOrUrl, std::move(noViewer));
     std::error_code error;
     const std::filesystem::path file = std::filesystem::absolute(pathOrUrl, error);
     // An absolute path starts with "/", so the opener never reads it as an option.
     if (error || pathOrUrl.empty() || !std::filesystem::exists(file, error)) return false;
-    return LaunchViewer(file.string());
+    return LaunchViewer(file.string(), std::move(noViewer));
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The signals that ask a program to end in order: SIGTERM (logout, shutdown, kill),
 // SIGHUP (the terminal or session went away) and SIGINT (Ctrl+C). Caught, each only

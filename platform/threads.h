@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Work that may run beside the main thread. The page's build has no threads: there libc++'s
 // std::async, asked for a thread, waits forever for the one it could not start, so such work

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A tone of given pitch and length, the program's stand-in for the PC-speaker beep.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a RIFF/WAVE file into the audio device's format.
 #include <cstdint>

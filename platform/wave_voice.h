@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The wave voice: one sound in the device format, played once from its start.
 #include <cstdint>

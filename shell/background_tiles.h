@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Covering a canvas with copies of a tile, each drawn at the tile's own size.
 #include "toolkit/graphics.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Date and time texts in the German formats: 06.12.2026 and 22:39:00.
 #include <ctime>

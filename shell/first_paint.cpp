@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FormPaint: every paint watches the screen size; the first one finishes the set-up
 // that needs the menu dialog, and fits the chest above the button bar.
 #include "machine/form1.h"

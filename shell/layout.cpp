@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Laying out the scene from the main window's size, and the watch on the screen size.
 #include <string>
 

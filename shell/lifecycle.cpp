@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Activation, closing and destruction of the main window.
 #include "machine/form1.h"
 #include "machine/settings_store.h"

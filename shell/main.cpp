@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program: one copy per user, a real window through SDL, the three windows in their
 // order, the loop.
 #include <algorithm>

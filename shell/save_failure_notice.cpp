@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file the player keeps could not be written: he is told in a box, once per file and
 // run, and the game goes on. The end of the program tells stderr only.
 #include <cerrno>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's layout: every picture, label, button and timer of the scene with its
 // design place, look, artwork and start state, as rows for the windows' one factory.
 // Later rows lie above.
@@ -217,7 +218,6 @@ void TForm1::CreateScene() {
 }
 
 void TForm1::StyleLabels() {
-    Label1->SetAutoSize(true);
     Label1->Color = clWhite;
     Label1->Font().Height = 13;
     Label1->Font().Color = clBlack;
@@ -226,6 +226,7 @@ void TForm1::StyleLabels() {
     LabelBetrag->Font().Height = 16;
     LabelBetrag->Font().Style = fsBold;
     LabelBetrag->Font().Color = clRed;
+    LabelBetrag->FitToCaption();
     LabelBetrag->SetVisible(false);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock, the help document and the maker's web page behind the flag.
 #include <ctime>
 #include <filesystem>
@@ -5,11 +6,17 @@
 #include "shell/clock_text.h"
 #include "machine/form1.h"
 #include "shell/maker.h"
+#include "toolkit/application.h"
 #include "toolkit/dialogs.h"
 
 namespace {
 
 constexpr const char* kHelpFileName = "Tresolo-Hilfe.pdf";
+
+void TellNoViewer(const std::string& path) {
+    ShowInformation("Zum Anzeigen der Hilfe ist kein PDF-Betrachter installiert.\n"
+                    "Sie finden die Hilfe hier:\n" + path);
+}
 
 }  // namespace
 
@@ -29,7 +36,11 @@ void TForm1::HilfeBtnClick(TObject*) {
                         "Sie gehört in den Ordner des Programms.");
         return;
     }
-    Services.openDocument(path);
+    // Without a viewer the opener fails at once (none installed) or a moment later (nothing
+    // shows PDF files); either way the box says where the help is.
+    const std::string place = std::filesystem::absolute(path, error).string();
+    const auto noViewer = [place] { TApplication::QueueFromThread([place] { TellNoViewer(place); }); };
+    if (!Services.openDocument(path, noViewer)) TellNoViewer(place);
 }
 
 bool TForm1::InternetVerbindungVorhanden() {
@@ -43,5 +54,5 @@ void TForm1::FlaggeClick(TObject*) {
     }
     Flagge->SetHint("Webseite " + HostOf(kMakerWebPage));
     const std::string url(kMakerWebPage);
-    Services.openDocument(url);
+    Services.openDocument(url, {});
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FormCreate: the version check, the clock measurement, the game's start state, the
 // layout, the displays, the installation folder and the stored cash box.
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play history joins the program: its recorder listens to the main window, and its
 // window opens from a button of its own in the menu and with F2 on the main window.
 #include "machine/window_parts.h"

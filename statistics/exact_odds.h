@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the help document computes from the game's tables, in the words the statistics window
 // uses: the exact return per euro staked, the chance of the top win, of every level and of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "statistics/figure_rows.h"
 
 #include "statistics/exact_odds.h"

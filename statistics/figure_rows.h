@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rows of the statistics window's figures: what each is called, how a set of figures
 // shows it, and the exact value beside it where the help computes one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "statistics/game_rows.h"
 
 GameValues ValuesOf(const GameRecord& g) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The games table's columns, in one order, and a game record as their values.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the play history lives, and how a damaged one is moved out of the way.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The play history's tables and their versions. Version 1 records the events themselves;
 // version 2 adds the running totals and the days, counted anew from the events. A file is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Times of the history: the local calendar's date and time as seconds since 1970-01-01 00:00,
 // read as if the local clock were UTC, so days and months fall where the player sees them.

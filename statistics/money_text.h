@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole cents to and from the game's amounts and texts: "1234,50", "-3,40", "+0,60".
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two charts of the statistics window, drawn by the program onto a bitmap: the net
 // result after each game of the play session, and the net result of each of the last days.

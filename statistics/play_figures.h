@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One game as the history keeps it, and the counts and sums of many games, deposits and
 // payouts: a play session's or all of them. Money is in whole cents.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The play history in its SQLite file: every game, deposit and payout of every play
 // session, each written in one transaction together with the running totals and its day, so

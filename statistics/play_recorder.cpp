@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "statistics/play_recorder.h"
 
 #include <sqlite3.h>

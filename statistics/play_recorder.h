@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Listens to the game and keeps its history: the play session in memory, everything in the
 // database. Recording never stops the game: a database that cannot be opened or written is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The player's own protections: a reminder of the time played and a monthly deposit limit,
 // kept in the INI file's section "Spielerschutz", and the German texts they speak.

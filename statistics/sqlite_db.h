@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A thin hold on SQLite: one connection, prepared statements, and errors that carry
 // SQLite's code so the caller can tell a damaged file from a full disk.

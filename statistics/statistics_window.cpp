@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "statistics/statistics_window.h"
 
 #include "helpdoc/help_names.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statistics window ("Statistik"): this play session beside all of them, each ladder
 // level beside its exact chance, the measured return beside the exact ones, two charts of

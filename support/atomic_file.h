@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replaces a file's content all at once: a reader sees the old file or the new one, never half.
 #include <filesystem>

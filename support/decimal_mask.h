@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Formats an exact decimal with a digit mask such as "########0,00" or "########0#".
 //

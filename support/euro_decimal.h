@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exact signed decimal for money and counts. No floating point is involved anywhere.
 //

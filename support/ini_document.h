@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An INI text that can be queried and edited one key at a time while every other byte of it
 // (comments, blank lines, unknown lines, line endings) stays as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a step that can fail in an expected way leaves behind: done, or why not. The reason
 // is one line to show or log (German where the player reads it), and the system's error

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fresh memory is mapped a page at a time, on the first write to each page, every page a trap
 // into the kernel (dear on a virtual machine). Asked for beforehand, a large buffer is mapped

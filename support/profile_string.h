@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // INI files read and written one key at a time, with the behaviour of the Windows
 // profile-string functions that the settings rely on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a whole file as bytes, telling a missing file apart from one that cannot be read.
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How registry names and values are spelled in the store file, an INI text with one section
 // per key path ("[Software\Tresolo]") and one line per value.

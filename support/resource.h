@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files built into the program (its pictures). The table is generated from assets/.
 #include <cstddef>

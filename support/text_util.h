@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small ASCII text helpers shared by the INI and store readers.
 #include <string_view>

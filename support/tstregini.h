@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The per-user registry as the settings use it: a root, a current sub-key, string values.
 //

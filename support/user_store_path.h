@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the per-user registry store lives: $XDG_CONFIG_HOME/tresolo/registry.ini, or
 // $HOME/.config/tresolo/registry.ini when XDG_CONFIG_HOME is unset, empty or relative.

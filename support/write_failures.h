@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a failed write of a file the player keeps is told: always one line on stderr, and
 // to the listener the program sets, which tells the player.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The test programs' sources, by program. A new test file is added here by name.
 
 # support tests.

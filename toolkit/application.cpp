@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/application.h"
 
 #include <algorithm>
+#include <atomic>
 #include <iostream>
 #include <limits>
+#include <mutex>
 
 #include "toolkit/dialogs.h"
 #include "toolkit/form.h"
@@ -12,7 +15,20 @@ TApplication* Application = nullptr;
 
 namespace {
 constexpr std::int64_t kNever = std::numeric_limits<std::int64_t>::max();
+
+// Calls handed over by other threads. Never destroyed, so that a thread that ends after the
+// program's last object still finds it.
+struct ThreadCalls {
+    std::mutex mutex;
+    std::vector<std::function<void()>> calls;
+    std::atomic<bool> pending{false};  // read by the loop without the lock
+};
+
+ThreadCalls& CallsFromThreads() {
+    static auto* calls = new ThreadCalls;
+    return *calls;
 }
+}  // namespace
 
 TApplication::TApplication(std::unique_ptr<Backend> backend, std::unique_ptr<Clock> clock)
     : TComponent(nullptr), backend_(std::move(backend)), clock_(std::move(clock)) {
@@ -23,6 +39,9 @@ TApplication::~TApplication() {
     // Forms are destroyed last-created first; each one's destroy event runs before.
     while (!forms_.empty()) FreeForm(forms_.back());
     while (ComponentCount() > 0) delete Components(ComponentCount() - 1);
+    std::lock_guard lock(CallsFromThreads().mutex);
+    CallsFromThreads().calls.clear();
+    CallsFromThreads().pending = false;
     Application = nullptr;
 }
 
@@ -90,6 +109,24 @@ void TApplication::QueueCall(std::function<void()> fn) {
     backend_->Wake();
 }
 
+void TApplication::QueueFromThread(std::function<void()> fn) {
+    ThreadCalls& inbox = CallsFromThreads();
+    std::lock_guard lock(inbox.mutex);
+    if (!Application) return;
+    inbox.calls.push_back(std::move(fn));
+    inbox.pending = true;
+    Application->backend_->Wake();
+}
+
+void TApplication::TakeCallsFromThreads() {
+    ThreadCalls& inbox = CallsFromThreads();
+    if (!inbox.pending) return;
+    std::lock_guard lock(inbox.mutex);
+    for (auto& fn : inbox.calls) outerQueued_.push_back(std::move(fn));
+    inbox.calls.clear();
+    inbox.pending = false;
+}
+
 // ---- the loop ----
 
 void TApplication::Run() {
@@ -127,6 +164,7 @@ bool TApplication::ProcessOne(unsigned round) {
         return true;
     }
     if (CheckActivation()) return true;
+    TakeCallsFromThreads();
     if (!queued_.empty()) {
         auto fn = std::move(queued_.front());
         queued_.pop_front();

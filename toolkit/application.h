@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application object: one GUI thread, its windows, timers, queued calls and clock.
 // Everything is dispatched from here; waiting blocks in the backend until the next
@@ -88,6 +89,9 @@ public:
         outerQueued_.push_back(std::move(fn));
         backend_->Wake();
     }
+    // Runs `fn` on this thread from the outermost loop, as QueueOuterCall does, for a call
+    // that comes from another thread. A call that comes after the application ended is dropped.
+    static void QueueFromThread(std::function<void()> fn);
     // How many handlers are running, one inside another's nested loop.
     int HandlerDepth() const { return handlerDepth_; }
 
@@ -109,6 +113,7 @@ private:
     void DoCreateForm(TForm* f);
     void UnwindWhenStopping() const;
     bool ProcessOne(unsigned round);
+    void TakeCallsFromThreads();
     void Dispatch(const InputEvent& ev);
     bool FireDueTimer(unsigned round);
     bool ComposeForms();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window system behind the toolkit: real windows (SDL) or headless windows for tests.
 // The toolkit composes every window into a 24-bit framebuffer and hands it over here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pixel copies between 24-bit buffers, clipped to the destination and a clip rectangle.
 #include "codecs/pixel_buffer.h"

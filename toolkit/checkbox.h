@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A check box. Setting Checked in code runs the click handler, as a click does.
 #include "toolkit/control.h"

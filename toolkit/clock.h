@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application's time source. Real time for the program, virtual time for tests:
 // under the virtual clock, waiting for a due time simply jumps the clock there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Owned components with names. An owner frees the components it owns.
 #include <memory>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Visual controls: position, size, visibility, hint, click, focus, painting.
 // Windowed controls (panels, buttons, check boxes, edits) hold children and are

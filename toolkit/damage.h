@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parts of a window that must be painted again: a few separate rectangles, so that
 // two small changes far apart do not repaint everything between them.

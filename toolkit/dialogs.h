@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Message boxes: modal, centred windows of our own with German captions. They run a
 // nested loop, so timers keep ticking behind them.

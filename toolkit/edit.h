@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A one-line edit field: UTF-8 typing, caret, Backspace and Delete, and a change
 // event on every change of the text, programmatic ones included.

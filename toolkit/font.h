@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fonts: TFont describes one, the font engine finds it through fontconfig and draws it
 // with FreeType. Sizes are points at 96 dpi; a non-zero Height gives pixels directly.

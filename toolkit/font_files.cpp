@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/font_files.h"
 
 #include <fontconfig/fontconfig.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the font files are: fontconfig on the desktop, the page's own copies in the browser.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Top-level windows. Each form composes its controls into its own framebuffer and
 // hands the changed part to the backend.

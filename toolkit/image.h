@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture control: shows its picture at its own size or stretched, optionally
 // leaving out the bitmap's bottom-left colour.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A text label; it takes the size of its caption unless AutoSize is off.
 #include "toolkit/control.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The blocking pause every animation waits in: it dispatches the application's
 // messages until its timer ticks. All callers share one instance, and so one flag:

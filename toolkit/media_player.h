@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hidden media player that plays the coin sound: the file it holds, played in the
 // background.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A multi-line text field showing its lines.
 #include "toolkit/control.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The stretches of each row of a picture that are not its transparent colour. A picture
 // drawn transparently again and again copies these stretches whole instead of testing

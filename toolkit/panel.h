@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Panels (containers with a colour and an optional bevel) and bevels.
 #include "toolkit/control.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The runtime's random generator: a 32-bit linear congruential generator with the
 // classic Random(n) = (seed * n) >> 32. Tests may script the next draws.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A few things that are costly to make, kept by what they were made from: the one used
 // last is kept longest, so something that takes turns among a few contents makes each once.

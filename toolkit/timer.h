@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A timer like the Win32 one: a due timer fires once when the loop dispatches, missed
 // ticks collapse into one, and enabling it or changing its interval restarts the count.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Renders the artwork sources in art/ into the pictures of assets/.
 
 Every art/<Name>.svg becomes assets/<Name>.bmp (24-bit, uncompressed, bottom-up)

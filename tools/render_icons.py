@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Renders the desktop's icons of the game from art/icon.svg into assets/icons/.
 
 assets/icons/tresolo.svg is the source with its pieces included (the scalable icon);

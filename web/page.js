@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page side of the program: one <canvas> per window inside the desk, the page's mouse
 // and key events queued for the program, the wait that hands control to the browser, the
 // storage in IndexedDB and the debt logs offered as downloads. Runs before the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "web/page_clock.h"
 
 #include <emscripten.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Serves the page's folder on 127.0.0.1 and prints the address."""
 import functools
 import http.server

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The unit and scenario test programs built for wasm and run under node, with the real file
 # system (NODERAWFS) so they read the sources' test files. Tests that cannot run there are
 # left out by name in web/skipped_tests.txt, each with its reason.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libraries the page links for WebAssembly from Debian's source packages and
 # installs them under one prefix in a cache outside the clone. Each library is built once;
 # delete its stamp (or the whole cache) to build it again. Prints the prefix.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The WebAssembly build of the page (emcmake): the same layers from the same folders, with
 # the page's own window backend, font files and platform services in place of the desktop's.
 # The libraries come from web/third_party.sh, under TRESOLO_WASM_PREFIX.
@@ -86,6 +87,9 @@ target_link_options(tresolo PRIVATE ${web_link_options} "SHELL:--pre-js ${CMAKE_
 set_property(TARGET tresolo APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/web/page.js)
 configure_file(${CMAKE_SOURCE_DIR}/web/index.html ${page}/index.html COPYONLY)
 configure_file(${CMAKE_SOURCE_DIR}/assets/icons/tresolo.svg ${page}/tresolo.svg COPYONLY)
+# The license and the copyright of everything the page carries, behind its "Über" link.
+configure_file(${CMAKE_SOURCE_DIR}/desktop/copyright ${page}/copyright.txt COPYONLY)
+configure_file(${CMAKE_SOURCE_DIR}/LICENSE ${page}/LICENSE.txt COPYONLY)
 
 if(TRESOLO_TESTS)
   include(web/tests.cmake)

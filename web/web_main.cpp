@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program in a web page: the three windows on the page's canvases, the page's clock,
 // the data folder inside the page and the files kept in the browser.
 #include <emscripten.h>

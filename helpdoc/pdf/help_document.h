@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sets the parsed help on pages: title, headings, paragraphs, lists, buttons and figures.
 #include <vector>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The figures of the help that come from the game itself: the reel pictures with their counts
 // on the strips, the two ladders, the risk game's markers, the win plan with every winning line

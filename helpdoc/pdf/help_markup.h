@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help's text source, a small line-based markup:
 //   # Title            ## Heading          ### Subheading

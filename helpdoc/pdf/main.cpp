@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the help document: make_help_pdf <text source> <output.pdf>
 #include <cairo-pdf.h>
 #include <fontconfig/fontconfig.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Flowing text and figures onto A4 pages: pango breaks the lines, a paragraph that reaches the
 // foot of a page goes on on the next, and every page gets its running head and number.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's own pictures (the assets built into the program) as cairo surfaces, decoded once.
 #include <cairo.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the pictures in assets/ against what the scene needs: every picture
 // is there, in its format, 24 bits, at its exact size; transparently drawn
 // ones carry their key colour in the bottom-left pixel without a fringe; tiles

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures decoded ahead on a worker thread, taken by the code that loads them.
 #include "codecs/picture_prefetch.h"
 

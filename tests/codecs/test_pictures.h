@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A procedural picture for codec tests and benchmarks: gradients, hard-edged
 // stripes and a disc, and fine noise, so filters and compression have real work.

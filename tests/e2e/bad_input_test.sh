@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a display or without any font the program says why on stderr and fails.
 source "$(dirname "$0")/lib.sh"
 app="$1"

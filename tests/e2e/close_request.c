@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Asks a window to close as a desktop's close button does: WM_DELETE_WINDOW, sent as a
    WM_PROTOCOLS message (works without a window manager). Usage: close_request WINDOW */
 #include <X11/Xlib.h>

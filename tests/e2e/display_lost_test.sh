@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program keeps the player's name and the cash box however its window goes: when the
 # X server ends under it, when the window system kills it, when another client destroys its
 # window (each time it ends with a message and exit code 1), and when the desktop closes

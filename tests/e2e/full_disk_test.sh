@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # On a full disk and on a read-only one, the program says on stderr which file it could not
 # write and why, keeps the files it had as they were, leaves no temporary file, and does not
 # claim to have saved when its display goes away.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An X server that comes up a moment after the program started is still used: the program
 # waits for it briefly and then shows its window there.
 source "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared steps of the end-to-end tests: a private X server, the program in it, pictures of it.
 set -euo pipefail
 export ASAN_OPTIONS=detect_leaks=0

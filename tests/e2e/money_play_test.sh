@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A player's two visits, with real clicks and keys on the real windows.
 # First visit, at real speed: types a name, deposits 5 euros, plays a manual game and then
 # automatic games, pays out. Second visit, on a clock running twenty times as fast so that a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A per-user folder the program cannot write: at the start a box names the store file and
 # the reason, the game goes on, and the end of the program says on stderr what it could not
 # keep. Nothing in the folder changes.

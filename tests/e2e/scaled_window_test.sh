@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # On a high-density display (here forced with TRESOLO_SCALE=2) the window shows the scene at
 # twice its size, each pixel doubled, and the pointer's place counts in the scene's pixels.
 source "$(dirname "$0")/lib.sh"

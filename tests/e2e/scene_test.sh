@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real window shows the scene exactly as the program composes it: regions of a
 # screenshot equal the same regions of the headless composition, pixel for pixel.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Started from its own folder, the real program records the folder; ended by the window
 # system, it saves the cash box with a blank for the comma.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The statistics window in a real window: a player deposits, opens it with F2 on the main
 # window and with the menu's "Statistik" button, and closes it with Escape. Pictures of both
 # stay in the build folder (statistics_f2.png, statistics_menu.png); the play history is an

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The first frame's regions that do not move or tick in the first seconds: reels, the
 # ladders above the swimming shark, the chest and the button bar.
 STILL_REGIONS="770x73+25+24 90x416+40+130 90x335+689+130 300x240+250+200 776x40+22+584"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One running copy per user. A second start brings the running copy's main window to the
 # front and ends with exit code 0, writing nothing. When the running copy has no window to
 # bring forward, the second start says "Tresolo läuft bereits." and ends with exit code 0.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Closed by the desktop or ended by SIGTERM while the reels spin, while a win ladder runs and
 # while a payout asks its question, the real program ends at once with exit code 0 and keeps
 # the player's name and the cash box. Prints how long each end took.

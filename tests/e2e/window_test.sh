@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program opens its borderless window at the top-left corner, shows its scene,
 # and a click sent by the window system reaches a button of the bar.
 source "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays orders of player actions against the whole program on the headless backend and the
 // virtual clock, and checks after every step what must hold in any order: the book balances

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fixed set of random orders of player actions, each played against the whole program:
 // every check holds after every step, or the order is shrunk to the fewest actions that
 // still fail and printed with its seed.

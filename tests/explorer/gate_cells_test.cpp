@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gate's table walked cell by cell: the machine is brought into each of its states by
 // real play, and every input is sent down its own path there (the button's bound click, the
 // key, the timer's tick, the menu's and the name dialog's buttons). Each must ask the gate,

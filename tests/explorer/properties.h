@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the ladders stated as properties of what the play history hears: every reel
 // win is credited once, as the level its combination starts or as the risk game's result,

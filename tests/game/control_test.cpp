@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting games: stake or special game, too little credit, the keys, the re-spin of the
 // middle reel, and the autostart chain.
 #include <gtest/gtest.h>

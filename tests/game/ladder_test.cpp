@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wins on the ladders, played as a player plays them: credits, climbing, stops on 00,
 // stops that come too early or while a credit runs, and the ladder left alone.
 #include <gtest/gtest.h>
@@ -46,6 +47,7 @@ TEST(Ladder, FiftyCentClimbedToTheTopCreditsEveryStepOnce) {
     EXPECT_EQ(g.SpecialGames(), "35");
     EXPECT_TRUE(g.SpecialGamesShow("35"));
     EXPECT_EQ(f.LabelBetrag->Caption(), "20 Sonderspiele gewonnen!!!");
+    EXPECT_EQ(CutLabels(f), std::vector<std::string>{});
     EXPECT_FALSE(f.GewinnLeiste00Timer->Enabled() || f.GewinnLeisteTimer2->Enabled());
     EXPECT_FALSE(f.Game.SpielLaeuft);
     EXPECT_TRUE(g.GlyphIs(*f.StartBtn, *f.StartAktImage));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The winning combinations and their chances over every stop of the three reels, and what a
 // direct credit leaves on the reels.
 #include <gtest/gtest.h>

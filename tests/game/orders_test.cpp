@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Orders of clicks that once lost or doubled a win: a stop of the other ladder before the
 // reel win is credited, a game that wins while an earlier ladder still runs, an older credit
 // finishing inside a newer ladder, a double click on 00, a start during the re-spin offer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Games and ladders that run side by side: a re-spin or a new game under a running ladder,
 // the end of a ladder while later reels turn, the next start after a ladder, a chain of
 // manual games, and the lamps of a ladder that another button ended.

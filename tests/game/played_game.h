@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program, played as a player plays it: clicks and keys at virtual times,
 // scripted reel stops, and a look at what the scene shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The risk game as the player meets it: its outcome at every edge of its two draws, the reel
 // stop button that ends it, a ladder click during it, and the game switched off in the menu.
 #include <gtest/gtest.h>
@@ -32,6 +33,7 @@ TEST(Risk, OutcomeAtEveryEdgeOfItsDraws) {
             EXPECT_TRUE(f.Game.RisikoLaeuft);
             for (TImage* m : {f.Image2mal, f.Image1mal, f.Image0mal}) EXPECT_EQ(m->Visible(), m == marker);
             EXPECT_EQ(f.LabelBetrag->Caption(), "1,20 Euro");
+            EXPECT_EQ(CutLabels(f), std::vector<std::string>{});
         });
         g.At(shown + 501, [&] { EXPECT_FALSE(f.Game.RisikoLaeuft); });
         g.At(shown + 999, [&] { EXPECT_EQ(g.Credit(), "1,00"); });
@@ -39,6 +41,7 @@ TEST(Risk, OutcomeAtEveryEdgeOfItsDraws) {
             EXPECT_EQ(g.Credit(), c.credit);
             EXPECT_TRUE(g.CreditShows(c.credit));
             EXPECT_EQ(f.LabelBetrag->Caption(), c.label);
+            EXPECT_EQ(CutLabels(f), std::vector<std::string>{});  // "… Euro gewonnen!" whole
         });
         g.Run(shown + 1100);
     }

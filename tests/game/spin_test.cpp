@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game from the start button to the evaluation, played as a player plays it.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help document as a reader's PDF tool sees it: every winning line of the game's table in
 // its ladder's group with its exact chance, and the chances together those of any win.
 #include <gtest/gtest.h>
@@ -122,4 +123,17 @@ TEST(HelpDocument, NamesTheStatisticsTheProtectionsAndTheHelpline) {
     EXPECT_NE(text.find("0800 1 37 27 00"), std::string::npos);
     EXPECT_NE(text.find("www.check-dein-spiel.de"), std::string::npos);
     EXPECT_EQ(text.find("Die Bundeszentrale"), std::string::npos);
+}
+
+// The license stands on the last page, and the help places the displays where the screen has them.
+TEST(HelpDocument, LastPageNamesTheLicense) {
+    std::string text = PdfText();
+    while (!text.empty() && (text.back() == '\f' || text.back() == '\n')) text.pop_back();
+    const std::string lastPage = Flowing(text.substr(text.rfind('\f') + 1));
+    EXPECT_NE(lastPage.find("GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version"),
+              std::string::npos);
+    EXPECT_NE(lastPage.find("Copyright 2026"), std::string::npos);
+    const std::string all = Flowing(PdfText());
+    EXPECT_EQ(all.find("oben rechts"), std::string::npos);
+    EXPECT_EQ(all.find("„Euro“ unter den Walzen"), std::string::npos);
 }

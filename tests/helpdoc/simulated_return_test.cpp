@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exact returns of the help document against games played through the real program by the
 // two players: a fixed number of games each, so that a slow or busy machine plays the same test.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A test's account: the book opened with the amounts the test starts from, as a run opens it
 // with what it carries over. The displays are left as they are.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a display of the scene shows: drawing the text there again (after `blanks` blanks, to
 // see that nothing else is left beside it) changes nothing when it is there already.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of the ladder fields against the scene the program builds: every field has its
 // own picture and looks, and the worth that the crediting and the help read.
 #include <gtest/gtest.h>

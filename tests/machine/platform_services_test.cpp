@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The services a window asks the system for start as the real ones.
 #include <gtest/gtest.h>
 

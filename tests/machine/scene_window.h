@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real main window on a headless application with a virtual clock, created in a
 // fresh working and settings folder so that no test sees another's files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program (main window and both dialogs) on a headless application with a
 // virtual clock, started in a fresh working folder with its own per-user store: for the
@@ -8,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
@@ -18,6 +20,7 @@
 #include "support/user_store_path.h"
 #include "tests/support/temp_folder.h"
 #include "toolkit/headless/harness.h"
+#include "toolkit/label.h"
 
 // Sitting in a folder (working folder) until destroyed.
 class WorkingFolder {
@@ -42,6 +45,20 @@ inline std::tm FixedTime() {
 }
 
 // Services that cost no real time and touch nothing outside the test.
+// The one-line labels of a window whose box is narrower or lower than their text: the
+// player would see the text cut. Each as "name: text".
+inline std::vector<std::string> CutLabels(TForm& form) {
+    std::vector<std::string> cut;
+    for (int i = 0; i < form.ComponentCount(); ++i) {
+        auto* label = dynamic_cast<TLabel*>(form.Components(i));
+        if (!label || label->WordWrap) continue;
+        const TextExtent e = FontEngine::Instance().Measure(label->Font(), label->Caption());
+        if (label->Width() < e.width || label->Height() < e.height)
+            cut.push_back(label->Name() + ": " + label->Caption());
+    }
+    return cut;
+}
+
 inline PlatformServices QuietServices() {
     PlatformServices s;
     s.queryOsVersion = [] { return ParseKernelRelease("Linux", "6.1.0-18-amd64"); };
@@ -49,7 +66,7 @@ inline PlatformServices QuietServices() {
     s.cpuClock.sleep = [](int) {};
     s.localTime = FixedTime;
     s.internetConnected = [] { return false; };
-    s.openDocument = [](const std::string&) { return true; };
+    s.openDocument = [](const std::string&, NoViewerCall) { return true; };
     s.installedDataDir = [] { return std::filesystem::path(); };  // run as from a build folder
     return s;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The attract mode, as a player sees it between games.
 #include <gtest/gtest.h>
 

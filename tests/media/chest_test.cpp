@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The treasure chest's shrink steps and its return to full size, with the clam, the
 // title, the water tile and the money picture following.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The swimming shark, tick by tick: steps, turns, pictures, and the flag it tows.
 #include <gtest/gtest.h>
 

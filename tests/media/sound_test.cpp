@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speaker switch in front of the tones, and the coin sound's missing or damaged file.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reel blur wrappers: each reel shows a blurred copy, the strip stays as it is.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The debt log: its line, its file name, and the file the program writes.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deposits: what a note or coin adds, the credit limit, and how the picture sinks into
 // the machine.
 #include <gtest/gtest.h>
@@ -47,6 +48,11 @@ TEST_F(Deposit, DebtLineNamesThePlayerAndTheWholeDebt) {
     EXPECT_EQ(menu.BisherEingezahltLabel1->Caption(), "Max schuldet dem Tresolo 15,50 Euro.");
     EXPECT_TRUE(g.CreditShows("15,50"));
     EXPECT_EQ(CashBoxLabel(), "115,50");
+    // The menu's amounts at their widest: five-digit sums, whole.
+    f.Money.Automatenkasse = EuroDecimal::Parse("9999,00");
+    for (int i = 0; i < 20; ++i) menu.Button_500_EuroClick(nullptr);
+    EXPECT_EQ(CashBoxLabel(), "19999,00");
+    EXPECT_EQ(CutLabels(menu), std::vector<std::string>{});
 }
 
 // Whole euros above 10000 refuse the notes and the larger coins; the 20 and 10 cent

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu dialog as the player meets it: the payout button, the full cash box, "Ok" and
 // Escape, the risk switch and the quit button.
 #include <gtest/gtest.h>

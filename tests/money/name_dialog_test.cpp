@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name dialog at the first menu: the previous player, blank names, 20 characters.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program killed (SIGKILL) at random moments while it starts, saves and pays out, a
 // hundred times: the INI file and the per-user store are always whole, the stored cash box is
 // always the amount before or after the payout that ran, and no temporary file outlives the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notes and coins that pay an amount, in paying order.
 #include <gtest/gtest.h>
 

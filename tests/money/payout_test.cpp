@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The payout as the player sees it: the questions, the notes flying out of the chest, the
 // credit counting down, the end of the program and what it leaves behind.
 #include <gtest/gtest.h>

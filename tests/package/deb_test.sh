@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The .deb as a player gets it: its control data and file list, the desktop entry and the
 # metainfo validated, and the program of the desktop entry, unpacked into a scratch
 # folder and started in "/" as a desktop may start it, shows its window, finds its help,
-# takes a deposit and a quit, and leaves its files in the player's XDG folders only.
+# takes a deposit and a quit, and leaves its files in the player's XDG folders only. Lintian
+# finds no error and no warning, and the program is hardened and stripped.
 # Skipped (77) without the packaging tools.
 set -euo pipefail
 build="$1"
-for tool in cpack dpkg-deb dpkg-shlibdeps file desktop-file-validate appstreamcli Xvfb xdotool identify; do
+for tool in cpack dpkg-deb dpkg-shlibdeps file lintian desktop-file-validate appstreamcli Xvfb xdotool identify; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 source "$(dirname "$0")/../e2e/lib.sh"
@@ -14,6 +16,13 @@ source "$(dirname "$0")/../e2e/lib.sh"
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$E2E_TMP/pkg" >"$E2E_TMP/cpack.log" 2>&1 ||
   { cat "$E2E_TMP/cpack.log"; fail "cpack failed"; }
 deb=$(ls "$E2E_TMP"/pkg/tresolo_*.deb)
+
+# Lintian: no error, no warning; and none of its notes on a binary built or stripped otherwise
+# than Debian builds its packages.
+lintian --display-info --fail-on error,warning "$deb" >"$E2E_TMP/lintian.log" 2>&1 ||
+  { cat "$E2E_TMP/lintian.log"; fail "lintian"; }
+! grep -E '(hardening-no-[a-z-]+|binary-has-unneeded-section|unstripped-binary-or-object)' "$E2E_TMP/lintian.log" ||
+  fail "the program is not hardened or stripped"
 
 # Control data: the libraries from dpkg-shlibdeps, the font the program draws with.
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -25,11 +34,13 @@ done
 expected=$(
   echo ./usr/games/tresolo
   echo ./usr/share/applications/org.example.tresolo.desktop
+  echo ./usr/share/doc/tresolo/changelog.Debian.gz
   echo ./usr/share/doc/tresolo/copyright
   echo ./usr/share/games/tresolo/Muenze.WAV
   echo ./usr/share/games/tresolo/Tresolo-Hilfe.pdf
   for n in 16 22 24 32 48 64 128 256; do echo "./usr/share/icons/hicolor/${n}x$n/apps/tresolo.png"; done
   echo ./usr/share/icons/hicolor/scalable/apps/tresolo.svg
+  echo ./usr/share/lintian/overrides/tresolo
   echo ./usr/share/man/man6/tresolo.6.gz
   echo ./usr/share/metainfo/org.example.tresolo.metainfo.xml
 )
@@ -43,6 +54,11 @@ entry="$root/usr/share/applications/org.example.tresolo.desktop"
 desktop-file-validate "$entry" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.tresolo.metainfo.xml" >"$E2E_TMP/as.log" 2>&1 ||
   { cat "$E2E_TMP/as.log"; fail "metainfo"; }
+version=$(dpkg-deb -f "$deb" Version)
+grep -q "<release version=\"${version%-*}\"" "$root/usr/share/metainfo/org.example.tresolo.metainfo.xml" ||
+  fail "the metainfo has no release $version"
+zcat "$root/usr/share/doc/tresolo/changelog.Debian.gz" | head -n1 | grep -qF "tresolo ($version)" ||
+  fail "the changelog does not begin with $version"
 grep -qx 'Categories=Game;' "$entry" || fail "categories: $(grep Categories "$entry")"
 exec_line=$(sed -n 's/^Exec=//p' "$entry")
 [ "$exec_line" = /usr/games/tresolo ] || fail "Exec=$exec_line"

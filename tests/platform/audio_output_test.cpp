@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound through SDL's dummy driver (see sdl_environment.cpp): nothing is heard, but
 // the device, its playback thread and the file loading run for real.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where an installed program finds its data, and where the player's files go.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One running copy per user, and the signals that end a copy in order.
 #include <gtest/gtest.h>
 

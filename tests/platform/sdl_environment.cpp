@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every platform test against SDL's dummy drivers, so no sound is heard and no
 // display is needed, and shuts SDL down cleanly afterwards.
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scene laid out from the 820 × 649 window, the painted background, and the
 // end of the program when the screen's resolution changes.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file the player keeps cannot be written: a box names the file and the reason, once per
 // file and run, and the game goes on. The end of the program can show nothing any more.
 #include <gtest/gtest.h>

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clock, the help document and the flag's web link.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <ctime>
+#include <thread>
 
 #include "tests/machine/started_program.h"
 
@@ -12,14 +14,18 @@ class ShellCommands : public ::testing::Test {
 protected:
     void Start() {
         PlatformServices s = QuietServices();
-        s.openDocument = [this](const std::string& what) {
+        s.openDocument = [this](const std::string& what, NoViewerCall noViewer) {
             opened.push_back(what);
-            return true;
+            // The opener's verdict comes from its own thread, as the real one's does.
+            if (viewer == Viewer::FoundLater) std::thread(noViewer).join();
+            return viewer != Viewer::NoOpener;
         };
         s.internetConnected = [this] { return online; };
         program.Start(s);
     }
 
+    enum class Viewer { Shown, NoOpener, FoundLater };
+    Viewer viewer = Viewer::Shown;
     StartedProgram program;
     std::vector<std::string> opened;
     bool online = false;
@@ -49,6 +55,27 @@ TEST_F(ShellCommands, HelpOpensTheDocumentBesideTheProgram) {
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], program.Folder() + "Tresolo-Hilfe.pdf");
     EXPECT_TRUE(program.harness->MessageBoxes().empty());
+}
+
+// No opener, or an opener that finds no PDF viewer: either way a box says so and names the
+// help's place; the box of the late verdict comes on the program's own thread.
+TEST_F(ShellCommands, HelpWithoutAViewerSaysWhereTheDocumentIs) {
+    WriteBytes(program.folder / "tresolo", "");
+    WriteBytes(program.folder / "Tresolo-Hilfe.pdf", "%PDF-1.4");
+    for (Viewer v : {Viewer::NoOpener, Viewer::FoundLater}) {
+        SCOPED_TRACE(static_cast<int>(v));
+        viewer = v;
+        Start();
+        program.harness->ClickControl(*Form1->HilfeBtn);
+        program.harness->Key(VK_RETURN, 100);
+        program.harness->RunFor(200);
+        ASSERT_EQ(program.harness->MessageBoxes().size(), 1u);
+        EXPECT_EQ(program.harness->MessageBoxes()[0].first, "Information");
+        EXPECT_EQ(program.harness->MessageBoxes()[0].second,
+                  "Zum Anzeigen der Hilfe ist kein PDF-Betrachter installiert.\nSie finden die Hilfe hier:\n" +
+                      program.Folder() + "Tresolo-Hilfe.pdf");
+        program.Stop();
+    }
 }
 
 TEST_F(ShellCommands, MissingHelpSaysSoInGerman) {

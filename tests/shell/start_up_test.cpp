@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program started headless in a fresh folder: start-up, first paint, settings read
 // and saved at the end.
 #include <gtest/gtest.h>
@@ -82,7 +83,7 @@ TEST_F(StartUp, AnInstalledProgramKeepsItsDataAndItsSettingsApart) {
     std::vector<std::string> opened;
     PlatformServices services = QuietServices();
     services.installedDataDir = [&] { return data; };
-    services.openDocument = [&](const std::string& path) { opened.push_back(path); return true; };
+    services.openDocument = [&](const std::string& path, NoViewerCall) { opened.push_back(path); return true; };
     program.Start(services);
     EXPECT_EQ(Form1->Program.IniDateiName, (program.home / "Tresolo.ini").string());
     EXPECT_EQ(program.Registry("Software\\Tresolo", "InstallPfad"), "<none>");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program asked to end while a sequence runs: the desktop closes the main window, or a
 // stop signal arrives (the real backend turns SIGTERM, SIGHUP and SIGINT into the quit
 // request posted here). Whatever runs, the program ends at once, and the end of the

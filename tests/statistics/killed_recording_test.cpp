@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recording killed (SIGKILL) at a hundred random moments: the file always passes
 // SQLite's integrity check, holds every game, deposit and payout that was announced as
 // written, and its totals always match its events.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play history's file: what goes in comes back, totals always match the events, a file
 // of the first version moves forward with its totals counted from its events, and a newer
 // file is left untouched.

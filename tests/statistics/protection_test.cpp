@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's protections in the real program: the play-time reminder at the end of the
 // game that runs when the time has passed, automatic play waiting for the answer, and the
 // monthly deposit limit at its edge, counted over the play sessions of the calendar month.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A history that cannot be kept: a damaged file, one of a newer program, a read-only folder
 // and a disk that fills up while playing. Each is said once in a German message box; the
 // game goes on and counts right, and a damaged file is moved aside, never deleted.

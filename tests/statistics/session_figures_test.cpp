@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A scripted play session through the real program: deposits, a ladder left to run out,
 // a lost game, a risk game doubled and a ladder climbed to special games, two special games
 // and the payout. The session's figures and the history file equal its counts and sums.

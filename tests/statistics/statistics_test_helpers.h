@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole program played for the statistics: its recorder, games played to their end,
 // and a look into the history file it wrote.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window: opened by F2 on the main window and by its menu button, which
 // moves none of the menu's controls; its figures, the exact odds the help computes, its
 // charts, and the protections typed into it.
@@ -91,6 +92,7 @@ TEST(StatisticsWindow, ShowsTheSessionBesideAllAndTheExactOddsOfTheHelp) {
         EXPECT_EQ(w->Figures[10].exact->Caption(), "43,71 – 350,11 %");
         EXPECT_EQ(w->Figures[12].session->Caption(), "1");           // longest run without a win
         EXPECT_EQ(w->Levels[LevelSlot(0, 1)].exact->Caption(), LevelChance(Ladder::Left, 1).PercentText(2));
+        EXPECT_EQ(CutLabels(*w), std::vector<std::string>{});  // the table's cells hold their texts
         // The session's chart shows its line; the days' chart a bar below zero.
         EXPECT_GT(PixelsOf(*w->SessionChart, kRunningNetColor), 100);
         EXPECT_GT(PixelsOf(*w->DaysChart, kLossColor), 100);

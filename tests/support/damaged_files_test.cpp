@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged or unreachable settings files: reads fall back to defaults, writes fail without
 // throwing and say why on stderr.
 #include <gmock/gmock.h>

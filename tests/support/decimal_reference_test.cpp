@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exact decimal against an independent rational reference over many generated values.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exact decimal's texts, masks and errors for the amounts the game uses.
 #include <gtest/gtest.h>
 

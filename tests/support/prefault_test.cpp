@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mapping a buffer's pages ahead of its first writes.
 #include <gtest/gtest.h>
 #include <sys/mman.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // INI profile strings: what a read finds, and what a write changes and keeps.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user registry class over its store file.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application as a whole is activated and deactivated; moving between its own
 // windows is neither.
 #include <gtest/gtest.h>

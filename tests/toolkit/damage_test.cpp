@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a window paints again: every change is covered, and distant changes stay apart.
 #include <gtest/gtest.h>
 

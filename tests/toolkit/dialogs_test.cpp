@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes: modal, answered by keys and clicks, with the loop running behind them.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Composition of a window: stacking, transparency, stretching, text cells, presents.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys, focus and clicks as a player uses them.
 #include <gtest/gtest.h>
 

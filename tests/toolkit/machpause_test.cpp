@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared blocking pause: how long it waits, what it dispatches, how pauses nest.
 #include <gtest/gtest.h>
 

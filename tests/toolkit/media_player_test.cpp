@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hidden media player plays the file it holds.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timers on the virtual clock: due times, collapsing, restarting, nesting.
 #include <gtest/gtest.h>
 

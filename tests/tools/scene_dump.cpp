@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the main window as the program composes it after its first paint, started
 // headless in the current folder: the picture the real window must show.
 // Usage: scene_dump OUT.bmp

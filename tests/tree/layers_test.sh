@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every include runs downward, and the game's folders meet only in machine/. The help
 # document's generator stands above them all: it reads the game's tables. The statistics
 # stand above the help: they take its exact odds (never its typesetting) and reach the game

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Emscripten has no mount(2): the tests that want a small file system of their own find
 // mounting refused, as a user without root does, and skip.
 #include <sys/mount.h>

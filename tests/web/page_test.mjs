@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the page in headless chromium: first paint, a name, a 5-euro deposit, a game, then a
 // reload and a browser restart that must find the name and the cash box kept.
 // Usage: node page_test.mjs URL OUT_DIR   (NODE_PATH names puppeteer-core's folder)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The page in headless chromium (page_test.mjs), and its main window compared with the
 # desktop's headless composition, region by region, pixel for pixel.
 # Usage: page_test.sh PAGE_DIR SCENE_DUMP NODE_MODULES

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A headless application on a virtual clock, with a player's hands: clicks, keys and
 // typing at virtual times, and a look at the presented pixels.

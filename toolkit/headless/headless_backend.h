@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows without a display, for tests: each window keeps its last presented frame,
 // and input events are scheduled at virtual times. Waiting jumps the virtual clock

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Real windows through SDL2. The changed parts of each window's framebuffer are copied
 // into the window's own surface and only those parts are sent to the display; on

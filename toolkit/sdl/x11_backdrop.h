@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window's frame as its X background while it is being mapped. The X server paints a
 // window's background the moment it maps it; the frame itself would follow only after the

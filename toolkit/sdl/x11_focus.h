@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether the X server's keyboard focus belongs to no window at all. Without a window
 // manager nobody hands the focus on when a dialog closes; the program then may take it

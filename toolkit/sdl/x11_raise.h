@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Brings a top-level window of another client to the front: through the window manager
 // (_NET_ACTIVE_WINDOW), and directly for a desktop without one. Kept apart from the

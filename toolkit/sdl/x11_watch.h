@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Watches the X server under SDL's x11 driver for the two ways the program's windows go
 // away under it: the connection breaks (the server ended, or the client was killed), or

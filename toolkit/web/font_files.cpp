@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page brings its own font files in /fonts, named as the Liberation files are.
 #include "toolkit/font_files.h"
 

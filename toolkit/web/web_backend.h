@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows in a web page: each window is a <canvas> drawn from the window's framebuffer,
 // input comes from the page's mouse and key events. Waiting hands control back to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page's sound: a Web Audio script node pulls the mixed voices in blocks. Browsers start
 // it only after the player's first click or key (page.js resumes it then).
 #include "platform/audio_device.h"

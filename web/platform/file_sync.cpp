@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In the page, emscripten's fsync writes the whole IndexedDB folder and sleeps until that is
 // done. A sleep inside a write breaks the save the page makes while it is going away, and it
 // would overwrite the state of the program's own sleep. The page writes its folder through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The browser's file system has no hard links. A file is "linked" in place by copying it
 // to the new name, which must not exist yet: a second writer still finds EEXIST, as with
 // a real link, and the caller removes the old name afterwards.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page reads wave files itself: uncompressed PCM (8, 16, 24 or 32 bits) or 32-bit float,
 // any channels and rate, mixed down to mono and resampled to the device's rate.
 #include "platform/wave_file.h"

@@ -1,0 +1,76 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Writes the Debian changelog and the metainfo with its <releases> from one list of what each
+# version brought (desktop/releases.txt). Run as a script:
+#   cmake -DSOURCE=releases.txt -DVERSION=2.5 -DREVISION=1 -DPACKAGE=tresolo "-DMAINTAINER=Name <mail>"
+#         -DCHANGELOG=changelog.Debian -DMETAINFO_IN=x.metainfo.xml.in -DMETAINFO=x.metainfo.xml -P releases.cmake
+# The list's text must not hold semicolons (CMake's list separator).
+
+# Reads the list into VERSIONS, DATE_<n> and ITEMS_<n> (each item its lines, joined by "\n").
+function(read_releases)
+  file(READ ${SOURCE} text)
+  if(text MATCHES ";")
+    message(FATAL_ERROR "${SOURCE} holds a semicolon")
+  endif()
+  file(STRINGS ${SOURCE} lines ENCODING UTF-8)
+  set(n -1)
+  set(item "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^#" OR line STREQUAL "")
+      continue()
+    elseif(line MATCHES "^([0-9][0-9.]*) ([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])$")
+      math(EXPR n "${n} + 1")
+      list(APPEND versions ${CMAKE_MATCH_1})
+      set(DATE_${n} ${CMAKE_MATCH_2} PARENT_SCOPE)
+      set(items_${n} "")
+    elseif(line MATCHES "^- (.+)$" AND n GREATER -1)
+      list(APPEND items_${n} "${CMAKE_MATCH_1}")
+    elseif(line MATCHES "^  (.+)$" AND n GREATER -1 AND items_${n})
+      list(POP_BACK items_${n} last)
+      list(APPEND items_${n} "${last}\n${CMAKE_MATCH_1}")
+    else()
+      message(FATAL_ERROR "${SOURCE}: cannot read the line \"${line}\"")
+    endif()
+    set(ITEMS_${n} "${items_${n}}" PARENT_SCOPE)
+  endforeach()
+  set(VERSIONS ${versions} PARENT_SCOPE)
+endfunction()
+
+function(escape_xml text out)
+  string(REPLACE "&" "&amp;" text "${text}")
+  string(REPLACE "<" "&lt;" text "${text}")
+  string(REPLACE ">" "&gt;" text "${text}")
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+read_releases()
+list(GET VERSIONS 0 newest)
+if(NOT newest STREQUAL VERSION)
+  message(FATAL_ERROR "${SOURCE} begins with version ${newest}, the program is version ${VERSION}")
+endif()
+
+set(debian "")
+set(appstream "  <releases>\n")
+set(n 0)
+foreach(version IN LISTS VERSIONS)
+  execute_process(COMMAND date -R -u -d "${DATE_${n}} 12:00 UTC" OUTPUT_VARIABLE when
+                  OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  string(APPEND debian "${PACKAGE} (${version}-${REVISION}) unstable; urgency=medium\n\n")
+  string(APPEND appstream "    <release version=\"${version}\" date=\"${DATE_${n}}\">\n"
+         "      <description>\n        <ul>\n")
+  foreach(item IN LISTS ITEMS_${n})
+    string(REPLACE "\n" "\n    " lines "${item}")
+    string(APPEND debian "  * ${lines}\n")
+    string(REPLACE "\n" " " text "${item}")
+    escape_xml("${text}" text)
+    string(APPEND appstream "          <li>${text}</li>\n")
+  endforeach()
+  string(APPEND debian "\n -- ${MAINTAINER}  ${when}\n\n")
+  string(APPEND appstream "        </ul>\n      </description>\n    </release>\n")
+  math(EXPR n "${n} + 1")
+endforeach()
+string(APPEND appstream "  </releases>")
+
+string(STRIP "${debian}" debian)
+file(WRITE ${CHANGELOG} "${debian}\n")
+set(TRESOLO_RELEASES "${appstream}")
+configure_file(${METAINFO_IN} ${METAINFO} @ONLY)
