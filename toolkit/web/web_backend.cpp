@@ -7,12 +7,14 @@
 
 // The page side lives in web/page.js (TresoloPage); these are its entry points.
 EM_JS(int, tresolo_create_window, (const char* title, int left, int top, int width, int height, int centred,
-                                   int borderless),
-      { return TresoloPage.create(UTF8ToString(title), left, top, width, height, !!centred, !!borderless); });
+                                   int borderless, int onTop),
+      { return TresoloPage.create(UTF8ToString(title), left, top, width, height, !!centred, !!borderless, !!onTop); });
 EM_JS(void, tresolo_destroy_window, (int id), { TresoloPage.destroy(id); });
 EM_JS(void, tresolo_show_window, (int id, int visible), { TresoloPage.show(id, !!visible); });
 EM_JS(void, tresolo_move_window, (int id, int left, int top), { TresoloPage.move(id, left, top); });
 EM_JS(void, tresolo_raise_window, (int id, int focus), { TresoloPage.raise(id, !!focus); });
+EM_JS(void, tresolo_want_text, (int id, int wanted), { TresoloPage.wantText(id, !!wanted); });
+EM_JS(void, tresolo_request_frame, (), { TresoloPage.requestFrame(); });
 EM_JS(void, tresolo_present, (int id, const std::uint8_t* rgba, int left, int top, int width, int height),
       { TresoloPage.present(id, rgba, left, top, width, height); });
 EM_JS(int, tresolo_take_event, (int* fields, char* text, int capacity),
@@ -23,6 +25,9 @@ EM_JS(void, tresolo_wake, (), { TresoloPage.wake(); });
 EM_ASYNC_JS(void, tresolo_wait, (double ms), { await TresoloPage.wait(ms); });
 
 namespace {
+
+// The backend whose presents the page's animation frame draws.
+WebBackend* drawing = nullptr;
 
 // The order of the fields page.js writes for each event.
 enum Field { kKind, kWindow, kX, kY, kButton, kKey, kShift, kRepeat, kFieldCount };
@@ -51,14 +56,25 @@ bool KnownKey(int code) {
 
 }  // namespace
 
-WebBackend::WebBackend() = default;
+extern "C" EMSCRIPTEN_KEEPALIVE void tresolo_draw_frame() {
+    if (drawing) drawing->DrawPresented();
+}
+
+WebBackend::WebBackend() { drawing = this; }
+
+WebBackend::~WebBackend() {
+    if (drawing == this) drawing = nullptr;
+}
 
 WindowId WebBackend::CreateWindow(const WindowSpec& desc) {
     return static_cast<WindowId>(tresolo_create_window(desc.title.c_str(), desc.left, desc.top, desc.width,
-                                                       desc.height, desc.centred, desc.borderless));
+                                                       desc.height, desc.centred, desc.borderless, desc.stayOnTop));
 }
 
-void WebBackend::DestroyWindow(WindowId id) { tresolo_destroy_window(static_cast<int>(id)); }
+void WebBackend::DestroyWindow(WindowId id) {
+    presented_.erase(id);
+    tresolo_destroy_window(static_cast<int>(id));
+}
 
 void WebBackend::ShowWindow(WindowId id, bool visible) { tresolo_show_window(static_cast<int>(id), visible); }
 
@@ -68,25 +84,40 @@ void WebBackend::RaiseWindow(WindowId id) { tresolo_raise_window(static_cast<int
 
 void WebBackend::PassFocus(WindowId id, bool) { tresolo_raise_window(static_cast<int>(id), true); }
 
-// Each dirty rectangle goes to the canvas as RGBA, converted here rather than pixel by pixel
-// in the page's script.
+void WebBackend::WantText(WindowId id, bool wanted) { tresolo_want_text(static_cast<int>(id), wanted); }
+
+// The frame stays the form's own: it is read when the animation frame draws.
 void WebBackend::Present(WindowId id, const PixelBuffer& frame, std::span<const TRect> dirty) {
-    for (const TRect& rect : dirty) {
-        const TRect d = rect.Intersect({0, 0, frame.width(), frame.height()});
-        if (d.Empty()) continue;
-        rgba_.resize(static_cast<std::size_t>(d.Width()) * d.Height() * 4);
-        std::uint8_t* out = rgba_.data();
-        for (int y = d.Top; y < d.Bottom; ++y) {
-            const std::uint8_t* in = frame.data() + static_cast<std::size_t>(y) * frame.stride() + d.Left * 3;
-            for (int x = d.Left; x < d.Right; ++x, in += 3, out += 4) {
-                out[0] = in[2];
-                out[1] = in[1];
-                out[2] = in[0];
-                out[3] = 255;
-            }
-        }
-        tresolo_present(static_cast<int>(id), rgba_.data(), d.Left, d.Top, d.Width(), d.Height());
+    Presented& p = presented_[id];
+    p.frame = &frame;
+    for (const TRect& rect : dirty) p.damage.Add(rect);
+    tresolo_request_frame();
+}
+
+void WebBackend::DrawPresented() {
+    for (auto& [id, p] : presented_) {
+        for (const TRect& rect : p.damage.Rects()) Draw(id, *p.frame, rect);
+        p.damage.Clear();
     }
+}
+
+// A rectangle goes to the canvas as RGBA, converted here rather than pixel by pixel in the
+// page's script.
+void WebBackend::Draw(WindowId id, const PixelBuffer& frame, const TRect& rect) {
+    const TRect d = rect.Intersect({0, 0, frame.width(), frame.height()});
+    if (d.Empty()) return;
+    rgba_.resize(static_cast<std::size_t>(d.Width()) * d.Height() * 4);
+    std::uint8_t* out = rgba_.data();
+    for (int y = d.Top; y < d.Bottom; ++y) {
+        const std::uint8_t* in = frame.data() + static_cast<std::size_t>(y) * frame.stride() + d.Left * 3;
+        for (int x = d.Left; x < d.Right; ++x, in += 3, out += 4) {
+            out[0] = in[2];
+            out[1] = in[1];
+            out[2] = in[0];
+            out[3] = 255;
+        }
+    }
+    tresolo_present(static_cast<int>(id), rgba_.data(), d.Left, d.Top, d.Width(), d.Height());
 }
 
 std::optional<InputEvent> WebBackend::PollEvent() {

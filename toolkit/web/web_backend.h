@@ -2,8 +2,13 @@
 // Windows in a web page: each window is a <canvas> drawn from the window's framebuffer,
 // input comes from the page's mouse and key events. Waiting hands control back to the
 // browser (the program is built with Asyncify), so the page paints and stays responsive.
+// Presents are gathered and drawn in the browser's next animation frame, each changed
+// part once.
 #include <cstdint>
+#include <map>
 #include <vector>
+
+#include "toolkit/damage.h"
 
 #include "toolkit/backend.h"
 #include "toolkit/clock.h"
@@ -11,6 +16,7 @@
 class WebBackend : public Backend {
 public:
     WebBackend();
+    ~WebBackend() override;
 
     WindowId CreateWindow(const WindowSpec& desc) override;
     void DestroyWindow(WindowId id) override;
@@ -18,13 +24,24 @@ public:
     void MoveWindow(WindowId id, int left, int top) override;
     void RaiseWindow(WindowId id) override;
     void PassFocus(WindowId id, bool hiddenHadFocus) override;
+    void WantText(WindowId id, bool wanted) override;
     void Present(WindowId id, const PixelBuffer& frame, std::span<const TRect> dirty) override;
     std::optional<InputEvent> PollEvent() override;
     void WaitEvent(std::int64_t timeoutUs) override;
     void Wake() override;
     TPoint ScreenSize() const override;
 
+    // The animation frame: draws what was presented since the last one.
+    void DrawPresented();
+
 private:
+    struct Presented {
+        const PixelBuffer* frame = nullptr;
+        DamageRegion damage;
+    };
+    void Draw(WindowId id, const PixelBuffer& frame, const TRect& rect);
+
+    std::map<WindowId, Presented> presented_;
     std::vector<std::uint8_t> rgba_;  // one dirty rectangle as the canvas takes it
 };
 
