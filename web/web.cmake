@@ -87,9 +87,7 @@ target_link_options(tresolo PRIVATE ${web_link_options} ${pre_js}
                     "-sEXPORTED_RUNTIME_METHODS=['FS','ENV','addRunDependency','removeRunDependency']"
                     "SHELL:--embed-file ${CMAKE_SOURCE_DIR}/assets/Muenze.WAV@/app/Muenze.WAV"
                     "SHELL:--embed-file ${fonts}/LiberationSans-Regular.ttf@/fonts/LiberationSans-Regular.ttf"
-                    "SHELL:--embed-file ${fonts}/LiberationSans-Bold.ttf@/fonts/LiberationSans-Bold.ttf"
-                    "SHELL:--embed-file ${fonts}/LiberationSans-Italic.ttf@/fonts/LiberationSans-Italic.ttf"
-                    "SHELL:--embed-file ${fonts}/LiberationSans-BoldItalic.ttf@/fonts/LiberationSans-BoldItalic.ttf")
+                    "SHELL:--embed-file ${fonts}/LiberationSans-Bold.ttf@/fonts/LiberationSans-Bold.ttf")
 configure_file(${CMAKE_SOURCE_DIR}/web/index.html ${page}/index.html COPYONLY)
 configure_file(${CMAKE_SOURCE_DIR}/web/manifest.webmanifest ${page}/manifest.webmanifest COPYONLY)
 configure_file(${CMAKE_SOURCE_DIR}/assets/icons/tresolo.svg ${page}/tresolo.svg COPYONLY)

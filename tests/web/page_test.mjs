@@ -18,6 +18,7 @@ const web = join(dirname(fileURLToPath(import.meta.url)), '../../web');
 const player = 'Jürgen';
 // Places in the windows, as the desktop's end-to-end tests click them.
 const MENU_BTN = [616, 608], START_BTN = [340, 607], AUTO_START = [520, 192], NOTE_5 = [619, 107];
+const STATISTICS_BTN = [66, 398];
 const NAME_EDIT = [150, 146], NAME_OK = [156, 192];
 const CREDIT = [290, 104, 80, 16], REELS = [30, 28, 760, 66];
 const DESKTOP = {width: 1280, height: 1024};
@@ -33,7 +34,8 @@ function fail(message) {
 async function until(what, test, seconds = 20) {
   const end = Date.now() + seconds * 1000;
   for (;;) {
-    const value = await test();
+    // A page that is navigating has no context to ask: that counts as not yet.
+    const value = await Promise.resolve().then(test).catch(() => null);
     if (value) return value;
     if (Date.now() > end) fail(what);
     await pause(100);
@@ -112,6 +114,28 @@ async function press(page, title, [x, y]) {
   await pause(300);
 }
 
+// Every visible window, caption and frame included, lies inside the viewport.
+async function allInside(page, name) {
+  const outside = await page.evaluate(() => [...TresoloPage.windows.values()]
+    .filter((w) => w.frame.style.display !== 'none')
+    .map((w) => [w.frame.dataset.title, w.frame.getBoundingClientRect()])
+    .filter(([, r]) => r.left < -0.5 || r.top < -0.5 || r.right > innerWidth + 0.5 || r.bottom > innerHeight + 0.5)
+    .map(([title]) => title));
+  if (outside.length) fail(`${name}: outside the viewport: ${outside.join(', ')}`);
+}
+
+// The × in a window's caption, clicked or tapped.
+async function closeWindow(page, title) {
+  const at = await page.evaluate((t) => {
+    const w = [...TresoloPage.windows.values()].find((v) => v.frame.dataset.title === t);
+    const r = w.frame.querySelector('.close').getBoundingClientRect();
+    return [r.left + r.width / 2, r.top + r.height / 2];
+  }, title);
+  if (page.viewport().hasTouch) await page.touchscreen.tap(...at);
+  else await page.mouse.click(...at);
+  await gone(page, title);
+}
+
 // A sum over a region of the main window's pixels, to see it change.
 async function regionSum(page, [x, y, w, h]) {
   return page.evaluate((x, y, w, h) => {
@@ -131,8 +155,21 @@ async function waitChange(page, region, before, what, seconds = 10) {
 async function keptFiles(page) {
   return page.evaluate(() => {
     const read = (p) => { try { return FS.readFile(p, {encoding: 'utf8'}); } catch (e) { return ''; } };
+    const find = (dir, name) => {
+      for (const entry of FS.readdir(dir).filter((e) => e !== '.' && e !== '..')) {
+        const path = dir + '/' + entry;
+        if (entry === name) return path;
+        if (FS.isDir(FS.stat(path).mode)) {
+          const found = find(path, name);
+          if (found) return found;
+        }
+      }
+      return '';
+    };
+    const history = find(TRESOLO_HOME, 'Tresolo-Statistik.sqlite');
     return {store: read(TRESOLO_HOME + '/.config/tresolo/registry.ini'),
-            ini: read(TRESOLO_HOME + '/.config/tresolo/Tresolo.ini')};
+            ini: read(TRESOLO_HOME + '/.config/tresolo/Tresolo.ini'),
+            history: history ? FS.stat(history).size : 0};
   });
 }
 
@@ -152,7 +189,7 @@ async function typing(page) {
 
 // Name, a 5-euro deposit and a game, as a player does it with the mouse or a finger. Returns
 // the credit's pixels after the deposit.
-async function play(page) {
+async function play(page, name) {
   const credit0 = await regionSum(page, CREDIT);
   await press(page, 'Form1', MENU_BTN);
   await windowAt(page, 'Spielername-Eingabe');
@@ -165,6 +202,13 @@ async function play(page) {
   await windowAt(page, 'Tresolo Version 2.5');
   if ((await typing(page)).keyboard !== 'none') fail('the keyboard stays open without a text field');
   await press(page, 'Tresolo Version 2.5', AUTO_START);
+  // "Statistik" opens from the menu and closes again; the menu must stay above the machine.
+  await press(page, 'Tresolo Version 2.5', STATISTICS_BTN);
+  await windowAt(page, 'Statistik');
+  await pause(500);
+  await allInside(page, name);
+  if (name) await page.screenshot({path: join(out, name + '-statistik.png')});
+  await closeWindow(page, 'Statistik');
   await press(page, 'Tresolo Version 2.5', NOTE_5);
   await gone(page, 'Tresolo Version 2.5');
   await waitChange(page, CREDIT, credit0, 'the deposit never reached the credit');
@@ -207,7 +251,7 @@ async function playsByTouch(browser, url, viewport, fills, name) {
   const zoom = await page.evaluate(() => [document.querySelector('meta[name=viewport]').content,
                                           getComputedStyle(document.getElementById('stage')).touchAction]);
   if (!zoom[0].includes('width=device-width') || zoom[1] !== 'none') fail(`${name}: the page zooms: ${zoom}`);
-  await play(page);
+  await play(page, name);
   await page.screenshot({path: join(out, name + '-played.png')});
   await context.close();
   return share;
@@ -225,7 +269,7 @@ const shot = await page.evaluate(() =>
   [...TresoloPage.windows.values()].find((w) => w.frame.dataset.title === 'Form1').source.toDataURL('image/png'));
 writeFileSync(join(out, 'page.png'), Buffer.from(shot.split(',')[1], 'base64'));
 const desktopShare = await fitsTheScreen(page, 'height', 'desktop');
-await play(page);
+await play(page, 'desktop');
 await page.reload({waitUntil: 'load'});
 const afterReload = await cashBoxAndName(page);
 if (afterReload.ka === '0 00') fail('the cash box was not kept: ' + afterReload.files.store);
@@ -266,6 +310,8 @@ await until('the next start did not take the new version', () => page.evaluate((
 await painted(page);
 const updated = await cashBoxAndName(page);
 if (updated.ka !== kept.ka) fail(`cash box ${updated.ka} after the update, ${kept.ka} before`);
+if (!kept.files.history || updated.files.history < kept.files.history)
+  fail(`the play history: ${updated.files.history} bytes after the update, ${kept.files.history} before`);
 
 // Without IndexedDB (a private window) the page says so and plays on.
 const privatePage = await browser.newPage();

@@ -3,7 +3,10 @@
 #include <emscripten.h>
 
 #include <array>
+#include <cstring>
 #include <vector>
+
+#include "toolkit/changed_part.h"
 
 // The page side lives in web/page.js (TresoloPage); these are its entry points.
 EM_JS(int, tresolo_create_window, (const char* title, int left, int top, int width, int height, int centred,
@@ -96,16 +99,26 @@ void WebBackend::Present(WindowId id, const PixelBuffer& frame, std::span<const 
 
 void WebBackend::DrawPresented() {
     for (auto& [id, p] : presented_) {
-        for (const TRect& rect : p.damage.Rects()) Draw(id, *p.frame, rect);
+        const PixelBuffer& frame = *p.frame;
+        if (p.shown.width() != frame.width() || p.shown.height() != frame.height()) {
+            // A new size: everything is drawn.
+            p.shown.resize(frame.width(), frame.height());
+            Draw(id, p, {0, 0, frame.width(), frame.height()});
+        } else {
+            for (const TRect& rect : p.damage.Rects()) Draw(id, p, ChangedPart(p.shown, frame, rect));
+        }
         p.damage.Clear();
     }
 }
 
 // A rectangle goes to the canvas as RGBA, converted here rather than pixel by pixel in the
 // page's script.
-void WebBackend::Draw(WindowId id, const PixelBuffer& frame, const TRect& rect) {
+void WebBackend::Draw(WindowId id, Presented& p, const TRect& rect) {
+    const PixelBuffer& frame = *p.frame;
     const TRect d = rect.Intersect({0, 0, frame.width(), frame.height()});
     if (d.Empty()) return;
+    for (int y = d.Top; y < d.Bottom; ++y)
+        std::memcpy(p.shown.scanLine(y) + d.Left * 3, frame.scanLine(y) + d.Left * 3, static_cast<std::size_t>(d.Width()) * 3);
     rgba_.resize(static_cast<std::size_t>(d.Width()) * d.Height() * 4);
     std::uint8_t* out = rgba_.data();
     for (int y = d.Top; y < d.Bottom; ++y) {

@@ -3,7 +3,7 @@
 // input comes from the page's mouse and key events. Waiting hands control back to the
 // browser (the program is built with Asyncify), so the page paints and stays responsive.
 // Presents are gathered and drawn in the browser's next animation frame, each changed
-// part once.
+// part once, and only where the pixels differ from what the canvas shows.
 #include <cstdint>
 #include <map>
 #include <vector>
@@ -38,8 +38,9 @@ private:
     struct Presented {
         const PixelBuffer* frame = nullptr;
         DamageRegion damage;
+        PixelBuffer shown;  // what the canvas shows
     };
-    void Draw(WindowId id, const PixelBuffer& frame, const TRect& rect);
+    void Draw(WindowId id, Presented& p, const TRect& rect);
 
     std::map<WindowId, Presented> presented_;
     std::vector<std::uint8_t> rgba_;  // one dirty rectangle as the canvas takes it
