@@ -14,6 +14,15 @@ Object.assign(TresoloPage, {
     this.wake();
   },
 
+  // The next event into the program's fields (see web_backend.cpp for their order).
+  takeEvent(fields, text, capacity) {
+    const e = this.queue.shift();
+    if (!e) return 0;
+    HEAP32.set([e.kind, e.window, e.x, e.y, e.button, e.key, e.shift, e.repeat], fields >> 2);
+    stringToUTF8(e.text, text, capacity);
+    return 1;
+  },
+
   shiftOf(e) { return (e.shiftKey ? 1 : 0) | (e.altKey ? 2 : 0) | (e.ctrlKey ? 4 : 0); },
 
   listen(win) {
