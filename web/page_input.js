@@ -52,6 +52,8 @@ Object.assign(TresoloPage, {
       this.push(2, win.id, x, y, {shift: this.shiftOf(e)});
     });
     c.addEventListener('pointerleave', () => this.push(3, win.id));
+    // A long press or a right click opens no browser menu on a window.
+    win.frame.addEventListener('contextmenu', (e) => e.preventDefault());
   },
 
   // Keys go to the focused window. A printable key is left to the typing field, which turns

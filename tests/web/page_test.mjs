@@ -326,3 +326,5 @@ const tabletShare = await playsByTouch(browser, url, TABLET, 'height', 'tablet')
 await browser.close();
 console.log(JSON.stringify({firstPaintMs: Math.round(firstPaintMs), cashBox: afterRestart.ka, desktopShare,
                             phoneShare, tabletShare}));
+await stopServing();
+process.exit(0);
