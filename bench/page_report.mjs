@@ -29,9 +29,10 @@ function launch(profile) {
                                   '--window-size=1280,1024']});
 }
 
-// Processor ticks of a process and all its descendants.
+// Processor ticks of a process and all its descendants, by chromium's process type (renderer,
+// gpu-process, utility, ...; the browser process has none).
 function treeTicks(root) {
-  const parent = new Map(), ticks = new Map();
+  const parent = new Map(), ticks = new Map(), kind = new Map();
   for (const name of readdirSync('/proc')) {
     if (!/^\d+$/.test(name)) continue;
     try {
@@ -39,20 +40,31 @@ function treeTicks(root) {
       const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
       parent.set(+name, +fields[1]);
       ticks.set(+name, +fields[11] + +fields[12]);
+      const type = /--type=(\S+)/.exec(readFileSync(`/proc/${name}/cmdline`, 'utf8'));
+      kind.set(+name, type ? type[1] : 'browser');
     } catch (e) { /* gone meanwhile */ }
   }
-  let sum = 0;
+  const sums = {all: 0};
   for (const [pid, t] of ticks) {
-    for (let p = pid; p; p = parent.get(p)) if (p === root) { sum += t; break; }
+    for (let p = pid; p; p = parent.get(p)) {
+      if (p !== root) continue;
+      sums.all += t;
+      sums[kind.get(pid)] = (sums[kind.get(pid)] || 0) + t;
+      break;
+    }
   }
-  return sum;
+  return sums;
 }
 
+// The whole browser's share of a core over the stretch, and each process type's.
 async function cpuPercent(browser, stretch) {
   const pid = browser.process().pid;
   const before = treeTicks(pid);
   await sleep(stretch * 1000);
-  return +(100 * (treeTicks(pid) - before) / ticksPerSecond / stretch).toFixed(2);
+  const after = treeTicks(pid);
+  const share = (k) => +(100 * (after[k] - (before[k] || 0)) / ticksPerSecond / stretch).toFixed(2);
+  const parts = Object.keys(after).filter((k) => k !== 'all').map((k) => `${k} ${share(k)}`).join(', ');
+  return {percent: share('all'), parts};
 }
 
 async function open(browser, viewport = DESKTOP) {

@@ -12,7 +12,9 @@ var TRESOLO_DATA = '/app';
 var TresoloPage = {};
 
 var Module = typeof Module !== 'undefined' ? Module : {};
-Module.preRun = (Module.preRun || []).concat([() => {
+// Before the program's code is compiled, so that storage, help and version are asked for
+// meanwhile.
+Module.preInit = (Module.preInit || []).concat([() => {
   TresoloPage.holdForNewVersion();
   TresoloPage.mountStorage();
   TresoloPage.findHelp();

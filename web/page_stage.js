@@ -1,8 +1,9 @@
 // The stage: the program's screen, as large as the machine, scaled to the browser's viewport
 // keeping its aspect and centred. A turned phone or a resized window only scales it, so the
 // program never sees its screen change. Each canvas holds its window at a whole multiple of the
-// program's pixels, the multiple just above the device pixels it covers: the browser then only
-// shrinks it a little, which keeps edges sharp at any device pixel ratio.
+// program's pixels (the program repeats each pixel), the multiple just above the device pixels
+// it covers: the browser then only shrinks it a little, which keeps edges sharp at any device
+// pixel ratio.
 'use strict';
 
 Object.assign(TresoloPage, {
@@ -35,15 +36,19 @@ Object.assign(TresoloPage, {
     return Math.min(4, Math.max(1, Math.ceil(devicePixels - 0.05)));
   },
 
-  // Gives the window's canvas the stage's multiple and draws it again from the program's pixels.
+  canvasMultipleOf(id) {
+    const win = this.windows.get(id);
+    return win ? win.multiple : 1;
+  },
+
+  // Gives the window's canvas the stage's multiple; the program draws it again.
   sharpen(win) {
     const k = this.sharpness;
     if (win.multiple === k) return;
     win.multiple = k;
     win.canvas.width = win.width * k;
     win.canvas.height = win.height * k;
-    win.context.imageSmoothingEnabled = false;
-    win.context.drawImage(win.source, 0, 0, win.width, win.height, 0, 0, win.width * k, win.height * k);
+    if (this.running) Module._tresolo_draw_again(win.id);
   },
 
   // A place on the page as the stage's coordinates.

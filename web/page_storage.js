@@ -127,7 +127,11 @@ Object.assign(TresoloPage, {
   findHelp() {
     addRunDependency('tresolo-help');
     fetch('Tresolo-Hilfe.pdf', {method: 'HEAD'})
-      .then((response) => { if (response.ok) FS.writeFile(TRESOLO_DATA + '/Tresolo-Hilfe.pdf', ''); })
+      .then((response) => {
+        if (!response.ok) return;
+        FS.createPath('/', TRESOLO_DATA.slice(1), true, true);
+        FS.writeFile(TRESOLO_DATA + '/Tresolo-Hilfe.pdf', '');
+      })
       .catch(() => {})
       .finally(() => removeRunDependency('tresolo-help'));
   },

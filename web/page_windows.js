@@ -22,13 +22,8 @@ Object.assign(TresoloPage, {
     canvas.dataset.window = String(id);
     canvas.tabIndex = -1;
     frame.appendChild(canvas);
-    // The program's own pixels, one for one; the canvas on the page is drawn from them.
-    const source = document.createElement('canvas');
-    source.width = width;
-    source.height = height;
     this.stage().appendChild(frame);
-    const win = {id, frame, canvas, context: canvas.getContext('2d'), source,
-                 sourceContext: source.getContext('2d'), left, top, width, height, centred, onTop,
+    const win = {id, frame, canvas, context: canvas.getContext('2d'), left, top, width, height, centred, onTop,
                  multiple: 0, wantsText: false};
     this.windows.set(id, win);
     this.sharpen(win);
@@ -145,14 +140,12 @@ Object.assign(TresoloPage, {
     });
   },
 
-  // One rectangle of a window, RGBA, at `rgba` in the program's memory.
+  // One rectangle of a window's canvas, RGBA, at `rgba` in the program's memory.
   present(id, rgba, left, top, width, height) {
     const win = this.windows.get(id);
     if (!win) return;
     const pixels = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
-    win.sourceContext.putImageData(new ImageData(pixels, width, height), left, top);
-    const k = win.multiple;
-    win.context.drawImage(win.source, left, top, width, height, left * k, top * k, width * k, height * k);
+    win.context.putImageData(new ImageData(pixels, width, height), left, top);
     if (!this.painted) {
       this.painted = true;
       document.body.dataset.painted = String(performance.now());

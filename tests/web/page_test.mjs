@@ -84,6 +84,7 @@ async function open(browser, url, viewport = DESKTOP) {
 async function painted(page) {
   const at = await until('the page never painted', () => page.evaluate(() => document.body.dataset.painted), 30);
   if (page.errors.length) fail('page errors: ' + page.errors.join('; '));
+  await definePixels(page);
   return Number(at);
 }
 
@@ -136,11 +137,28 @@ async function closeWindow(page, title) {
   await gone(page, title);
 }
 
+// The main window's pixels as the program drew them: its canvas holds each one `multiple` times
+// in both directions. Defined in the page as tresoloPixels(x, y, w, h) -> a canvas of w×h.
+async function definePixels(page) {
+  await page.evaluate(() => {
+    window.tresoloPixels = (x, y, w, h) => {
+      const win = [...TresoloPage.windows.values()].find((v) => v.frame.dataset.title === 'Form1');
+      const k = win.multiple;
+      const out = document.createElement('canvas');
+      out.width = w;
+      out.height = h;
+      const context = out.getContext('2d');
+      context.imageSmoothingEnabled = false;
+      context.drawImage(win.canvas, x * k, y * k, w * k, h * k, 0, 0, w, h);
+      return out;
+    };
+  });
+}
+
 // A sum over a region of the main window's pixels, to see it change.
 async function regionSum(page, [x, y, w, h]) {
   return page.evaluate((x, y, w, h) => {
-    const win = [...TresoloPage.windows.values()].find((v) => v.frame.dataset.title === 'Form1');
-    const data = win.sourceContext.getImageData(x, y, w, h).data;
+    const data = tresoloPixels(x, y, w, h).getContext('2d').getImageData(0, 0, w, h).data;
     let sum = 0;
     for (let i = 0; i < data.length; i += 4) sum = (sum * 31 + data[i] + 7 * data[i + 1] + 13 * data[i + 2]) % 1e9;
     return sum;
@@ -265,8 +283,7 @@ let browser = await launch(profile);
 let page = await open(browser, url);
 const firstPaintMs = await painted(page);
 await page.evaluate(() => new Promise((r) => setTimeout(r, 1500)));
-const shot = await page.evaluate(() =>
-  [...TresoloPage.windows.values()].find((w) => w.frame.dataset.title === 'Form1').source.toDataURL('image/png'));
+const shot = await page.evaluate(() => tresoloPixels(0, 0, 820, 649).toDataURL('image/png'));
 writeFileSync(join(out, 'page.png'), Buffer.from(shot.split(',')[1], 'base64'));
 const desktopShare = await fitsTheScreen(page, 'height', 'desktop');
 await play(page, 'desktop');

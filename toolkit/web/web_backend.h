@@ -33,6 +33,8 @@ public:
 
     // The animation frame: draws what was presented since the last one.
     void DrawPresented();
+    // The window's canvas was cleared: it is drawn whole in the next animation frame.
+    void DrawAgain(WindowId id);
 
 private:
     struct Presented {
