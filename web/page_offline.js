@@ -28,7 +28,8 @@ Object.assign(TresoloPage, {
     if (!workers) return;
     const hadWorker = !!workers.controller;
     workers.register('sw.js').then((registration) => {
-      if (hadWorker) return registration.update();
+      // Without the server there is nothing new to find.
+      if (hadWorker) registration.update().catch(() => {});
     }).catch((e) => console.warn('tresolo: ohne Offline-Kopie: ' + (e.message || e)));
   },
 });
