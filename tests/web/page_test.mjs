@@ -18,7 +18,7 @@ const web = join(dirname(fileURLToPath(import.meta.url)), '../../web');
 const player = 'Jürgen';
 // Places in the windows, as the desktop's end-to-end tests click them.
 const MENU_BTN = [616, 608], START_BTN = [340, 607], AUTO_START = [520, 192], NOTE_5 = [619, 107];
-const STATISTICS_BTN = [66, 398];
+const STATISTICS_BTN = [66, 398], PAYOUT_BTN = [636, 350];
 const NAME_EDIT = [150, 146], NAME_OK = [156, 192];
 const CREDIT = [290, 104, 80, 16], REELS = [30, 28, 760, 66];
 const DESKTOP = {width: 1280, height: 1024};
@@ -275,6 +275,27 @@ async function playsByTouch(browser, url, viewport, fills, name) {
   return share;
 }
 
+// The payout ends the program: its debt log is offered as a download and said in a note, and
+// the page shows a card with a new start.
+async function paysOut(page) {
+  await press(page, 'Form1', MENU_BTN);
+  await windowAt(page, 'Spielername-Eingabe');
+  await page.keyboard.type(player, {delay: 40});
+  await page.keyboard.press('Enter');
+  await windowAt(page, 'Tresolo Version 2.5');
+  await press(page, 'Tresolo Version 2.5', PAYOUT_BTN);
+  await windowAt(page, 'Information');
+  await page.keyboard.press('Enter');
+  await until('the program never ended', () => page.evaluate(() => document.body.dataset.ended === '1'), 90);
+  const shown = await page.evaluate(() => ({
+    card: !document.getElementById('ended').hidden && document.getElementById('restart').textContent,
+    notes: document.getElementById('notes').textContent,
+  }));
+  if (shown.card !== 'Neu starten') fail('no card with a new start: ' + JSON.stringify(shown));
+  if (!/Schulden-Protokoll .* wurde als Download gespeichert/.test(shown.notes)) fail('the debt log went unsaid: ' + shown.notes);
+  await page.screenshot({path: join(out, 'ended.png')});
+}
+
 // ---- the runs ----
 
 const profile = mkdtempSync(join(tmpdir(), 'tresolo-chromium-'));
@@ -329,6 +350,8 @@ const updated = await cashBoxAndName(page);
 if (updated.ka !== kept.ka) fail(`cash box ${updated.ka} after the update, ${kept.ka} before`);
 if (!kept.files.history || updated.files.history < kept.files.history)
   fail(`the play history: ${updated.files.history} bytes after the update, ${kept.files.history} before`);
+
+await paysOut(page);
 
 // Without IndexedDB (a private window) the page says so and plays on.
 const privatePage = await browser.newPage();
