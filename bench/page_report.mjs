@@ -1,20 +1,21 @@
 // The page's figures in headless chromium, each from fresh profiles:
 //  - the bytes a first visit fetches (the server's log, read once the page and its service
-//    worker have what they keep);
+//    worker have what they keep), as sent (chromium asks for brotli only over https) and as a
+//    client asking for brotli and gzip would get them (the smallest copy of each file fetched);
 //  - navigation to the first painted frame, median of fresh profiles, and again at the next
 //    start of the same profile (from the service worker's cache where the page has one);
 //  - the whole browser's processor share (every process it started, from /proc) in the attract
 //    mode, with the tab hidden, and for a blank page;
 //  - how much of a phone's width (360×740, touch, pixel ratio 3) the machine fills.
-// Usage: node page_report.mjs SECONDS URL LOG   (NODE_PATH names puppeteer-core's folder)
+// Usage: node page_report.mjs SECONDS URL LOG PAGE_DIR   (NODE_PATH names puppeteer-core's folder)
 import {createRequire} from 'node:module';
-import {mkdtempSync, readFileSync, readdirSync, existsSync} from 'node:fs';
+import {mkdtempSync, readFileSync, readdirSync, existsSync, statSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 
 const require = createRequire(import.meta.url);
 const puppeteer = require('puppeteer-core');
-const [seconds, url, log] = process.argv.slice(2);
+const [seconds, url, log, folder] = process.argv.slice(2);
 const ticksPerSecond = 100;
 const starts = 5;
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
@@ -95,10 +96,18 @@ async function settled(page) {
   return kept;
 }
 
+// The first visit's answers: bytes as sent, and with the smallest copy of each file.
 function loggedBytes() {
-  if (!existsSync(log)) return 0;
-  return readFileSync(log, 'utf8').trim().split('\n').filter(Boolean)
-    .reduce((sum, line) => sum + Number(line.split(' ').pop()), 0);
+  if (!existsSync(log)) return {sent: 0, smallest: 0};
+  const lines = readFileSync(log, 'utf8').trim().split('\n').filter(Boolean).map((l) => l.split(' '));
+  const size = (file) => (existsSync(file) ? statSync(file).size : Infinity);
+  const smallest = (path) => {
+    const file = join(folder, decodeURIComponent(path.split('?')[0]).replace(/\/$/, '/index.html'));
+    return Math.min(size(file), size(file + '.gz'), size(file + '.br'));
+  };
+  return {sent: lines.reduce((sum, l) => sum + Number(l[2]), 0),
+          smallest: lines.reduce((sum, l) => sum + smallest(l[0]), 0),
+          files: lines.map((l) => l.join(' '))};
 }
 
 // A first visit and the next start, in one fresh profile.
@@ -108,7 +117,7 @@ async function visit(first) {
   const page = await open(browser);
   const fresh = await paintedAt(page);
   const keeps = await settled(page);
-  const bytes = first ? loggedBytes() : 0;
+  const bytes = first ? loggedBytes() : null;
   await browser.close();
   browser = await launch(profile);
   const again = await paintedAt(await open(browser));

@@ -32,7 +32,7 @@ for page in "${pages[@]}"; do
   python3 "$root/web/serve.py" "$page" 0 --log "$work/log" >"$work/address" &
   server=$!
   until [ -s "$work/address" ]; do sleep 0.05; done
-  NODE_PATH="$modules" node "$root/bench/page_report.mjs" "$stretch" "$(head -n1 "$work/address")" "$work/log"
+  NODE_PATH="$modules" node "$root/bench/page_report.mjs" "$stretch" "$(head -n1 "$work/address")" "$work/log" "$page"
   kill $server && wait $server 2>/dev/null || true
   server=""
 done

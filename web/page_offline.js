@@ -22,14 +22,17 @@ Object.assign(TresoloPage, {
     }).catch(() => removeRunDependency('tresolo-version'));
   },
 
-  // After the first paint: the worker is registered, and an installed one looks for a new version.
+  // After the first paint: the worker is registered; one that was there already keeps the rest
+  // of the page's files (the help) and looks for a new version.
   paintedFirst() {
     const workers = navigator.serviceWorker;
     if (!workers) return;
-    const hadWorker = !!workers.controller;
+    const hadWorker = workers.controller;
     workers.register('sw.js').then((registration) => {
+      if (!hadWorker) return;
+      hadWorker.postMessage('keep-later');
       // Without the server there is nothing new to find.
-      if (hadWorker) registration.update().catch(() => {});
+      registration.update().catch(() => {});
     }).catch((e) => console.warn('tresolo: ohne Offline-Kopie: ' + (e.message || e)));
   },
 });

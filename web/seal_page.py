@@ -14,6 +14,8 @@ HERE = Path(__file__).resolve().parent
 KEPT = ['index.html', 'tresolo.js', 'tresolo.wasm', 'manifest.webmanifest', 'tresolo.svg',
         'icons/tresolo-48.png', 'icons/tresolo-64.png', 'icons/tresolo-128.png', 'icons/tresolo-256.png',
         'Tresolo-Hilfe.pdf']
+# Kept when first opened or at a later start, not while the first visit installs the worker.
+LATER = ['Tresolo-Hilfe.pdf']
 COMPRESSED = ['.html', '.js', '.wasm', '.webmanifest', '.svg', '.pdf']
 # A copy that saves less than this share is left out: the file is served as it is.
 LEAST_SAVING = 0.05
@@ -32,7 +34,10 @@ def version_of(page, names):
 
 def write_worker(page, names):
     text = (HERE / 'sw.js').read_text()
-    text = text.replace('@VERSION@', version_of(page, names)).replace('@FILES@', json.dumps(['./'] + names))
+    now = ['./'] + [name for name in names if name not in LATER]
+    later = [name for name in names if name in LATER]
+    text = text.replace('@VERSION@', version_of(page, names)).replace('@FILES@', json.dumps(now))
+    text = text.replace('@LATER@', json.dumps(later))
     (page / 'sw.js').write_text(text)
 
 

@@ -77,7 +77,10 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         super().end_headers()
 
     def copyfile(self, source, outputfile):
-        super().copyfile(source, outputfile)
+        try:
+            super().copyfile(source, outputfile)
+        except (BrokenPipeError, ConnectionResetError):
+            return  # the browser went away meanwhile
         if self.log_file:
             with open(self.log_file, 'a') as log:
                 log.write(f'{self.path} {self.encoding or "identity"} {source.tell()}\n')
