@@ -275,15 +275,23 @@ async function playsByTouch(browser, url, viewport, fills, name) {
   return share;
 }
 
-// The payout ends the program: its debt log is offered as a download and said in a note, and
-// the page shows a card with a new start.
+// A deposit and the payout, which ends the program: its debt log is offered as a download and
+// said in a note, and the page shows a card with a new start.
 async function paysOut(page) {
   await press(page, 'Form1', MENU_BTN);
   await windowAt(page, 'Spielername-Eingabe');
   await page.keyboard.type(player, {delay: 40});
   await page.keyboard.press('Enter');
-  await windowAt(page, 'Tresolo Version 2.5');
+  // Manual play (each start begins with automatic start ticked), so no game hides the payout.
+  await press(page, 'Tresolo Version 2.5', AUTO_START);
+  const credit = await regionSum(page, CREDIT);
+  await press(page, 'Tresolo Version 2.5', NOTE_5);
+  await gone(page, 'Tresolo Version 2.5');
+  await waitChange(page, CREDIT, credit, 'the deposit before the payout never reached the credit');
+  await press(page, 'Form1', MENU_BTN);
   await press(page, 'Tresolo Version 2.5', PAYOUT_BTN);
+  await pause(2000);
+  await page.screenshot({path: join(out, 'payout.png')});
   await windowAt(page, 'Information');
   await page.keyboard.press('Enter');
   await until('the program never ended', () => page.evaluate(() => document.body.dataset.ended === '1'), 90);
