@@ -1,7 +1,7 @@
 // The page side of the program: the stage that stands for its screen, one <canvas> per window,
 // the page's pointer and key events queued for the program, the wait that hands control to the
 // browser, sound, storage in IndexedDB, the debt logs offered as downloads and the page kept for
-// offline starts. Runs before the program; the page_*.js files add their parts to TresoloPage.
+// offline starts. Runs before the program; the page_*.js files add their pieces to TresoloPage.
 'use strict';
 
 // Where the program keeps its files across visits, and where its debt logs appear.
