@@ -1,8 +1,9 @@
 // Drives the page in headless chromium. On a desktop-sized window with the mouse: first paint,
 // a name, a 5-euro deposit, a game, then a reload and a browser restart that must find the name
-// and the cash box kept, a start with the server stopped, and a new version served that the
-// next start takes, keeping the cash box. On a phone (360×740, touch, pixel ratio 3) and a
-// landscape tablet the machine must fit the screen and play by taps. Screenshots go to OUT_DIR.
+// and the cash box kept, a hidden page that rests, a start with the server stopped, a new
+// version served that the next start takes, keeping the cash box, and the payout's end card.
+// On a phone (360×740, touch, pixel ratio 3) and a landscape tablet the machine must fit the
+// screen and play by taps. Screenshots go to OUT_DIR.
 // Usage: node page_test.mjs PAGE_DIR OUT_DIR   (NODE_PATH names puppeteer-core's folder)
 import {createRequire} from 'node:module';
 import {spawn, execFileSync} from 'node:child_process';
@@ -20,7 +21,7 @@ const player = 'Jürgen';
 const MENU_BTN = [616, 608], START_BTN = [340, 607], AUTO_START = [520, 192], NOTE_5 = [619, 107];
 const STATISTICS_BTN = [66, 398], PAYOUT_BTN = [636, 350];
 const NAME_EDIT = [150, 146], NAME_OK = [156, 192];
-const CREDIT = [290, 104, 80, 16], REELS = [30, 28, 760, 66];
+const CREDIT = [290, 104, 80, 16], REELS = [30, 28, 760, 66], CLOCK = [370, 100, 90, 18];
 const DESKTOP = {width: 1280, height: 1024};
 const PHONE = {width: 360, height: 740, deviceScaleFactor: 3, isMobile: true, hasTouch: true};
 const TABLET = {width: 1180, height: 820, deviceScaleFactor: 2, isMobile: true, hasTouch: true, isLandscape: true};
@@ -304,6 +305,27 @@ async function paysOut(page) {
   await page.screenshot({path: join(out, 'ended.png')});
 }
 
+// Behind another tab the page does no work: the program is not woken. Seen again, it goes on
+// with its clock.
+async function restsWhileHidden(browser, page) {
+  await page.evaluate(() => {
+    window.tresoloWaits = 0;
+    const wait = TresoloPage.wait.bind(TresoloPage);
+    TresoloPage.wait = (ms) => { ++window.tresoloWaits; return wait(ms); };
+  });
+  const cover = await browser.newPage();
+  await cover.bringToFront();
+  await pause(500);
+  const [state, waits] = await page.evaluate(() => [document.visibilityState, window.tresoloWaits]);
+  await pause(3000);
+  const more = (await page.evaluate(() => window.tresoloWaits)) - waits;
+  if (state !== 'hidden' || more > 1) fail(`hidden (${state}), the program still waited ${more} times in 3 s`);
+  const clock = await regionSum(page, CLOCK);
+  await page.bringToFront();
+  await waitChange(page, CLOCK, clock, 'the clock stood still after the page was seen again', 5);
+  await cover.close();
+}
+
 // ---- the runs ----
 
 const profile = mkdtempSync(join(tmpdir(), 'tresolo-chromium-'));
@@ -325,6 +347,7 @@ browser = await launch(profile);
 page = await open(browser, url);
 const afterRestart = await cashBoxAndName(page);
 if (afterRestart.ka !== afterReload.ka) fail(`cash box ${afterRestart.ka} after a restart, ${afterReload.ka} before`);
+await restsWhileHidden(browser, page);
 
 // Offline: the service worker keeps the page; with the server gone it starts and plays.
 await until('no service worker took the page', () => page.evaluate(() =>
