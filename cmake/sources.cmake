@@ -56,6 +56,7 @@ set(TRESOLO_TOOLKIT_SOURCES
     ${CMAKE_SOURCE_DIR}/toolkit/application.cpp
     ${CMAKE_SOURCE_DIR}/toolkit/blit.cpp
     ${CMAKE_SOURCE_DIR}/toolkit/buttons.cpp
+    ${CMAKE_SOURCE_DIR}/toolkit/changed_part.cpp
     ${CMAKE_SOURCE_DIR}/toolkit/checkbox.cpp
     ${CMAKE_SOURCE_DIR}/toolkit/component.cpp
     ${CMAKE_SOURCE_DIR}/toolkit/control.cpp

@@ -8,5 +8,5 @@ TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth 
 # The libFuzzer targets (scripts/fuzz) need clang and its sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-dev)
 # The browser build (scripts/web): emscripten, its optimiser's parser, the tools that make the
-# SQLite amalgamation, and the browser the page's tests drive.
-WEB_PACKAGES=(emscripten node-acorn nodejs tcl dpkg-dev xz-utils chromium python3)
+# SQLite amalgamation, the browser the page's tests drive and brotli for the page's compressed copies.
+WEB_PACKAGES=(emscripten node-acorn nodejs tcl dpkg-dev xz-utils chromium python3 brotli)

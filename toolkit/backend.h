@@ -56,6 +56,9 @@ public:
     // hidden one had it, or when it belongs to no window at all.
     virtual void PassFocus(WindowId, bool /*hiddenHadFocus*/) {}
     virtual void SetWindowIcon(WindowId, const PixelBuffer&) {}
+    // Whether the window's focused control takes typed text: a touch screen shows its
+    // keyboard only then.
+    virtual void WantText(WindowId, bool) {}
     // Shows the framebuffer; `dirty` are the parts that changed since the last call.
     virtual void Present(WindowId id, const PixelBuffer& frame, std::span<const TRect> dirty) = 0;
     // Takes the next pending input event without waiting.

@@ -82,6 +82,7 @@ public:
     virtual bool KeyDown(Word& key, TShiftState shift);
     virtual bool KeyUp(Word& key, TShiftState shift);
     virtual void TextInput(const std::string&) {}
+    virtual bool TakesText() const { return false; }
     virtual void FocusChanged();
 
 protected:

@@ -17,6 +17,7 @@ public:
     bool CanFocus() const override { return true; }
     bool KeyDown(Word& key, TShiftState shift) override;
     void TextInput(const std::string& text) override;
+    bool TakesText() const override { return !ReadOnly; }
     void Paint(PixelBuffer& target, TPoint origin, const TRect& clip) override;
 
 private:

@@ -60,6 +60,7 @@ void TForm::Show() {
         TControl::SetBounds((screen.X - Width()) / 2, (screen.Y - Height()) / 2, Width(), Height());
     }
     EnsureWindow();
+    TellTextWanted();
     shown_ = true;
     SetVisible(true);
     frame_.resize(Width(), Height());
@@ -123,6 +124,11 @@ void TForm::SetActiveControl(TControl* c) {
     active_ = c;
     if (old) old->FocusChanged();
     if (active_) active_->FocusChanged();
+    TellTextWanted();
+}
+
+void TForm::TellTextWanted() {
+    if (window_) Application->Backend_().WantText(window_, active_ && active_->TakesText());
 }
 
 std::vector<TControl*> TForm::FocusOrder() {
@@ -157,7 +163,10 @@ void TForm::SelectNext(bool forward) {
 void TForm::ControlRemoved(TControl* c) {
     if (hovered_ == c) hovered_ = nullptr;
     if (captured_ == c) captured_ = nullptr;
-    if (active_ == c) active_ = nullptr;
+    if (active_ == c) {
+        active_ = nullptr;
+        TellTextWanted();
+    }
     if (auto* w = dynamic_cast<TWinControl*>(c))
         for (TControl* k : w->Controls()) ControlRemoved(k);
 }

@@ -79,6 +79,7 @@ public:
 
 private:
     void EnsureWindow();
+    void TellTextWanted();
     std::vector<TControl*> FocusOrder();
     TControl* FindButton(bool cancel);
     void PaintHint(const TRect& clip);

@@ -76,20 +76,37 @@ add_executable(tresolo ${CMAKE_SOURCE_DIR}/web/web_main.cpp ${CMAKE_SOURCE_DIR}/
 set_target_properties(tresolo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${page} SUFFIX ".js")
 target_link_libraries(tresolo PRIVATE tresolo_game tresolo_toolkit_web)
 set(fonts /usr/share/fonts/truetype/liberation)
-target_link_options(tresolo PRIVATE ${web_link_options} "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/web/page.js"
-                    "-sEXPORTED_FUNCTIONS=['_main','_tresolo_page_hidden','_tresolo_fill_audio']"
+# The libraries' functions stay out of Asyncify's rewriting (web/library_functions.sh).
+set(library_functions ${CMAKE_BINARY_DIR}/library_functions.txt)
+set(wasm_libraries ${w}/lib/libfreetype.a ${w}/lib/libjpeg.a ${w}/lib/libsqlite3.a)
+add_custom_command(OUTPUT ${library_functions}
+                   COMMAND ${CMAKE_SOURCE_DIR}/web/library_functions.sh ${CMAKE_NM} ${library_functions} ${wasm_libraries}
+                   DEPENDS ${CMAKE_SOURCE_DIR}/web/library_functions.sh ${wasm_libraries})
+add_custom_target(tresolo_library_functions DEPENDS ${library_functions})
+add_dependencies(tresolo tresolo_library_functions)
+set_property(TARGET tresolo APPEND PROPERTY LINK_DEPENDS ${library_functions})
+# The page's script: page.js first, then its parts.
+set(page_scripts page page_stage page_windows page_input page_loop page_audio page_storage page_notes page_offline)
+set(pre_js "")
+foreach(script ${page_scripts})
+  list(APPEND pre_js "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/web/${script}.js")
+  set_property(TARGET tresolo APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/web/${script}.js)
+endforeach()
+target_link_options(tresolo PRIVATE ${web_link_options} ${pre_js} -sASYNCIFY_REMOVE=@${library_functions}
+                    "-sEXPORTED_FUNCTIONS=['_main','_tresolo_page_hidden','_tresolo_fill_audio','_tresolo_draw_frame','_tresolo_draw_again']"
                     "-sEXPORTED_RUNTIME_METHODS=['FS','ENV','addRunDependency','removeRunDependency']"
                     "SHELL:--embed-file ${CMAKE_SOURCE_DIR}/assets/Muenze.WAV@/app/Muenze.WAV"
                     "SHELL:--embed-file ${fonts}/LiberationSans-Regular.ttf@/fonts/LiberationSans-Regular.ttf"
-                    "SHELL:--embed-file ${fonts}/LiberationSans-Bold.ttf@/fonts/LiberationSans-Bold.ttf"
-                    "SHELL:--embed-file ${fonts}/LiberationSans-Italic.ttf@/fonts/LiberationSans-Italic.ttf"
-                    "SHELL:--embed-file ${fonts}/LiberationSans-BoldItalic.ttf@/fonts/LiberationSans-BoldItalic.ttf")
-set_property(TARGET tresolo APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/web/page.js)
+                    "SHELL:--embed-file ${fonts}/LiberationSans-Bold.ttf@/fonts/LiberationSans-Bold.ttf")
 configure_file(${CMAKE_SOURCE_DIR}/web/index.html ${page}/index.html COPYONLY)
+configure_file(${CMAKE_SOURCE_DIR}/web/manifest.webmanifest ${page}/manifest.webmanifest COPYONLY)
 configure_file(${CMAKE_SOURCE_DIR}/assets/icons/tresolo.svg ${page}/tresolo.svg COPYONLY)
 # The license and the copyright of everything the page carries, behind its "Über" link.
 configure_file(${CMAKE_SOURCE_DIR}/desktop/copyright ${page}/copyright.txt COPYONLY)
 configure_file(${CMAKE_SOURCE_DIR}/LICENSE ${page}/LICENSE.txt COPYONLY)
+foreach(size 48 64 128 256)
+  configure_file(${CMAKE_SOURCE_DIR}/assets/icons/${size}x${size}/tresolo.png ${page}/icons/tresolo-${size}.png COPYONLY)
+endforeach()
 
 if(TRESOLO_TESTS)
   include(web/tests.cmake)

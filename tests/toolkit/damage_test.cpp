@@ -2,6 +2,7 @@
 // What a window paints again: every change is covered, and distant changes stay apart.
 #include <gtest/gtest.h>
 
+#include "toolkit/changed_part.h"
 #include "toolkit/damage.h"
 
 namespace {
@@ -42,6 +43,24 @@ TEST(Damage, OverlapsJoinAndEmptyIsIgnored) {
     d.Add({5, 5, 25, 8});  // overlaps both: all three become one
     ASSERT_EQ(d.Rects().size(), 1u);
     EXPECT_EQ(d.Rects()[0], (TRect{0, 0, 30, 10}));
+}
+
+// A present sends only the part that differs from what the window shows.
+TEST(Damage, ThePresentedPartShrinksToThePixelsThatChanged) {
+    PixelBuffer shown(40, 30, {10, 20, 30});
+    PixelBuffer now = shown;
+    const TRect whole{0, 0, 40, 30};
+    EXPECT_TRUE(ChangedPart(shown, now, whole).Empty());
+    now.scanLine(12)[7 * 3 + 1] = 99;  // one channel of one pixel
+    EXPECT_EQ(ChangedPart(shown, now, whole), (TRect{7, 12, 8, 13}));
+    now.scanLine(3)[30 * 3] = 1;
+    now.scanLine(20)[2 * 3 + 2] = 1;
+    EXPECT_EQ(ChangedPart(shown, now, whole), (TRect{2, 3, 31, 21}));
+    // Changes outside the rectangle asked about are not its business; it is clipped to the frame.
+    EXPECT_EQ(ChangedPart(shown, now, {0, 0, 10, 10}), (TRect{}));
+    EXPECT_EQ(ChangedPart(shown, now, {25, -5, 60, 8}), (TRect{30, 3, 31, 4}));
+    now.scanLine(29)[39 * 3] = 1;  // the last pixel
+    EXPECT_EQ(ChangedPart(shown, now, {20, 20, 40, 30}), (TRect{39, 29, 40, 30}));
 }
 
 }  // namespace

@@ -190,4 +190,25 @@ TEST_F(InputTest, EditTakesUtf8EditsAndReportsEveryChange) {
     EXPECT_EQ(changes.size(), 5u);
 }
 
+// The window system hears whether typed text is wanted: a touch screen's keyboard follows it.
+TEST_F(InputTest, TheWindowWantsTextWhileAWritableEditHasTheFocus) {
+    auto* button = Add<TButton>(10, 10, 75, 25);
+    auto* edit = Add<TEdit>(10, 50, 200, 21);
+    auto* locked = Add<TEdit>(10, 80, 200, 21);
+    locked->ReadOnly = true;
+    button->TabOrder = 0;
+    const auto wanted = [&] { return h.Backend().Find(form->Window())->textWanted; };
+    form->Show();
+    EXPECT_FALSE(wanted());
+    h.ClickControl(*edit);
+    h.RunFor(10);
+    EXPECT_TRUE(edit->Focused());
+    EXPECT_TRUE(wanted());
+    locked->SetFocus();
+    EXPECT_FALSE(wanted());
+    edit->SetFocus();
+    delete edit;
+    EXPECT_FALSE(wanted());
+}
+
 }  // namespace

@@ -59,6 +59,11 @@ void HeadlessBackend::RaiseWindow(WindowId id) {
     if (it->second.visible) MoveFocus(id);
 }
 
+void HeadlessBackend::WantText(WindowId id, bool wanted) {
+    auto it = windows_.find(id);
+    if (it != windows_.end()) it->second.textWanted = wanted;
+}
+
 void HeadlessBackend::Present(WindowId id, const PixelBuffer& frame, std::span<const TRect> dirty) {
     auto it = windows_.find(id);
     if (it == windows_.end()) return;

@@ -18,6 +18,7 @@ public:
         PixelBuffer frame;
         int presents = 0;
         bool raised = false;
+        bool textWanted = false;
     };
 
     explicit HeadlessBackend(VirtualClock& clock, TPoint screen = {1280, 1024});
@@ -27,6 +28,7 @@ public:
     void ShowWindow(WindowId id, bool visible) override;
     void MoveWindow(WindowId id, int left, int top) override;
     void RaiseWindow(WindowId id) override;
+    void WantText(WindowId id, bool wanted) override;
     void Present(WindowId id, const PixelBuffer& frame, std::span<const TRect> dirty) override;
     std::optional<InputEvent> PollEvent() override;
     void WaitEvent(std::int64_t timeoutUs) override;

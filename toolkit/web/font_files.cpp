@@ -29,11 +29,14 @@ std::string FileOf(const char* folder, std::string family, bool bold, bool itali
 }  // namespace
 
 // A family the page does not carry is drawn in Liberation Sans, as fontconfig would substitute.
+// The page carries no italic faces (the game draws none): an italic is drawn upright there.
 std::string FontFileFor(const std::string& family, bool bold, bool italic) {
     std::error_code error;
     for (const char* folder : kFontFolders)
-        for (const std::string& file : {FileOf(folder, family, bold, italic), FileOf(folder, kFallbackFamily, bold, italic)})
-            if (std::filesystem::is_regular_file(file, error)) return file;
+        for (const bool slanted : {italic, false})
+            for (const std::string& file : {FileOf(folder, family, bold, slanted),
+                                            FileOf(folder, kFallbackFamily, bold, slanted)})
+                if (std::filesystem::is_regular_file(file, error)) return file;
     throw FontError("Keine Schrift gefunden für \"" + family + "\" in " + kFontFolders[0]);
 }
 

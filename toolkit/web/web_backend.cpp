@@ -3,17 +3,24 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <vector>
+
+#include "toolkit/changed_part.h"
 
 // The page side lives in web/page.js (TresoloPage); these are its entry points.
 EM_JS(int, tresolo_create_window, (const char* title, int left, int top, int width, int height, int centred,
-                                   int borderless),
-      { return TresoloPage.create(UTF8ToString(title), left, top, width, height, !!centred, !!borderless); });
+                                   int borderless, int onTop),
+      { return TresoloPage.create(UTF8ToString(title), left, top, width, height, !!centred, !!borderless, !!onTop); });
 EM_JS(void, tresolo_destroy_window, (int id), { TresoloPage.destroy(id); });
 EM_JS(void, tresolo_show_window, (int id, int visible), { TresoloPage.show(id, !!visible); });
 EM_JS(void, tresolo_move_window, (int id, int left, int top), { TresoloPage.move(id, left, top); });
 EM_JS(void, tresolo_raise_window, (int id, int focus), { TresoloPage.raise(id, !!focus); });
+EM_JS(void, tresolo_want_text, (int id, int wanted), { TresoloPage.wantText(id, !!wanted); });
+EM_JS(void, tresolo_request_frame, (), { TresoloPage.requestFrame(); });
+EM_JS(int, tresolo_canvas_multiple, (int id), { return TresoloPage.canvasMultipleOf(id); });
 EM_JS(void, tresolo_present, (int id, const std::uint8_t* rgba, int left, int top, int width, int height),
       { TresoloPage.present(id, rgba, left, top, width, height); });
 EM_JS(int, tresolo_take_event, (int* fields, char* text, int capacity),
@@ -24,6 +31,9 @@ EM_JS(void, tresolo_wake, (), { TresoloPage.wake(); });
 EM_ASYNC_JS(void, tresolo_wait, (double ms), { await TresoloPage.wait(ms); });
 
 namespace {
+
+// The backend whose presents the page's animation frame draws.
+WebBackend* drawing = nullptr;
 
 // The order of the fields page.js writes for each event.
 enum Field { kKind, kWindow, kX, kY, kButton, kKey, kShift, kRepeat, kFieldCount };
@@ -52,14 +62,29 @@ bool KnownKey(int code) {
 
 }  // namespace
 
-WebBackend::WebBackend() = default;
+extern "C" EMSCRIPTEN_KEEPALIVE void tresolo_draw_frame() {
+    if (drawing) drawing->DrawPresented();
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void tresolo_draw_again(int id) {
+    if (drawing) drawing->DrawAgain(static_cast<WindowId>(id));
+}
+
+WebBackend::WebBackend() { drawing = this; }
+
+WebBackend::~WebBackend() {
+    if (drawing == this) drawing = nullptr;
+}
 
 WindowId WebBackend::CreateWindow(const WindowSpec& desc) {
     return static_cast<WindowId>(tresolo_create_window(desc.title.c_str(), desc.left, desc.top, desc.width,
-                                                       desc.height, desc.centred, desc.borderless));
+                                                       desc.height, desc.centred, desc.borderless, desc.stayOnTop));
 }
 
-void WebBackend::DestroyWindow(WindowId id) { tresolo_destroy_window(static_cast<int>(id)); }
+void WebBackend::DestroyWindow(WindowId id) {
+    presented_.erase(id);
+    tresolo_destroy_window(static_cast<int>(id));
+}
 
 void WebBackend::ShowWindow(WindowId id, bool visible) { tresolo_show_window(static_cast<int>(id), visible); }
 
@@ -69,25 +94,63 @@ void WebBackend::RaiseWindow(WindowId id) { tresolo_raise_window(static_cast<int
 
 void WebBackend::PassFocus(WindowId id, bool) { tresolo_raise_window(static_cast<int>(id), true); }
 
-// Each dirty rectangle goes to the canvas as RGBA, converted here rather than pixel by pixel
-// in the page's script.
+void WebBackend::WantText(WindowId id, bool wanted) { tresolo_want_text(static_cast<int>(id), wanted); }
+
+// The canvas was cleared (its size changed): the next animation frame draws it whole.
+void WebBackend::DrawAgain(WindowId id) {
+    auto it = presented_.find(id);
+    if (it == presented_.end()) return;
+    it->second.shown = PixelBuffer();
+    tresolo_request_frame();
+}
+
+// The frame stays the form's own: it is read when the animation frame draws.
 void WebBackend::Present(WindowId id, const PixelBuffer& frame, std::span<const TRect> dirty) {
-    for (const TRect& rect : dirty) {
-        const TRect d = rect.Intersect({0, 0, frame.width(), frame.height()});
-        if (d.Empty()) continue;
-        rgba_.resize(static_cast<std::size_t>(d.Width()) * d.Height() * 4);
-        std::uint8_t* out = rgba_.data();
-        for (int y = d.Top; y < d.Bottom; ++y) {
-            const std::uint8_t* in = frame.data() + static_cast<std::size_t>(y) * frame.stride() + d.Left * 3;
-            for (int x = d.Left; x < d.Right; ++x, in += 3, out += 4) {
+    Presented& p = presented_[id];
+    p.frame = &frame;
+    for (const TRect& rect : dirty) p.damage.Add(rect);
+    tresolo_request_frame();
+}
+
+void WebBackend::DrawPresented() {
+    for (auto& [id, p] : presented_) {
+        const PixelBuffer& frame = *p.frame;
+        if (p.shown.width() != frame.width() || p.shown.height() != frame.height()) {
+            // A new size: everything is drawn.
+            p.shown.resize(frame.width(), frame.height());
+            Draw(id, p, {0, 0, frame.width(), frame.height()});
+        } else {
+            for (const TRect& rect : p.damage.Rects()) Draw(id, p, ChangedPart(p.shown, frame, rect));
+        }
+        p.damage.Clear();
+    }
+}
+
+// A rectangle goes to the canvas as RGBA, converted here rather than pixel by pixel in the
+// page's script, each pixel repeated to the canvas's multiple of the window's size.
+void WebBackend::Draw(WindowId id, Presented& p, const TRect& rect) {
+    const PixelBuffer& frame = *p.frame;
+    const TRect d = rect.Intersect({0, 0, frame.width(), frame.height()});
+    if (d.Empty()) return;
+    for (int y = d.Top; y < d.Bottom; ++y)
+        std::memcpy(p.shown.scanLine(y) + d.Left * 3, frame.scanLine(y) + d.Left * 3, static_cast<std::size_t>(d.Width()) * 3);
+    const int k = std::max(1, tresolo_canvas_multiple(static_cast<int>(id)));
+    const std::size_t rowBytes = static_cast<std::size_t>(d.Width()) * k * 4;
+    rgba_.resize(rowBytes * d.Height() * k);
+    std::uint8_t* out = rgba_.data();
+    for (int y = d.Top; y < d.Bottom; ++y) {
+        const std::uint8_t* in = frame.scanLine(y) + d.Left * 3;
+        std::uint8_t* row = out;
+        for (int x = d.Left; x < d.Right; ++x, in += 3)
+            for (int i = 0; i < k; ++i, out += 4) {
                 out[0] = in[2];
                 out[1] = in[1];
                 out[2] = in[0];
                 out[3] = 255;
             }
-        }
-        tresolo_present(static_cast<int>(id), rgba_.data(), d.Left, d.Top, d.Width(), d.Height());
+        for (int i = 1; i < k; ++i, out += rowBytes) std::memcpy(out, row, rowBytes);
     }
+    tresolo_present(static_cast<int>(id), rgba_.data(), d.Left * k, d.Top * k, d.Width() * k, d.Height() * k);
 }
 
 std::optional<InputEvent> WebBackend::PollEvent() {
