@@ -5,8 +5,10 @@
 // the gate must see the state the play has reached, and answer as the table says.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 #include <map>
+#include <sstream>
 
 #include "machine/input_gate.h"
 #include "machine/name_dlg.h"
@@ -201,6 +203,29 @@ TEST(GateCells, TheStrictestStateDecides) {
     EXPECT_EQ(VerdictFor(Set({Stage::LadderUncredited, Stage::Crediting}), Input::StopBtn1), Verdict::Drop);
     EXPECT_EQ(VerdictFor(Set({Stage::DepositSinking}), Input::Deposit), Verdict::Act);
     EXPECT_EQ(VerdictFor(Set({Stage::DepositSinking, Stage::Payout}), Input::Deposit), Verdict::Drop);
+}
+
+// The catalogue in docs/ shows the table as the code has it.
+TEST(GateCells, TheCatalogueShowsTheTable) {
+    std::ostringstream table;
+    table << "| Input | R | S | W | U | L | K | C | D | P | M | Q |\n|---|";
+    for (int s = 0; s < kStageCount; ++s) table << "---|";
+    table << '\n';
+    constexpr char kLetter[] = {'a', 'd', 'f', '-'};
+    for (int i = 0; i < kInputCount; ++i) {
+        table << "| " << InputName(static_cast<Input>(i)) << " |";
+        for (int s = 0; s < kStageCount; ++s)
+            table << ' ' << kLetter[static_cast<int>(Cell(static_cast<Stage>(s), static_cast<Input>(i)))] << " |";
+        table << '\n';
+    }
+    std::ifstream in(std::string(TRESOLO_SOURCE_DIR) + "/docs/gate-and-ledger.md");
+    std::stringstream doc;
+    doc << in.rdbuf();
+    const std::string text = doc.str();
+    const std::size_t from = text.find("| Input | R |"), to = text.find("<!-- end of gate table -->");
+    ASSERT_NE(from, std::string::npos);
+    ASSERT_NE(to, std::string::npos);
+    EXPECT_EQ(text.substr(from, to - from), table.str());
 }
 
 }  // namespace
