@@ -202,6 +202,7 @@ Result Run::Go() {
     while (!ended() && Now() - start < kLongestOrderMs) H().RunFor(1000);
     result_.virtualMs = Now() - start;
     if (!ended()) Find("das Programm endet nicht");
+    if (H().Stuck()) Find("ein Fenster wartet ohne Ende");
     CheckEnd();
     return result_;
 }

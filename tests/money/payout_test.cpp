@@ -228,10 +228,7 @@ TEST(PayoutOrders, NoMenuWhileTheReelWinWaits) {
     f.Game.ErsterMenueAufruf = false;
     g.NoAutomaticCatch();
     // Every box is answered, so that a payout that should not start fails rather than waits.
-    g.h().App().OnMessageBox = [&, own = g.h().App().OnMessageBox](const std::string& c, const std::string& t) {
-        own(c, t);
-        g.Key(VK_RETURN, 10);
-    };
+    g.AnswerEveryBox(10);
     g.Click(*f.MenueBtn, 9900);
     g.At(10000, [&] {
         EXPECT_FALSE(MenueDlg->IsShown());

@@ -4,6 +4,7 @@
 // and input events are scheduled at virtual times. Waiting jumps the virtual clock
 // to the next due timer or scheduled event.
 #include <deque>
+#include <limits>
 #include <map>
 #include <vector>
 
@@ -42,6 +43,10 @@ public:
     WindowId Focused() const { return focused_; }
     // True when a wait found nothing that could ever happen.
     bool Starved() const { return starved_; }
+    // A wait that would pass `atUs` halts the program instead (exit code kStuckExitCode): a
+    // nested loop nobody ends (a box left unanswered) fails its test rather than running forever.
+    void StopWaitingAfter(std::int64_t atUs) { stuckAtUs_ = atUs; }
+    static constexpr int kStuckExitCode = 124;
 
 private:
     void MoveFocus(WindowId to);
@@ -60,4 +65,5 @@ private:
     std::vector<Scheduled> events_;
     std::uint64_t seq_ = 0;
     bool starved_ = false;
+    std::int64_t stuckAtUs_ = std::numeric_limits<std::int64_t>::max();
 };
