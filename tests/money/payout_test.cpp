@@ -87,6 +87,17 @@ TEST_F(Payout, TwentyAndFiveAreThrownOutWhileTheCreditCountsDown) {
     EXPECT_EQ(CashBox(), "475 00");
 }
 
+// Every kind of piece down to the ten cents is booked as it flies: nothing stays on the credit.
+TEST_F(Payout, EveryPieceThrownIsPaidFromTheCredit) {
+    Account("38,80", "0", "500");
+    g.At(1150, [&] { g.Key(VK_RETURN); });
+    g.Run(16000);
+    ASSERT_TRUE(g.h().Halted());
+    EXPECT_EQ(f.Money.Meters().pieces, 8);  // 20, 10, 5, 2, 1, 0,50, 0,20, 0,10
+    EXPECT_EQ(f.Money.Meters().paidOut, EuroDecimal::Parse("38,80"));
+    EXPECT_EQ(g.Credit(), "0,00");
+}
+
 TEST_F(Payout, DebtNotCoveredEndsRightAfterTheMessage) {
     Account("12,00", "20", "500");
     g.At(1150, [&] {
