@@ -22,16 +22,16 @@ HeadlessHarness::~HeadlessHarness() = default;
 bool HeadlessHarness::RunFor(std::int64_t ms) {
     if (halted_) return false;
     const std::int64_t end = clock_->NowUs() + ms * 1000;
-    backend_->StopWaitingAfter(end + kStuckAfterMs * 1000);
+    backend_->StopWaitingAfter(end + kStuckAfterMs * 1000, [this] { return app_->ModalForm() != nullptr; });
     try {
         app_->RunUntil(end);
     } catch (const HaltRequest& h) {
         halted_ = true;
         exitCode_ = h.exitCode;
     }
-    backend_->StopWaitingAfter(std::numeric_limits<std::int64_t>::max());
+    backend_->StopWaitingAfter(std::numeric_limits<std::int64_t>::max(), nullptr);
     if (Stuck())
-        std::fprintf(stderr, "headless: a nested loop was still waiting an hour after the run's end\n");
+        std::fprintf(stderr, "headless: a box or window still waited for an answer an hour after the run's end\n");
     return !halted_;
 }
 

@@ -23,7 +23,7 @@ public:
     // Runs the loop for `ms` virtual milliseconds. Returns false when the program halted.
     bool RunFor(std::int64_t ms);
     bool Halted() const { return halted_; }
-    // True when a nested loop (a box nobody answered) still waited an hour of virtual time
+    // True when a modal box or window still waited for an answer an hour of virtual time
     // after the run's end: the program was halted then.
     bool Stuck() const { return halted_ && exitCode_ == HeadlessBackend::kStuckExitCode; }
     int ExitCode() const { return exitCode_; }
