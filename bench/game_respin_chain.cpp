@@ -49,7 +49,6 @@ int main(int argc, char** argv) {
     h.ClickControl(*f.StartBtn);
     while (!h.App().Terminated() && h.RunFor(60000)) {
     }
-    for (const auto& [caption, text] : h.MessageBoxes()) std::printf("box: %s\n", text.c_str());
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
 
     std::printf("manual re-spin chain: %d games in %.2f s wall, %.0f s virtual\n", started, seconds,

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/headless/headless_backend.h"
 
-#include "toolkit/application.h"
-
 #include <algorithm>
 #include <cstring>
 #include <limits>
+
+#include "toolkit/application.h"
 
 HeadlessBackend::HeadlessBackend(VirtualClock& clock, TPoint screen) : clock_(clock), screen_(screen) {}
 
