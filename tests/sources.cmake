@@ -83,6 +83,8 @@ set(TRESOLO_GAME_TEST_SOURCES
     media/sound_test.cpp
     media/split_blur_effect_test.cpp
     media/split_blur_test.cpp
+    statistics/cash_box_agreement_test.cpp
+    statistics/history_upgrade_test.cpp
     statistics/killed_recording_test.cpp
     statistics/play_history_test.cpp
     statistics/protection_test.cpp

@@ -49,7 +49,7 @@ TEST_F(Deposit, DebtLineNamesThePlayerAndTheWholeDebt) {
     EXPECT_TRUE(g.CreditShows("15,50"));
     EXPECT_EQ(CashBoxLabel(), "115,50");
     // The menu's amounts at their widest: five-digit sums, whole.
-    f.Money.Automatenkasse = EuroDecimal::Parse("9999,00");
+    SetCashBox(f.Money, "9999,00");
     for (int i = 0; i < 20; ++i) menu.Button_500_EuroClick(nullptr);
     EXPECT_EQ(CashBoxLabel(), "19999,00");
     EXPECT_EQ(CutLabels(menu), std::vector<std::string>{});
