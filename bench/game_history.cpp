@@ -55,8 +55,8 @@ void WriteFirstVersion(const std::filesystem::path& file, std::int64_t games) {
     MigrateForward(db, 1);
     SqlTransaction t(db);
     db.Exec("INSERT INTO sessions(started_at, ended_at) VALUES (1796600000, 1796690000)");
-    SqlStatement game(db.Handle(), "INSERT INTO games(session_id, played_at, " + GameColumnList() + ") VALUES (1, ?, " +
-                                       GameColumnList("?") + ")");
+    SqlStatement game(db.Handle(), "INSERT INTO games(session_id, played_at, " + GameColumnList(1) +
+                                       ") VALUES (1, ?, " + GameColumnList(1, "?") + ")");
     SqlStatement deposit(db.Handle(), "INSERT INTO deposits(session_id, at, cents) VALUES (1, ?1, 2000)");
     SqlStatement payout(db.Handle(), "INSERT INTO payouts(session_id, at, credit_cents, debt_cents) VALUES (1, ?1, 900, 1000)");
     std::mt19937 rng(2026);
@@ -67,8 +67,8 @@ void WriteFirstVersion(const std::filesystem::path& file, std::int64_t games) {
         if (n % 50 == 0) deposit.Bind(1, at).Run();
         if (n % 500 == 499) payout.Bind(1, at).Run();
         game.Bind(1, at);
-        int index = 1;
-        for (std::int64_t v : ValuesOf(DrawnGame(rng, n % 9 == 0))) game.Bind(++index, v);
+        const GameValues values = ValuesOf(DrawnGame(rng, n % 9 == 0));
+        for (std::size_t i = 0; i < GameColumnsAt(1); ++i) game.Bind(static_cast<int>(i) + 2, values[i]);
         game.Run();
     }
     t.Commit();

@@ -75,13 +75,17 @@ void CashBoxKeeper::Moved(const LedgerMove& move, const Ledger& money) {
 
 bool CashBoxKeeper::Take(const KeptCashBox& agreed) {
     kept_ = agreed;
-    return Store(agreed.amount);
+    return Write();
 }
 
 bool CashBoxKeeper::Store(const EuroDecimal& cashBox) {
     kept_.amount = cashBox;
     kept_.entry = entry_();
-    return settings::WriteCashBoxFigures({settings::CashBoxTextAtExit(cashBox),
+    return Write();
+}
+
+bool CashBoxKeeper::Write() const {
+    return settings::WriteCashBoxFigures({settings::CashBoxTextAtExit(kept_.amount),
                                           kept_.month ? MonthText(kept_.month) : std::string(),
                                           CentsText(kept_.monthCents), std::to_string(kept_.entry)});
 }

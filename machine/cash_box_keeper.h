@@ -38,13 +38,15 @@ public:
     std::int64_t MonthDeposits() const;
     const KeptCashBox& Kept() const { return kept_; }
 
-    // Takes figures the start has agreed with the play history and stores them.
+    // Takes figures the start has agreed with the play history, its entry included, and
+    // stores them.
     bool Take(const KeptCashBox& agreed);
     // Stores the cash box with the month's figures; false when the store could not be written.
     bool Store(const EuroDecimal& cashBox);
 
 private:
     void Moved(const LedgerMove& move, const Ledger& money);
+    bool Write() const;
 
     std::function<std::tm()> now_;
     std::function<std::int64_t()> entry_;

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/atomic_file.h"
 #include "support/read_file.h"
 
 namespace {
@@ -33,6 +34,8 @@ std::string StartOf(long pid) {
     }
     return field.empty() ? "0" : field;
 }
+
+std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
 
 bool WriteWhole(int fd, const std::string& text) {
     if (::ftruncate(fd, 0) != 0) return false;
@@ -86,41 +89,34 @@ InstanceLock::State InstanceLock::Retry() {
     return state_ = TakeOwnerFile();
 }
 
-// Made under a name of its own, then linked to the owner's name: the link is taken whole or
-// not at all, also on a network file system. An owner that has ended is replaced once.
+// Linked in place whole or not at all, also on a network file system: of two starts, one
+// takes the name. An owner that has ended is replaced once.
 InstanceLock::State InstanceLock::TakeOwnerFile() {
-    const std::string mark = ThisProcessMark() + "\n";
-    const std::filesystem::path owner = OwnerFile(), mine = owner.string() + "." + std::to_string(::getpid());
+    const std::filesystem::path owner = OwnerFile();
+    AtomicWriteOptions once;
+    once.newFileMode = 0600;
+    once.replace = false;
     for (int attempt = 0; attempt < 2; ++attempt) {
-        {
-            std::ofstream out(mine, std::ios::trunc);
-            if (!(out << mark) || !out.flush()) break;
-        }
-        const bool linked = ::link(mine.c_str(), owner.c_str()) == 0;
-        const int error = errno;
-        ::unlink(mine.c_str());
-        if (linked) {
+        const Outcome taken = WriteFileAtomically(owner, ThisProcessMark() + "\n", once);
+        if (taken) {
             ownerFile_ = true;
             return State::Alone;
         }
-        if (error != EEXIST) break;
+        if (taken.errorNumber != EEXIST) break;
         const FileText held = ReadFileText(owner);
-        if (held.result && MarkAlive(held.text)) return State::OtherRuns;
+        if (held.result && MarkAlive(FirstLine(held.text))) return State::OtherRuns;
         ::unlink(owner.c_str());
     }
-    ::unlink(mine.c_str());
     return State::Unguarded;
 }
 
-// Written in place: the lock belongs to the file as it is, so it is never replaced.
+// The lock file is written in place: its lock belongs to the file as it is. The owner file
+// is replaced whole, so that a second start never reads half a mark and takes it for dead.
 void InstanceLock::Publish(const std::string& text) {
     if (state_ != State::Alone) return;
     const std::string signed_ = ThisProcessMark() + "\n" + text;
     if (ownerFile_) {
-        const int fd = ::open(OwnerFile().c_str(), O_WRONLY | O_CLOEXEC);
-        if (fd < 0) return;
-        WriteWhole(fd, signed_);
-        ::close(fd);
+        WriteFileAtomically(OwnerFile(), signed_);
         return;
     }
     WriteWhole(fd_, signed_);
@@ -130,7 +126,7 @@ std::string InstanceLock::Published() const {
     for (const std::filesystem::path& from : {OwnerFile(), file_}) {
         const FileText stored = ReadFileText(from);
         const std::size_t line = stored.result ? stored.text.find('\n') : std::string::npos;
-        if (line != std::string::npos && MarkAlive(stored.text.substr(0, line))) return stored.text.substr(line + 1);
+        if (line != std::string::npos && MarkAlive(FirstLine(stored.text))) return stored.text.substr(line + 1);
     }
     return {};
 }

@@ -179,6 +179,7 @@ void PlayRecorder::AgreeCashBox() {
             }
         }
         RememberEntry(h);
+        agreed.entry = entry_;
         if (!mended.empty()) h.RecordRepair(Now(), mended.substr(0, mended.size() - 1));
         if (!mended.empty() || entry_ != stored.entry) form_.TakeCashBox(agreed);
     });

@@ -86,6 +86,7 @@ set(TRESOLO_GAME_TEST_SOURCES
     statistics/cash_box_agreement_test.cpp
     statistics/history_upgrade_test.cpp
     statistics/killed_recording_test.cpp
+    statistics/last_games_test.cpp
     statistics/play_history_test.cpp
     statistics/protection_test.cpp
     statistics/recording_failures_test.cpp

@@ -4,6 +4,7 @@
 // and the payout. The session's figures and the history file equal its counts and sums.
 #include "game/combination_table.h"
 #include "game/scene_parts.h"
+#include "statistics/figure_rows.h"
 #include "statistics/game_rows.h"
 #include "statistics/history_schema.h"
 #include "tests/statistics/statistics_test_helpers.h"
@@ -90,6 +91,10 @@ TEST(SessionFigures, EqualTheScriptedSessionExactly) {
     // A special game counts as a stake, played or won.
     const std::vector<std::int64_t> net = {130, 110, 110 + 740 + 15 * 20 - 20, 1110, 1090};
     EXPECT_EQ(Recorder(f).SessionNet(), net);
+    // The quota and the result count alike: 8,90 won and 15 special games worth 3,00 came back
+    // for five games at 0,20 each.
+    EXPECT_EQ(FigureRows()[9].text(Recorder(f).Session()), "+10,90");
+    EXPECT_EQ(FigureRows()[10].text(Recorder(f).Session()), "1190,00 %");
 
     g.Click(*f.MenueBtn);
     g.At(100, [&] { g.Click(*MenueDlg->ButtonGibsGeldHer); });

@@ -104,6 +104,64 @@ TEST(StatisticsWindow, ShowsTheSessionBesideAllAndTheExactOddsOfTheHelp) {
     ASSERT_TRUE(w);
 }
 
+// A stake counts when it is taken: opened while the seventh game spins, the window agrees
+// with the credit display.
+TEST(StatisticsWindow, CountsTheRunningGamesStake) {
+    PlayedGame g;
+    TForm1& f = *g.f;
+    KnownPlayer(f);
+    MenueDlg->Button_5_EuroClick(nullptr);
+    for (int i = 0; i < 6; ++i) PlayManualGame(g, W::W1, W::W3, W::W5);
+    g.NextReels(W::W1, W::W3, W::W5);
+    g.Click(*f.StartBtn);
+    g.Run(2000);
+    ASSERT_EQ(g.Credit(), "3,60");
+    g.At(50, [&] {
+        StatisticsWindow* w = OpenWindow();
+        ASSERT_TRUE(w);
+        EXPECT_EQ(w->Figures[0].session->Caption(), "7");
+        EXPECT_EQ(w->Figures[2].session->Caption(), "1,40");
+        EXPECT_EQ(w->Figures[0].all->Caption(), "7");
+        EXPECT_EQ(w->Figures[2].all->Caption(), "1,40");
+        EXPECT_EQ(w->Figures[9].session->Caption(), "-1,40");
+        g.Key(VK_ESCAPE);
+    });
+    g.Key(VK_F2);
+    g.Run(100);
+    PlayUntilOver(g);
+    EXPECT_EQ(Recorder(f).AllTime()->Games(), 7);  // the running game counted once
+}
+
+// Every word-wrapped note holds its lines, and no amount is parted from its unit: a month
+// with a limit and a raise waiting fills the month's note with three lines.
+TEST(StatisticsWindow, NotesFitTheirBoxesAndKeepAmountsWithTheirUnits) {
+    PlayedGame g;
+    KnownPlayer(*g.f);
+    PlayRecorder& r = Recorder(*g.f);
+    ASSERT_TRUE(r.ChangeProtection(1, 6000));
+    ASSERT_TRUE(r.ChangeProtection(1, 150000));
+    MenueDlg->Button_50_EuroClick(nullptr);
+    g.At(50, [&] {
+        StatisticsWindow& w = *OpenWindow();
+        EXPECT_EQ(w.MonthLabel->Caption(), "In diesem Monat eingezahlt: 50,00 Euro.\nNoch möglich: 10,00 Euro.\n"
+                                           "Erhöhung auf 1500,00 Euro ab 13.12.2026.");
+        EXPECT_EQ(w.MinutesLabel->Caption(), "Minute");
+        for (int i = 0; i < w.ComponentCount(); ++i) {
+            auto* label = dynamic_cast<TLabel*>(w.Components(i));
+            if (!label || !label->WordWrap || label->Caption().empty()) continue;
+            const std::vector<std::string> lines = WrapText(label->Font(), label->Caption(), label->Width());
+            const int height = FontEngine::Instance().Measure(label->Font(), "Ag").height;
+            EXPECT_LE(height * static_cast<int>(lines.size()), label->Height()) << label->Name();
+            for (const std::string& line : lines)
+                for (const char* unit : {"Euro", "Euro.", "%", "%,", "Minuten", "Minute"})
+                    EXPECT_NE(line, unit) << label->Name() << ": " << label->Caption();
+        }
+        g.Key(VK_ESCAPE);
+    });
+    g.Key(VK_F2);
+    g.Run(100);
+}
+
 TEST(StatisticsWindow, StoresTheProtectionsAndRefusesBadEntries) {
     PlayedGame g;
     g.At(50, [&] {
