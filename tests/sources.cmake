@@ -122,6 +122,7 @@ set(TRESOLO_E2E_TESTS
     scene_test
     settings_saved_test
     statistics_test
+    killed_records_test
     two_starts_test
     way_out_test
     window_test
