@@ -9,7 +9,9 @@
 namespace {
 
 constexpr int kLineHeight = 36, kPicture = 30, kTop = 28;
-constexpr int kTime = 8, kReels = 118, kLadders = 228, kRisk = 360, kSpecial = 470, kCredit = 580;
+constexpr int kTime = kLastGamesColumns[0].left, kReels = kLastGamesColumns[1].left, kLadders = kLastGamesColumns[2].left,
+              kRisk = kLastGamesColumns[3].left, kSpecial = kLastGamesColumns[4].left,
+              kCredit = kLastGamesColumns[5].left;
 const TColor kPaper = clWhite, kRule = RGB(200, 200, 200);
 
 std::string TimeText(std::int64_t stamp) {
@@ -57,15 +59,19 @@ std::string Credit(const GameRecord& g) {
 }
 
 void Heading(TCanvas& c) {
-    const std::pair<int, const char*> heads[] = {{kTime, "Zeit"}, {kReels, "Walzen"}, {kLadders, "Leiter: Start → erreicht"},
-                                                 {kRisk, "Risikospiel"}, {kSpecial, "Sonderspiele"},
-                                                 {kCredit, "Guthaben vorher → nachher"}};
     c.Font.Style = fsBold;
-    for (const auto& [x, text] : heads) c.TextOut(x, 6, text);
+    for (const LastGamesColumn& column : kLastGamesColumns) c.TextOut(column.left, 6, column.heading);
     c.Font.Style = 0;
 }
 
 }  // namespace
+
+TFont LastGamesFont() {
+    TFont font;
+    font.Height = 12;
+    font.Color = clBlack;
+    return font;
+}
 
 LastGameLine LineOf(const GameAt& at) {
     const GameRecord& g = at.game;
@@ -78,8 +84,7 @@ void DrawLastGames(TBitmap& target, const std::optional<std::vector<GameAt>>& ga
     c.Brush.Style = TBrushStyle::bsSolid;
     c.Brush.Color = kPaper;
     c.FillRect({0, 0, target.Width(), target.Height()});
-    c.Font.Height = 12;
-    c.Font.Color = clBlack;
+    c.Font = LastGamesFont();
     c.Brush.Style = TBrushStyle::bsClear;
     Heading(c);
     if (!games || games->empty()) {

@@ -13,6 +13,23 @@
 
 inline constexpr int kLastGames = 10;
 
+// The list's columns: where each begins and its heading. The list is `kLastGamesWidth` wide.
+struct LastGamesColumn {
+    int left;
+    const char* heading;
+};
+inline constexpr int kLastGamesWidth = 744;
+inline constexpr std::array<LastGamesColumn, 6> kLastGamesColumns = {{
+    {8, "Zeit"},
+    {106, "Walzen"},
+    {210, "Leiter: Start → erreicht"},
+    {372, "Risikospiel"},
+    {486, "Sonderspiele"},
+    {574, "Guthaben vorher → nachher"},
+}};
+// The font of the list's lines; its headings are the same in bold.
+TFont LastGamesFont();
+
 struct LastGameLine {
     std::string time;     // "09.12. 20:14:03"
     std::array<int, 3> pictures;

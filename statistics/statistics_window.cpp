@@ -174,8 +174,8 @@ void StatisticsWindow::CreateProtection() {
 
 // Over the tables and charts, shown in their place by its button.
 void StatisticsWindow::CreateLastGames() {
-    LastGamesList = MakeControl<TImage>(*this, "LetzteSpiele", {12, kListTop, kWidth - 24, kListHeight});
-    LastGamesList->Picture().Bitmap().SetSize(kWidth - 24, kListHeight);
+    LastGamesList = MakeControl<TImage>(*this, "LetzteSpiele", {8, kListTop, kLastGamesWidth, kListHeight});
+    LastGamesList->Picture().Bitmap().SetSize(kLastGamesWidth, kListHeight);
     LastGamesList->Hide();
 }
 

@@ -2,6 +2,7 @@
 // "Letzte Spiele" in the statistics window: the last games as the history holds them, newest
 // first, read again at a later start from the file alone; with the history off the list says so.
 #include "statistics/last_games.h"
+#include "statistics/local_stamp.h"
 #include "statistics/statistics_window.h"
 #include "tests/statistics/statistics_test_helpers.h"
 
@@ -95,6 +96,35 @@ TEST(LastGames, LinesSayWhatTheGameHeld) {
     EXPECT_EQ(line.special, "gespielt, +15");
     EXPECT_EQ(line.credit, "6,60 → 13,80");
     EXPECT_EQ(LineOf({0, GameRecord{}}).credit, "–");
+}
+
+// Each heading, and the widest text a column can hold, ends before the next column begins.
+TEST(LastGames, ColumnsHoldTheirHeadingsAndTheirWidestTexts) {
+    GameRecord g;
+    g.special = true;
+    g.startLevel = {2, 1};
+    g.topLevel = {3, 6};
+    g.risk = {12, 12, 12};
+    g.specialWon = 120;
+    g.creditBeforeCents = 999999;
+    g.creditAfterCents = 1000000;
+    std::tm late{};
+    late.tm_year = 2026 - 1900;
+    late.tm_mon = 11;
+    late.tm_mday = 31;
+    late.tm_hour = 23;
+    late.tm_min = 59;
+    late.tm_sec = 58;
+    const LastGameLine widest = LineOf({LocalStamp(late), g});
+    const std::string texts[] = {widest.time, "", widest.ladders, widest.risk, widest.special, widest.credit};
+    TFont bold = LastGamesFont();
+    bold.Style = fsBold;
+    for (std::size_t i = 0; i < kLastGamesColumns.size(); ++i) {
+        const int end = i + 1 < kLastGamesColumns.size() ? kLastGamesColumns[i + 1].left : kLastGamesWidth;
+        const int room = end - kLastGamesColumns[i].left - 4;
+        EXPECT_LE(FontEngine::Instance().Measure(bold, kLastGamesColumns[i].heading).width, room) << i;
+        EXPECT_LE(FontEngine::Instance().Measure(LastGamesFont(), texts[i]).width, room) << texts[i];
+    }
 }
 
 TEST(LastGames, WithTheHistoryOffTheListSaysSo) {
