@@ -91,7 +91,8 @@ int main(int argc, char** argv) {
     f.Play = std::move(timed);
     const auto t0 = std::chrono::steady_clock::now();
     f.RequestAutoStart();
-    while (!h.App().Terminated()) h.RunFor(60000);
+    while (!h.App().Terminated() && h.RunFor(60000)) {
+    }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
 
     const double p = 157.0 / 3136.0;

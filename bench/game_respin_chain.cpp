@@ -47,7 +47,9 @@ int main(int argc, char** argv) {
 
     const auto t0 = std::chrono::steady_clock::now();
     h.ClickControl(*f.StartBtn);
-    while (!h.App().Terminated()) h.RunFor(60000);
+    while (!h.App().Terminated() && h.RunFor(60000)) {
+    }
+    for (const auto& [caption, text] : h.MessageBoxes()) std::printf("box: %s\n", text.c_str());
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
 
     std::printf("manual re-spin chain: %d games in %.2f s wall, %.0f s virtual\n", started, seconds,

@@ -14,6 +14,7 @@ set(TRESOLO_SUPPORT_SOURCES
     ${CMAKE_SOURCE_DIR}/support/text_util.cpp
     ${CMAKE_SOURCE_DIR}/support/tstregini.cpp
     ${CMAKE_SOURCE_DIR}/support/user_store_path.cpp
+    ${CMAKE_SOURCE_DIR}/support/whole_number.cpp
     ${CMAKE_SOURCE_DIR}/support/write_failures.cpp
 )
 

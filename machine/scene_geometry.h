@@ -16,6 +16,8 @@ void PlaceMoneyPictureAtStart(TForm1& f);
 // Flight step 1 to 20: 20 pixels right and 50 down; from the 5th step twice (coins) or three
 // times (notes) the base size.
 void MoneyPictureFlightStep(TForm1& f, int step);
+// The flight runs steps 1 to kMoneyFlightSteps.
+inline constexpr int kMoneyFlightSteps = 20;
 
 // The clam and the title at the lower right of the full-size chest, at their full sizes.
 void PlaceClamAndTitleAtFullChest(TForm1& f);

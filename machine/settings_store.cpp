@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "machine/settings_store.h"
 
-#include <charconv>
 #include <iostream>
 
 #include "support/profile_string.h"
 #include "support/text_util.h"
 #include "support/tstregini.h"
+#include "support/whole_number.h"
 
 namespace settings {
 
@@ -22,14 +22,6 @@ bool OpenCreated(TStRegIni& store, std::string_view parent, std::string_view nam
     const bool created = store.CreateKey(name);
     store.SetCurSubKey(key);
     return created;
-}
-
-std::optional<int> WholeNumber(std::string_view text) {
-    if (text.starts_with('+')) text.remove_prefix(1);
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
 }
 
 }  // namespace
@@ -104,7 +96,7 @@ bool SwitchOn(std::string_view stored) { return stored.empty() || stored == "1";
 std::optional<int> StoredChestSteps(std::string_view stored) {
     const std::string_view text = TrimBlanks(stored);
     if (text.empty()) return std::nullopt;
-    const int steps = WholeNumber(text).value_or(0);
+    const int steps = ParseWholeNumber(text).value_or(0);
     if (steps < 0 || steps > kLargestChestSteps) return std::nullopt;
     return steps;
 }

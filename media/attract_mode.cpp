@@ -18,7 +18,7 @@ using Steps = std::vector<AttractState::Step>;
 
 // The shark shows itself this long before the money picture flies its steps.
 constexpr int kSharkShownMs = 1000;
-constexpr int kFlightSteps = 20, kFlightStepMs = 200;
+constexpr int kAttractFlightStepMs = 200;
 // Each ladder field lights this long.
 constexpr int kFieldLitMs = 100;
 // The running light goes over each ladder three times.
@@ -50,7 +50,7 @@ void AddFlight(Steps& s, TForm1& f) {
         MovingShark(f).Hide();
         f.AuszahlungsImage->SetTransparent(IsCoinPicture(*f.AuszahlungsImage));
     });
-    for (int step = 1; step <= kFlightSteps; ++step) Add(s, kFlightStepMs, [&f, step] { MoneyPictureFlightStep(f, step); });
+    for (int step = 1; step <= kMoneyFlightSteps; ++step) Add(s, kAttractFlightStepMs, [&f, step] { MoneyPictureFlightStep(f, step); });
     Add(s, 0, [&f] { f.AuszahlungsImage->Hide(); });
 }
 

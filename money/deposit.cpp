@@ -17,7 +17,7 @@ constexpr int kEuroLimit = 10000;
 constexpr int kNoteShrink = 13, kLargeCoinShrink = 5, kSmallCoinShrink = 4;
 constexpr int kLargeCoinHeight = 65;
 constexpr int kSmallestFallStep = 18, kSmallChestFallStep = 16;
-constexpr int kShowMs = 500, kStepMs = 50, kAfterDepositMs = 2000;
+constexpr int kShowMs = 500, kSinkStepMs = 50, kAfterDepositMs = 2000;
 
 int WholeEuros(const EuroDecimal& amount) {
     const std::string text = amount.ToFixed(2);
@@ -118,7 +118,7 @@ void TForm1::EinzahlenButtonClick(TObject*) {
     if (fall < kSmallestFallStep) fall = kSmallChestFallStep;
     while (Schein->Height() > 0) {
         Schein->SetBounds(Schein->Left(), Schein->Top() + fall, Schein->Width(), Schein->Height() - s.shrink);
-        MachPause1->Pause(kStepMs);
+        MachPause1->Pause(kSinkStepMs);
     }
     Schein->Hide();
     Schein->SetHeight(ph);

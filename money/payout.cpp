@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kFlightSteps = 20, kStepMs = 20;
+constexpr int kThrowStepMs = 20;
 constexpr int kSharkMs = 1000;
 
 // True when there are none, or the player lets them go.
@@ -73,9 +73,9 @@ void ThrowOut(TForm1& f, int piece) {
     money.Show();
     f.MachPause1->Pause(kSharkMs);
     shark.Hide();
-    for (int step = 1; step <= kFlightSteps; ++step) {
+    for (int step = 1; step <= kMoneyFlightSteps; ++step) {
         MoneyPictureFlightStep(f, step);
-        f.MachPause1->Pause(kStepMs);
+        f.MachPause1->Pause(kThrowStepMs);
     }
     money.Hide();
     f.Money.PayPiece(EuroDecimal::Parse(kPayoutPieces[piece].amount));

@@ -2,13 +2,13 @@
 #include "statistics/protection.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 
 #include "statistics/local_stamp.h"
 #include "statistics/money_text.h"
 #include "support/profile_string.h"
 #include "support/text_util.h"
+#include "support/whole_number.h"
 
 namespace {
 
@@ -21,13 +21,6 @@ constexpr std::string_view kNoLimit = "kein";
 constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr int kLongestReminder = 24 * 60;
 constexpr std::int64_t kMsPerMinute = 60000;
-
-std::optional<int> WholeNumber(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
 
 std::string Counted(std::int64_t n, const char* one, const char* many) {
     return std::to_string(n) + " " + (n == 1 ? one : many);
@@ -114,7 +107,7 @@ ProtectionSettings WithLimit(ProtectionSettings s, std::optional<std::int64_t> w
 }
 
 std::optional<int> ParseReminderMinutes(std::string_view text, std::string& message) {
-    const std::optional<int> minutes = WholeNumber(TrimBlanks(text));
+    const std::optional<int> minutes = ParseWholeNumber(TrimBlanks(text));
     if (minutes && *minutes >= 1 && *minutes <= kLongestReminder) return minutes;
     message = "Bitte geben Sie die Minuten bis zur Erinnerung als ganze Zahl von 1 bis " +
               std::to_string(kLongestReminder) + " ein.";

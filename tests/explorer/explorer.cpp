@@ -14,6 +14,7 @@
 #include "machine/input_gate.h"
 #include "machine/name_dlg.h"
 #include "machine/settings_store.h"
+#include "money/payout_pieces.h"
 #include "statistics/history_file.h"
 #include "statistics/money_text.h"
 #include "statistics/play_history.h"
@@ -116,6 +117,8 @@ private:
     Action Timed(Act act, int param = 0);
     void Perform(const Action& a);
     void CheckAlways();
+    void WatchThrowOut();
+    void CheckThrowOut(const LedgerMeters& meters, const LedgerBalances& end);
     void CheckFully();
     void CheckEnd();
     void CheckStoredFiles(const std::string& name, bool logOn);
@@ -145,6 +148,10 @@ private:
     bool lastWayOut_ = false;
     bool accountClosed_ = false;
     EuroDecimal closedCredit_, closedDebt_;
+    // The pieces seen flying out during the payout: each flight starts at the top again.
+    int piecesSeen_ = 0;
+    int lastPieceTop_ = -1;
+    bool payoutCut_ = false;  // a way out during the payout: the piece in flight is not paid
     bool screenChanged_ = false;
 };
 
@@ -202,6 +209,7 @@ Result Run::Go() {
     while (!ended() && Now() - start < kLongestOrderMs) H().RunFor(1000);
     result_.virtualMs = Now() - start;
     if (!ended()) Find("das Programm endet nicht");
+    if (H().Stuck()) Find("ein Fenster wartet ohne Ende");
     CheckEnd();
     return result_;
 }
@@ -303,6 +311,8 @@ Action Run::Choose() {
 void Run::Perform(const Action& a) {
     TForm1& f = *f_;
     HeadlessHarness& h = H();
+    const bool wayOut = a.act == Act::Terminate || a.act == Act::Close;
+    if (wayOut && (stages_ & StageBit(Stage::Payout))) payoutCut_ = true;
     const TForm* modal = Application->ModalForm();
     const bool question = modal && modal->Caption() == "Bestätigung";
     switch (a.act) {
@@ -360,6 +370,18 @@ void Run::CheckAlways() {
         Find("ein Leitertakt läuft ohne Leiter");
     if (!f.Money.Refusals().empty()) Find("Buchung abgelehnt: " + f.Money.Refusals().front());
     props_.LadderState(f.Game.LadderRunning);
+    WatchThrowOut();
+}
+
+// A player counts the pieces the shark throws; the book must have paid each one.
+void Run::WatchThrowOut() {
+    const TImage& piece = *f_->AuszahlungsImage;
+    if (!(stages_ & StageBit(Stage::Payout)) || !piece.Visible()) {
+        lastPieceTop_ = -1;
+        return;
+    }
+    if (lastPieceTop_ < 0 || piece.Top() < lastPieceTop_) ++piecesSeen_;
+    lastPieceTop_ = piece.Top();
 }
 
 bool Shows(const TImage& image, const TImage& source) {
@@ -384,6 +406,18 @@ void Run::CheckFully() {
         }
 }
 
+// Every piece thrown is booked, and once the whole list is thrown nothing is left.
+void Run::CheckThrowOut(const LedgerMeters& meters, const LedgerBalances& end) {
+    if (!accountClosed_) return;
+    const EuroDecimal net = closedCredit_ - closedDebt_;
+    const std::size_t listed = net.Sign() > 0 ? PayoutPieceNames(net.ToFixed(2)).size() : 0;
+    const bool inFlight = payoutCut_ && meters.pieces == piecesSeen_ - 1;
+    if (piecesSeen_ != meters.pieces && !inFlight)
+        Find(std::to_string(piecesSeen_) + " Stücke geworfen, " + std::to_string(meters.pieces) + " gebucht");
+    if (!payoutCut_ && listed > 0 && static_cast<std::size_t>(piecesSeen_) == listed && end.Spielgeld.Sign() != 0)
+        Find("nach der Auszahlung bleiben " + end.Spielgeld.ToFixed(2) + " Euro Guthaben");
+}
+
 void Run::CheckEnd() {
     TForm1& f = *f_;
     const bool logOn = DebtLogSwitchedOn();
@@ -393,6 +427,7 @@ void Run::CheckEnd() {
     const LedgerMeters meters = f.Money.Meters();
     if (state == Ledger::State::Payout && accountClosed_ && props_.Owing()) Find("Auszahlung, während ein Gewinn offen ist");
     const std::filesystem::path history = HistoryFile(false, f.Program.IniDateiName);
+    CheckThrowOut(meters, end);
     program_.Stop();
 
     // The debt log: one for a payout that settled, one for a quit that owes; none otherwise.

@@ -156,7 +156,10 @@ const Recipe kRecipes[] = {
          AtRestWithMenu(g);
          g.Click(*g.f->MenueBtn);
          g.At(50, [&g] { g.Click(*MenueDlg->ButtonGibsGeldHer); });
-         g.At(500, check);
+         g.At(500, [&g, check] {
+             check();
+             g.AnswerEveryBox(100);  // the settlement's and the result's boxes
+         });
      },
      Set({Stage::Payout})},
     {"Meldung offen",

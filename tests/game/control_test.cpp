@@ -189,11 +189,7 @@ TEST(Autostart, DepthStaysTheSameOverManyGamesWithWins) {
     f.Game.ErsterMenueAufruf = false;
     g.SetCredit("100,00");
     // The play-time reminder after an hour is answered as a player would.
-    auto shown = g.h().App().OnMessageBox;
-    g.h().App().OnMessageBox = [&g, shown](const std::string& caption, const std::string& text) {
-        shown(caption, text);
-        g.Key(VK_RETURN, 100);
-    };
+    g.AnswerEveryBox(100);
     std::vector<int> depths;
     g.Whenever([&] { return f.Timer1->Enabled(); }, [&] { depths.push_back(g.h().App().HandlerDepth()); });
     f.RequestAutoStart();

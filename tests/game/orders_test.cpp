@@ -164,12 +164,10 @@ TEST(Orders, StartDuringTheRespinOfferEndsTheGameFirst) {
     g.Click(*f.StartBtn, 11000);  // during the offer
     std::int64_t remindedAt = -1;
     std::string creditThen;
-    g.h().App().OnMessageBox = [&, own = g.h().App().OnMessageBox](const std::string& caption, const std::string& text) {
-        own(caption, text);
+    g.AnswerEveryBox(100, [&](const std::string&) {
         remindedAt = g.Now();
         creditThen = g.Credit();
-        g.Key(VK_RETURN, 100);
-    };
+    });
     g.Run(20000);
     ASSERT_GE(remindedAt, 0) << "no reminder at the game's end";
     EXPECT_EQ(creditThen, "0,80") << "the next game was paid before the first had ended";

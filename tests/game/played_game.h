@@ -86,7 +86,20 @@ public:
     }
     // Plays on for at least `ms`; a sequence that is waiting then finishes first, so what
     // must hold at a moment is checked with At.
-    void Run(int ms) { h().RunFor(ms); }
+    void Run(int ms) {
+        h().RunFor(ms);
+        EXPECT_FALSE(h().Stuck()) << "a box or window was left waiting";
+    }
+    // Every message box is answered with Enter `afterMs` after it shows, as a player would;
+    // `seen` hears each one first.
+    void AnswerEveryBox(int afterMs, std::function<void(const std::string&)> seen = nullptr) {
+        h().App().OnMessageBox = [this, afterMs, seen, own = h().App().OnMessageBox](const std::string& caption,
+                                                                                    const std::string& text) {
+            own(caption, text);
+            if (seen) seen(text);
+            Key(VK_RETURN, afterMs);
+        };
+    }
     // A player's eye: every 5 ms, `act` runs once each time `seen` turns true.
     void Whenever(std::function<bool()> seen, std::function<void()> act) {
         auto* t = new TTimer(&h().App());

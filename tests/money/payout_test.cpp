@@ -87,6 +87,17 @@ TEST_F(Payout, TwentyAndFiveAreThrownOutWhileTheCreditCountsDown) {
     EXPECT_EQ(CashBox(), "475 00");
 }
 
+// Every kind of piece down to the ten cents is booked as it flies: nothing stays on the credit.
+TEST_F(Payout, EveryPieceThrownIsPaidFromTheCredit) {
+    Account("38,80", "0", "500");
+    g.At(1150, [&] { g.Key(VK_RETURN); });
+    g.Run(16000);
+    ASSERT_TRUE(g.h().Halted());
+    EXPECT_EQ(f.Money.Meters().pieces, 8);  // 20, 10, 5, 2, 1, 0,50, 0,20, 0,10
+    EXPECT_EQ(f.Money.Meters().paidOut, EuroDecimal::Parse("38,80"));
+    EXPECT_EQ(g.Credit(), "0,00");
+}
+
 TEST_F(Payout, DebtNotCoveredEndsRightAfterTheMessage) {
     Account("12,00", "20", "500");
     g.At(1150, [&] {
@@ -228,10 +239,7 @@ TEST(PayoutOrders, NoMenuWhileTheReelWinWaits) {
     f.Game.ErsterMenueAufruf = false;
     g.NoAutomaticCatch();
     // Every box is answered, so that a payout that should not start fails rather than waits.
-    g.h().App().OnMessageBox = [&, own = g.h().App().OnMessageBox](const std::string& c, const std::string& t) {
-        own(c, t);
-        g.Key(VK_RETURN, 10);
-    };
+    g.AnswerEveryBox(10);
     g.Click(*f.MenueBtn, 9900);
     g.At(10000, [&] {
         EXPECT_FALSE(MenueDlg->IsShown());

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/headless/harness.h"
 
+#include <cstdio>
+#include <limits>
+
 #include "toolkit/blit.h"
 
 HeadlessHarness::HeadlessHarness() {
@@ -18,12 +21,17 @@ HeadlessHarness::~HeadlessHarness() = default;
 
 bool HeadlessHarness::RunFor(std::int64_t ms) {
     if (halted_) return false;
+    const std::int64_t end = clock_->NowUs() + ms * 1000;
+    backend_->StopWaitingAfter(end + kStuckAfterMs * 1000, [this] { return app_->ModalForm() != nullptr; });
     try {
-        app_->RunUntil(clock_->NowUs() + ms * 1000);
+        app_->RunUntil(end);
     } catch (const HaltRequest& h) {
         halted_ = true;
         exitCode_ = h.exitCode;
     }
+    backend_->StopWaitingAfter(std::numeric_limits<std::int64_t>::max(), nullptr);
+    if (Stuck())
+        std::fprintf(stderr, "headless: a box or window still waited for an answer an hour after the run's end\n");
     return !halted_;
 }
 

@@ -23,6 +23,9 @@ public:
     // Runs the loop for `ms` virtual milliseconds. Returns false when the program halted.
     bool RunFor(std::int64_t ms);
     bool Halted() const { return halted_; }
+    // True when a modal box or window still waited for an answer an hour of virtual time
+    // after the run's end: the program was halted then.
+    bool Stuck() const { return halted_ && exitCode_ == HeadlessBackend::kStuckExitCode; }
     int ExitCode() const { return exitCode_; }
 
     // Input at `delayMs` from now, delivered by the loop.
@@ -43,6 +46,7 @@ public:
     const std::vector<std::pair<std::string, std::string>>& MessageBoxes() const { return boxes_; }
 
 private:
+    static constexpr std::int64_t kStuckAfterMs = 3'600'000;
     std::int64_t At(std::int64_t delayMs) const { return clock_->NowUs() + delayMs * 1000; }
     void PostKey(InputEvent::Kind kind, Word key, std::int64_t delayMs, TShiftState shift, bool repeat);
 

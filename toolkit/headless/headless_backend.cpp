@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/headless/headless_backend.h"
 
+#include "toolkit/application.h"
+
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -105,6 +107,7 @@ void HeadlessBackend::WaitEvent(std::int64_t timeoutUs) {
     std::int64_t target = timeoutUs < 0 ? never : now + timeoutUs;
     if (!events_.empty()) target = std::min(target, events_.front().at);
     starved_ = target == never;
+    if (!starved_ && target > stuckAtUs_ && stuck_ && stuck_()) throw HaltRequest{kStuckExitCode};
     if (!starved_) clock_.AdvanceTo(target);
 }
 

@@ -4,6 +4,8 @@
 // and input events are scheduled at virtual times. Waiting jumps the virtual clock
 // to the next due timer or scheduled event.
 #include <deque>
+#include <functional>
+#include <limits>
 #include <map>
 #include <vector>
 
@@ -42,6 +44,13 @@ public:
     WindowId Focused() const { return focused_; }
     // True when a wait found nothing that could ever happen.
     bool Starved() const { return starved_; }
+    // A wait that would pass `atUs` while `stuck` holds halts the program instead (exit code
+    // kStuckExitCode): a box nobody answers fails its test rather than running forever.
+    void StopWaitingAfter(std::int64_t atUs, std::function<bool()> stuck) {
+        stuckAtUs_ = atUs;
+        stuck_ = std::move(stuck);
+    }
+    static constexpr int kStuckExitCode = 124;
 
 private:
     void MoveFocus(WindowId to);
@@ -60,4 +69,6 @@ private:
     std::vector<Scheduled> events_;
     std::uint64_t seq_ = 0;
     bool starved_ = false;
+    std::int64_t stuckAtUs_ = std::numeric_limits<std::int64_t>::max();
+    std::function<bool()> stuck_;
 };
