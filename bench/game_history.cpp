@@ -3,7 +3,8 @@
 // (a million by default, with a deposit every 50 games and a payout every 500), moved forward
 // to the newest version, then opened by the real program. Prints the time the move takes, the
 // file's size per thousand games, and the time to open the statistics window: the first time
-// (the history and the exact odds are read then) and again. Usage: game_history [games]
+// (the history and the exact odds are read then) and again, and the time to show the last
+// games. Usage: game_history [games]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -117,5 +118,10 @@ int main(int argc, char** argv) {
     }
     std::sort(again.begin(), again.end());
     std::printf("statistics window, opened again: median %.1f ms, slowest %.1f ms\n", again[again.size() / 2], again.back());
+    window->Show();
+    t0 = Wall::now();
+    window->LastGamesBtn->Click();
+    window->Compose();
+    std::printf("the last games shown: %.1f ms\n", MsSince(t0));
     return 0;
 }

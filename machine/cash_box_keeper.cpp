@@ -10,7 +10,7 @@
 namespace {
 
 // "2026-12" for the month index of December 2026; 0 reads as no month.
-std::string MonthText(int month) {
+std::string StoredMonth(int month) {
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02d", month / 12, month % 12 + 1);
     return text;
@@ -86,6 +86,6 @@ bool CashBoxKeeper::Store(const EuroDecimal& cashBox) {
 
 bool CashBoxKeeper::Write() const {
     return settings::WriteCashBoxFigures({settings::CashBoxTextAtExit(kept_.amount),
-                                          kept_.month ? MonthText(kept_.month) : std::string(),
+                                          kept_.month ? StoredMonth(kept_.month) : std::string(),
                                           CentsText(kept_.monthCents), std::to_string(kept_.entry)});
 }

@@ -12,7 +12,7 @@ constexpr int kLineHeight = 36, kPicture = 30, kTop = 28;
 constexpr int kTime = kLastGamesColumns[0].left, kReels = kLastGamesColumns[1].left, kLadders = kLastGamesColumns[2].left,
               kRisk = kLastGamesColumns[3].left, kSpecial = kLastGamesColumns[4].left,
               kCredit = kLastGamesColumns[5].left;
-const TColor kPaper = clWhite, kRule = RGB(200, 200, 200);
+const TColor kListPaper = clWhite, kLineRule = RGB(200, 200, 200);
 
 std::string TimeText(std::int64_t stamp) {
     const std::tm t = CalendarOf(stamp);
@@ -82,7 +82,7 @@ void DrawLastGames(TBitmap& target, const std::optional<std::vector<GameAt>>& ga
                    const std::function<const TBitmap*(int)>& picture) {
     TCanvas& c = target.Canvas();
     c.Brush.Style = TBrushStyle::bsSolid;
-    c.Brush.Color = kPaper;
+    c.Brush.Color = kListPaper;
     c.FillRect({0, 0, target.Width(), target.Height()});
     c.Font = LastGamesFont();
     c.Brush.Style = TBrushStyle::bsClear;
@@ -105,7 +105,7 @@ void DrawLastGames(TBitmap& target, const std::optional<std::vector<GameAt>>& ga
         c.TextOut(kRisk, text, line.risk);
         c.TextOut(kSpecial, text, line.special);
         c.TextOut(kCredit, text, line.credit);
-        c.Pen.Color = kRule;
+        c.Pen.Color = kLineRule;
         c.MoveTo(0, y + kLineHeight - 1);
         c.LineTo(target.Width(), y + kLineHeight - 1);
         y += kLineHeight;

@@ -18,7 +18,6 @@ constexpr std::string_view kLimitKey = "EinzahlungslimitMonat";
 constexpr std::string_view kRaiseKey = "EinzahlungslimitNeu";
 constexpr std::string_view kRaiseFromKey = "EinzahlungslimitNeuAb";
 constexpr std::string_view kNoLimit = "kein";
-constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr int kLongestReminder = 24 * 60;
 constexpr std::int64_t kMsPerMinute = 60000;
 
@@ -101,7 +100,7 @@ ProtectionSettings WithLimit(ProtectionSettings s, std::optional<std::int64_t> w
         s.monthlyLimitCents = wanted;
         s.raise.reset();
     } else if (!s.raise || s.raise->limitCents != wanted) {
-        s.raise = PendingLimit{wanted, (DayOf(stamp) + kRaiseDays) * kSecondsPerDay};
+        s.raise = PendingLimit{wanted, DayStart(DayOf(stamp) + kRaiseDays)};
     }
     return s;
 }

@@ -10,17 +10,11 @@ namespace {
 
 using W = Walzenbild;
 
-StatisticsWindow* OpenWindow() {
-    for (TForm* form : Application->Forms())
-        if (auto* w = dynamic_cast<StatisticsWindow*>(form); w && w->IsShown()) return w;
-    return nullptr;
-}
-
 // Opens the window, switches to the list, and hands it to `look` before closing.
 void LookAtTheList(PlayedGame& g, const std::function<void(StatisticsWindow&)>& look) {
     bool looked = false;
     g.At(50, [&] {
-        StatisticsWindow& w = *OpenWindow();
+        StatisticsWindow& w = *OpenStatisticsWindow();
         EXPECT_FALSE(w.LastGamesList->Visible());
         w.LastGamesBtn->Click();
         EXPECT_TRUE(w.LastGamesList->Visible());

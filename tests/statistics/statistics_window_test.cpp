@@ -13,12 +13,6 @@ namespace {
 
 using W = Walzenbild;
 
-StatisticsWindow* OpenWindow() {
-    for (TForm* form : Application->Forms())
-        if (auto* w = dynamic_cast<StatisticsWindow*>(form); w && w->IsShown()) return w;
-    return nullptr;
-}
-
 int PixelsOf(TImage& chart, TColor colour) {
     TBitmap& b = chart.Picture().Bitmap();
     int count = 0;
@@ -33,22 +27,22 @@ TEST(StatisticsWindow, OpensWithF2AndFromTheMenu) {
     PlayedGame g;
     KnownPlayer(*g.f);
     g.At(50, [&] {
-        ASSERT_TRUE(OpenWindow());
-        EXPECT_EQ(OpenWindow()->Caption(), "Statistik");
+        ASSERT_TRUE(OpenStatisticsWindow());
+        EXPECT_EQ(OpenStatisticsWindow()->Caption(), "Statistik");
         g.Key(VK_ESCAPE);
     });
-    g.At(100, [&] { EXPECT_FALSE(OpenWindow()); });
+    g.At(100, [&] { EXPECT_FALSE(OpenStatisticsWindow()); });
     g.Key(VK_F2);
     g.Run(200);
 
     g.Click(*g.f->MenueBtn);
     g.At(100, [&] { g.Click(MenuButton()); });
     g.At(200, [&] {
-        ASSERT_TRUE(OpenWindow());
-        g.Click(*OpenWindow()->CloseBtn);
+        ASSERT_TRUE(OpenStatisticsWindow());
+        g.Click(*OpenStatisticsWindow()->CloseBtn);
     });
     g.At(300, [&] {
-        EXPECT_FALSE(OpenWindow());
+        EXPECT_FALSE(OpenStatisticsWindow());
         EXPECT_TRUE(MenueDlg->IsShown());
     });
     g.Run(400);
@@ -80,7 +74,7 @@ TEST(StatisticsWindow, ShowsTheSessionBesideAllAndTheExactOddsOfTheHelp) {
     PlayManualGame(g, W::W1, W::W3, W::W5);
     StatisticsWindow* w = nullptr;
     g.At(50, [&] {
-        w = OpenWindow();
+        w = OpenStatisticsWindow();
         ASSERT_TRUE(w);
         EXPECT_NE(w->ReturnLabel->Caption().find(ReturnToPlayer(Player::LetsLaddersRun).PercentText(2)), std::string::npos);
         EXPECT_NE(w->ReturnLabel->Caption().find(ReturnToPlayer(Player::CatchesEveryStep).PercentText(2)), std::string::npos);
@@ -117,7 +111,7 @@ TEST(StatisticsWindow, CountsTheRunningGamesStake) {
     g.Run(2000);
     ASSERT_EQ(g.Credit(), "3,60");
     g.At(50, [&] {
-        StatisticsWindow* w = OpenWindow();
+        StatisticsWindow* w = OpenStatisticsWindow();
         ASSERT_TRUE(w);
         EXPECT_EQ(w->Figures[0].session->Caption(), "7");
         EXPECT_EQ(w->Figures[2].session->Caption(), "1,40");
@@ -142,7 +136,7 @@ TEST(StatisticsWindow, NotesFitTheirBoxesAndKeepAmountsWithTheirUnits) {
     ASSERT_TRUE(r.ChangeProtection(1, 150000));
     MenueDlg->Button_50_EuroClick(nullptr);
     g.At(50, [&] {
-        StatisticsWindow& w = *OpenWindow();
+        StatisticsWindow& w = *OpenStatisticsWindow();
         EXPECT_EQ(w.MonthLabel->Caption(), "In diesem Monat eingezahlt: 50,00 Euro.\nNoch möglich: 10,00 Euro.\n"
                                            "Erhöhung auf 1500,00 Euro ab 13.12.2026.");
         EXPECT_EQ(w.MinutesLabel->Caption(), "Minute");
@@ -165,7 +159,7 @@ TEST(StatisticsWindow, NotesFitTheirBoxesAndKeepAmountsWithTheirUnits) {
 TEST(StatisticsWindow, StoresTheProtectionsAndRefusesBadEntries) {
     PlayedGame g;
     g.At(50, [&] {
-        StatisticsWindow& w = *OpenWindow();
+        StatisticsWindow& w = *OpenStatisticsWindow();
         w.LimitBox->SetChecked(true);
         w.LimitEdit->SetText("zwanzig");
         g.Key(VK_RETURN, 10);  // answers the message
@@ -178,7 +172,7 @@ TEST(StatisticsWindow, StoresTheProtectionsAndRefusesBadEntries) {
     });
     g.Key(VK_F2);
     g.Run(200);
-    EXPECT_FALSE(OpenWindow());
+    EXPECT_FALSE(OpenStatisticsWindow());
     EXPECT_EQ(Recorder(*g.f).Protection().monthlyLimitCents, 2050);
     EXPECT_EQ(Recorder(*g.f).Protection().reminderMinutes, 0);
     const auto ini = g.folder / "Tresolo.ini";
