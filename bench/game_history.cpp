@@ -94,9 +94,11 @@ int main(int argc, char** argv) {
                 static_cast<double>(bytes) / 1048576.0, static_cast<double>(bytes) / 1024.0 / (games / 1000.0),
                 static_cast<long long>(games / 50), static_cast<long long>(games / 500));
 
+    t0 = Wall::now();
     program.StartAutomatic();
     HeadlessHarness& h = *program.harness;
     h.RunFor(100);
+    std::printf("program started with this history: %.1f ms\n", MsSince(t0));
     auto& recorder = dynamic_cast<PlayRecorder&>(*Form1->Play);
     t0 = Wall::now();
     auto* window = new StatisticsWindow(&h.App(), recorder);
