@@ -33,6 +33,16 @@ public:
     }
     void SpecialGamesCredited(const EuroDecimal& n) override { Timed([&] { inner_->SpecialGamesCredited(n); }); }
     void GameOver() override { Timed([&] { inner_->GameOver(); }); }
+    Outcome DepositAllowed(const EuroDecimal& amount, const EuroDecimal& onTheWay) override {
+        return inner_->DepositAllowed(amount, onTheWay);
+    }
+    void Deposited(const EuroDecimal& amount) override { Timed([&] { inner_->Deposited(amount); }); }
+    void PaidOut(const EuroDecimal& credit, const EuroDecimal& debt) override {
+        Timed([&] { inner_->PaidOut(credit, debt); });
+    }
+    void CashBoxEmptied(const EuroDecimal& left) override { Timed([&] { inner_->CashBoxEmptied(left); }); }
+    std::int64_t CashBoxEntry() const override { return inner_->CashBoxEntry(); }
+    void ProgramEnds() override { Timed([&] { inner_->ProgramEnds(); }); }
 
 private:
     template <class F>

@@ -3,7 +3,8 @@
 // (a million by default, with a deposit every 50 games and a payout every 500), moved forward
 // to the newest version, then opened by the real program. Prints the time the move takes, the
 // file's size per thousand games, and the time to open the statistics window: the first time
-// (the history and the exact odds are read then) and again. Usage: game_history [games]
+// (the history and the exact odds are read then) and again, and the time to show the last
+// games. Usage: game_history [games]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -55,8 +56,8 @@ void WriteFirstVersion(const std::filesystem::path& file, std::int64_t games) {
     MigrateForward(db, 1);
     SqlTransaction t(db);
     db.Exec("INSERT INTO sessions(started_at, ended_at) VALUES (1796600000, 1796690000)");
-    SqlStatement game(db.Handle(), "INSERT INTO games(session_id, played_at, " + GameColumnList() + ") VALUES (1, ?, " +
-                                       GameColumnList("?") + ")");
+    SqlStatement game(db.Handle(), "INSERT INTO games(session_id, played_at, " + GameColumnList(1) +
+                                       ") VALUES (1, ?, " + GameColumnList(1, "?") + ")");
     SqlStatement deposit(db.Handle(), "INSERT INTO deposits(session_id, at, cents) VALUES (1, ?1, 2000)");
     SqlStatement payout(db.Handle(), "INSERT INTO payouts(session_id, at, credit_cents, debt_cents) VALUES (1, ?1, 900, 1000)");
     std::mt19937 rng(2026);
@@ -67,8 +68,8 @@ void WriteFirstVersion(const std::filesystem::path& file, std::int64_t games) {
         if (n % 50 == 0) deposit.Bind(1, at).Run();
         if (n % 500 == 499) payout.Bind(1, at).Run();
         game.Bind(1, at);
-        int index = 1;
-        for (std::int64_t v : ValuesOf(DrawnGame(rng, n % 9 == 0))) game.Bind(++index, v);
+        const GameValues values = ValuesOf(DrawnGame(rng, n % 9 == 0));
+        for (std::size_t i = 0; i < GameColumnsAt(1); ++i) game.Bind(static_cast<int>(i) + 2, values[i]);
         game.Run();
     }
     t.Commit();
@@ -93,9 +94,11 @@ int main(int argc, char** argv) {
                 static_cast<double>(bytes) / 1048576.0, static_cast<double>(bytes) / 1024.0 / (games / 1000.0),
                 static_cast<long long>(games / 50), static_cast<long long>(games / 500));
 
+    t0 = Wall::now();
     program.StartAutomatic();
     HeadlessHarness& h = *program.harness;
     h.RunFor(100);
+    std::printf("program started with this history: %.1f ms\n", MsSince(t0));
     auto& recorder = dynamic_cast<PlayRecorder&>(*Form1->Play);
     t0 = Wall::now();
     auto* window = new StatisticsWindow(&h.App(), recorder);
@@ -117,5 +120,10 @@ int main(int argc, char** argv) {
     }
     std::sort(again.begin(), again.end());
     std::printf("statistics window, opened again: median %.1f ms, slowest %.1f ms\n", again[again.size() / 2], again.back());
+    window->Show();
+    t0 = Wall::now();
+    window->LastGamesBtn->Click();
+    window->Compose();
+    std::printf("the last games shown: %.1f ms\n", MsSince(t0));
     return 0;
 }

@@ -110,6 +110,7 @@ set(TRESOLO_GAME_SOURCES
     ${CMAKE_SOURCE_DIR}/machine/form1.cpp
     ${CMAKE_SOURCE_DIR}/machine/input_gate.cpp
     ${CMAKE_SOURCE_DIR}/machine/ledger.cpp
+    ${CMAKE_SOURCE_DIR}/machine/cash_box_keeper.cpp
     ${CMAKE_SOURCE_DIR}/machine/menu_switches_read.cpp
     ${CMAKE_SOURCE_DIR}/machine/menue_dlg.cpp
     ${CMAKE_SOURCE_DIR}/machine/name_dlg.cpp
@@ -156,8 +157,10 @@ set(TRESOLO_GAME_SOURCES
     ${CMAKE_SOURCE_DIR}/statistics/exact_odds.cpp
     ${CMAKE_SOURCE_DIR}/statistics/figure_rows.cpp
     ${CMAKE_SOURCE_DIR}/statistics/game_rows.cpp
+    ${CMAKE_SOURCE_DIR}/statistics/history_columns.cpp
     ${CMAKE_SOURCE_DIR}/statistics/history_file.cpp
     ${CMAKE_SOURCE_DIR}/statistics/history_schema.cpp
+    ${CMAKE_SOURCE_DIR}/statistics/last_games.cpp
     ${CMAKE_SOURCE_DIR}/statistics/local_stamp.cpp
     ${CMAKE_SOURCE_DIR}/statistics/money_text.cpp
     ${CMAKE_SOURCE_DIR}/statistics/net_chart.cpp

@@ -16,6 +16,7 @@ TForm1::TForm1(TComponent* owner, PlatformServices services) : TForm(owner), Ser
     SetBounds(54, 24, 820, 649);
     CreateScene();
     BindHandlers();
+    Kept.Follow(Money);
 }
 
 TForm1::~TForm1() {

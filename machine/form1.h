@@ -7,6 +7,7 @@
 #include <string>
 
 #include "machine/attract_state.h"
+#include "machine/cash_box_keeper.h"
 #include "machine/game_state.h"
 #include "machine/chest_state.h"
 #include "toolkit/machpause.h"
@@ -89,6 +90,8 @@ public:
     GameState Game;
     // Every move of money and special games.
     Ledger Money{Play};
+    // The cash box stored with every move that changes it.
+    CashBoxKeeper Kept{[this] { return Services.localTime(); }, [this] { return Play->CashBoxEntry(); }};
     // Which input acts when.
     InputGate Gate{*this};
     ChestState Chest;
@@ -110,6 +113,12 @@ public:
     // Keeps the player's name and the cash box for the next start; touches no window.
     // False when one of them could not be written (the reason is on stderr).
     bool SaveSettings();
+    // Every way out of the program: the running game and the play session are closed, and the
+    // name and the cash box kept. False when a save failed.
+    bool KeepForNextStart();
+    // The start found a later cash box in the play history than in the store: the book opens
+    // with it, and the store takes it.
+    void TakeCashBox(const KeptCashBox& agreed);
     std::string WindowsVersionErmitteln();
     // A write of the player's files failed: he is told once per file and run.
     void ShowWriteFailure(const WriteFailure& fehler);

@@ -113,6 +113,7 @@ bool Ledger::EmptyCashBox(const EuroDecimal& left) {
     if (Negative(taken) || Negative(left)) return Refuse("Kasse kann nicht auf " + left.ToFixed(2) + " geleert werden");
     now_.Automatenkasse = left;
     meters_.cashBoxEmptied += taken;
+    play_->CashBoxEmptied(left);
     Moved(LedgerMoveKind::CashBoxEmptied, taken);
     return true;
 }

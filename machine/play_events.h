@@ -3,6 +3,7 @@
 // What the game tells the play history as it happens, and the one question its player
 // protection answers before a deposit. The statistics folder keeps the history
 // (AttachPlayHistory); until then, and when it is off, nothing is kept and nothing refused.
+#include <cstdint>
 #include <string>
 
 #include "support/euro_decimal.h"
@@ -38,6 +39,12 @@ public:
     virtual void Deposited(const EuroDecimal& /*amount*/) {}
     // The payout settles the whole credit against the debt.
     virtual void PaidOut(const EuroDecimal& /*credit*/, const EuroDecimal& /*debt*/) {}
+    // The full cash box was emptied down to `left`.
+    virtual void CashBoxEmptied(const EuroDecimal& /*left*/) {}
+    // The history's last entry of the cash box, which the stored cash box follows; 0 for none.
+    virtual std::int64_t CashBoxEntry() const { return 0; }
+    // The program ends, whichever way: the running game and the play session are closed.
+    virtual void ProgramEnds() {}
 };
 
 // Starts the play history for the main window and puts its window on the menu and on F2.

@@ -50,6 +50,22 @@ bool WriteCashBoxText(std::string_view text) {
            store.WriteString(kCashBoxValue, text);
 }
 
+CashBoxFigures ReadCashBoxFigures() {
+    TStRegIni store(kRegistryRoot);
+    store.SetCurSubKey(kCashBoxKey);
+    return {store.ReadString(kCashBoxValue, ""), store.ReadString(kMonthValue, ""),
+            store.ReadString(kMonthDepositsValue, ""), store.ReadString(kEntryValue, "")};
+}
+
+bool WriteCashBoxFigures(const CashBoxFigures& f) {
+    TStRegIni store(kRegistryRoot);
+    return OpenCreated(store, kProgramKeyParent, kCashBoxKeyName, kCashBoxKey) &&
+           store.WriteStrings({{kCashBoxValue, f.cashBox},
+                               {kMonthValue, f.month},
+                               {kMonthDepositsValue, f.monthDeposits},
+                               {kEntryValue, f.entry}});
+}
+
 std::string CashBoxTextAtPayout(const EuroDecimal& amount) { return amount.ToFixed(2); }
 
 std::string CashBoxTextAtExit(const EuroDecimal& amount) {

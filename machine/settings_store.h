@@ -19,6 +19,10 @@ inline constexpr std::string_view kInstallFolderValue = "InstallPfad";
 inline constexpr std::string_view kCashBoxKeyName = "TresoloKasse";
 inline constexpr std::string_view kCashBoxKey = "Software\\TresoloKasse";
 inline constexpr std::string_view kCashBoxValue = "KA";
+// Beside it: the latest month seen, what was deposited in it, and the play history's entry.
+inline constexpr std::string_view kMonthValue = "Monat";
+inline constexpr std::string_view kMonthDepositsValue = "MonatEingezahlt";
+inline constexpr std::string_view kEntryValue = "Buchung";
 
 inline constexpr std::string_view kIniFileName = "Tresolo.ini";
 inline constexpr std::string_view kSection = "Einstellungen";
@@ -36,6 +40,14 @@ std::string RecordedInstallFolder();
 std::string ReadCashBoxText();
 // False when the store could not be written; the reason is on stderr.
 bool WriteCashBoxText(std::string_view text);
+
+// The cash box with the figures kept beside it, as stored texts; empty where there is none.
+struct CashBoxFigures {
+    std::string cashBox, month, monthDeposits, entry;
+};
+CashBoxFigures ReadCashBoxFigures();
+// All in one write of the store; false when it could not be written.
+bool WriteCashBoxFigures(const CashBoxFigures& figures);
 
 // The cash box as the end of the program stores it: two places, the comma as a blank.
 std::string CashBoxTextAtExit(const EuroDecimal& amount);

@@ -24,14 +24,20 @@ bool TForm1::SaveSettings() {
     if (!Program.WindowsVersionOK) return true;
     const bool nameSaved = Program.SpielerName.empty() ||
                            settings::WriteIniKey(Program.IniDateiName, settings::kPlayerKey, Program.SpielerName);
-    const bool cashBoxSaved = settings::WriteCashBoxText(settings::CashBoxTextAtExit(Money.Automatenkasse()));
+    const bool cashBoxSaved = Kept.Store(Money.Automatenkasse());
     return nameSaved && cashBoxSaved;
+}
+
+// The play history first: the stored cash box names its last entry.
+bool TForm1::KeepForNextStart() {
+    Play->ProgramEnds();
+    return SaveSettings();
 }
 
 // At the end no box can open any more: a failed save is told on stderr only.
 void TForm1::FormDestroy(TObject*) {
     SetWriteFailureListener(nullptr);
-    SaveSettings();
+    KeepForNextStart();
     delete AuszahlungsListe;
     AuszahlungsListe = nullptr;
 }

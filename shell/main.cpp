@@ -94,7 +94,7 @@ int Play(InstanceLock& lock) {
         // the program keeps, and says whether it could.
         app.OnDisplayLost = [] {
             SetWriteFailureListener(nullptr);  // no window can show
-            const bool saved = !Form1 || Form1->SaveSettings();
+            const bool saved = !Form1 || Form1->KeepForNextStart();
             std::cerr << "tresolo: Die Anzeige ist weg; Spielername und Kasse "
                       << (saved ? "sind gespeichert.\n" : "konnten nicht gespeichert werden.\n");
         };
@@ -116,6 +116,14 @@ int Play(InstanceLock& lock) {
 
 int main() {
     InstanceLock lock(UserStorePath().parent_path() / "tresolo.lock");
+    // Without a lock the second copy is still refused when it can see the first.
+    if (lock.state() == InstanceLock::State::Unguarded) {
+        std::cerr << "tresolo: keine Sperre gegen einen zweiten Start möglich\n";
+        if (AnotherCopyRuns()) {
+            SayItRunsAlready();
+            return 0;
+        }
+    }
     if (lock.state() == InstanceLock::State::OtherRuns) {
         const bool raised = RaiseTheRunningCopy(lock);
         // Unless the other copy has ended in the meantime, this one ends here.

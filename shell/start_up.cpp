@@ -146,6 +146,15 @@ void TForm1::ReadCashBox() {
     opening.Automatenkasse = box.amount;
     Money.Open(opening);
     Program.AutomatenkasseText = box.text;
+    Kept.Load(box.amount);
+}
+
+void TForm1::TakeCashBox(const KeptCashBox& agreed) {
+    LedgerBalances opening = Money.Balances();
+    opening.Automatenkasse = agreed.amount;
+    Money.Open(opening);
+    Program.AutomatenkasseText = agreed.amount.ToFixed(2);
+    Kept.Take(agreed);
 }
 
 void TForm1::ShowLaddersUnlit() {

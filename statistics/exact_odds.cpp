@@ -37,9 +37,10 @@ std::string ChanceText(const Fraction& chance) {
 
 std::string ReturnLine() {
     const ExactOdds& o = Odds();
-    return "Auszahlungsquote genau: Von 1 Euro Einsatz kommen im Mittel " + EuroPerEuro(o.returnLettingRun) + " (" +
-           o.returnLettingRun.PercentText(2) + ", Leitern laufen lassen) bis " + EuroPerEuro(o.returnCatchingAll) +
-           " (" + o.returnCatchingAll.PercentText(2) + ", jede Stufe gefangen) zurück.";
+    return "Auszahlungsquote, errechnet: Von 1 Euro Einsatz kommen im Mittel " + EuroPerEuro(o.returnLettingRun) +
+           " (" + o.returnLettingRun.PercentText(2) + ") zurück, wenn die Leitern laufen; höchstens " +
+           EuroPerEuro(o.returnCatchingAll) + " (" + o.returnCatchingAll.PercentText(2) +
+           "), wenn jede Stufe gefangen wird.";
 }
 
 std::string TopWinLine() {

@@ -26,9 +26,9 @@ std::vector<FigureRow> Rows() {
         {"Sonderspiele gewonnen", [](const PlayFigures& f) { return Count(f.specialWon); }, ""},
         {"Einzahlungen (Euro)", [](const PlayFigures& f) { return EuroText(f.depositCents); }, ""},
         {"Auszahlungen (Euro)", [](const PlayFigures& f) { return EuroText(f.payoutCents); }, ""},
-        {"Ergebnis: Gewinne − Einsatz", [](const PlayFigures& f) { return SignedEuroText(f.NetCents()); }, ""},
+        {"Ergebnis (Euro)", [](const PlayFigures& f) { return SignedEuroText(f.ResultCents()); }, ""},
         {"Auszahlungsquote", MeasuredReturn,
-         (o.returnLettingRun * Fraction(100)).DecimalText(2) + " – " + o.returnCatchingAll.PercentText(2)},
+         (o.returnLettingRun * Fraction(100)).DecimalText(2) + " bis " + o.returnCatchingAll.PercentText(2)},
         {"Spiele mit Gewinn", WinningShare, o.anyWin.PercentText(2)},
         {"Längste Serie ohne Gewinn", [](const PlayFigures& f) { return Count(f.longestLosingRun); }, ""},
     };

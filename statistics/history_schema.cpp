@@ -7,41 +7,22 @@
 
 namespace {
 
-std::string EventTables() {
-    std::string games = "CREATE TABLE games(id INTEGER PRIMARY KEY, session_id INTEGER NOT NULL, "
-                        "played_at INTEGER NOT NULL";
-    for (const char* column : kGameColumns) games += std::string(", ") + column + " INTEGER NOT NULL";
-    return "CREATE TABLE sessions(id INTEGER PRIMARY KEY, started_at INTEGER NOT NULL, ended_at INTEGER);" +
-           games + ");" +
-           "CREATE TABLE deposits(id INTEGER PRIMARY KEY, session_id INTEGER NOT NULL, at INTEGER NOT NULL, "
-           "cents INTEGER NOT NULL);"
-           "CREATE INDEX deposits_at ON deposits(at);"
-           "CREATE TABLE payouts(id INTEGER PRIMARY KEY, session_id INTEGER NOT NULL, at INTEGER NOT NULL, "
-           "credit_cents INTEGER NOT NULL, debt_cents INTEGER NOT NULL);";
-}
-
-std::string SummaryTables() {
-    std::string totals = "CREATE TABLE totals(id INTEGER PRIMARY KEY CHECK (id = 1)";
-    PlayFigures none;
-    for (const FigureField& f : FigureFields(none)) totals += ", " + f.column + " INTEGER NOT NULL DEFAULT 0";
-    return totals + ");INSERT INTO totals(id) VALUES (1);" +
-           "CREATE TABLE days(day INTEGER PRIMARY KEY, games INTEGER NOT NULL, net_cents INTEGER NOT NULL);";
-}
-
+// The totals of a file that had none: written as counted.
 void WriteTotals(SqlDatabase& db, PlayFigures figures) {
-    SqlStatement update(db.Handle(), TotalsUpdate());
-    int index = 0;
-    for (const FigureField& f : FigureFields(figures)) update.Bind(++index, *f.value);
-    update.Run();
+    std::string sql;
+    for (const FigureField& f : FigureFields(figures))
+        sql += (sql.empty() ? "" : ", ") + f.column + " = " + std::to_string(*f.value);
+    db.Exec("UPDATE totals SET " + sql + " WHERE id = 1");
 }
 
-// The totals and the days of everything recorded so far, games in the order they were played.
-void CountSummaries(SqlDatabase& db) {
+// The totals of the events a file of version 1 holds, games in the order they were played.
+void CountTotals(SqlDatabase& db) {
     PlayFigures figures;
-    SqlStatement games(db.Handle(), "SELECT " + GameColumnList() + " FROM games ORDER BY id");
+    const std::size_t columns = GameColumnsAt(1);
+    SqlStatement games(db.Handle(), "SELECT " + GameColumnList(1) + " FROM games ORDER BY id");
     while (games.Step()) {
-        GameValues values{};
-        for (std::size_t i = 0; i < values.size(); ++i) values[i] = games.Int(static_cast<int>(i));
+        GameValues values = ValuesOf(GameRecord{});
+        for (std::size_t i = 0; i < columns; ++i) values[i] = games.Int(static_cast<int>(i));
         figures.AddGame(GameOf(values));
     }
     SqlStatement deposits(db.Handle(), "SELECT cents FROM deposits");
@@ -49,18 +30,45 @@ void CountSummaries(SqlDatabase& db) {
     SqlStatement payouts(db.Handle(), "SELECT credit_cents, debt_cents FROM payouts");
     while (payouts.Step()) figures.AddPayout(payouts.Int(0), payouts.Int(1));
     WriteTotals(db, figures);
+}
+
+// Each day's result, every game counting a stake and each special game won one.
+void CountDays(SqlDatabase& db) {
+    db.Exec("DELETE FROM days");
     SqlStatement days(db.Handle(),
                       "INSERT INTO days(day, games, net_cents) SELECT played_at / 86400, COUNT(*), "
-                      "SUM(won_cents - CASE WHEN special THEN 0 ELSE ?1 END) FROM games GROUP BY played_at / 86400");
+                      "SUM(won_cents + special_won * ?1 - ?1) FROM games GROUP BY played_at / 86400");
     days.Bind(1, StakeCents()).Run();
+}
+
+// Every deposit counts for the month it was made in.
+void DepositMonths(SqlDatabase& db) {
+    db.Exec("UPDATE deposits SET month = CAST(strftime('%Y', at, 'unixepoch') AS INTEGER) * 12 + "
+            "CAST(strftime('%m', at, 'unixepoch') AS INTEGER) - 1");
+}
+
+// Sessions that earlier versions left open when the program was killed end at their last event.
+void CloseAllOpenSessions(SqlDatabase& db) {
+    db.Exec("CREATE TEMP TABLE last_event AS SELECT session_id, MAX(at) AS at FROM ("
+            "SELECT session_id, played_at AS at FROM games UNION ALL SELECT session_id, at FROM deposits "
+            "UNION ALL SELECT session_id, at FROM payouts) GROUP BY session_id;"
+            "UPDATE sessions SET ended_at = MAX(started_at, COALESCE((SELECT at FROM last_event WHERE "
+            "session_id = sessions.id), started_at)) WHERE ended_at IS NULL;"
+            "DROP TABLE last_event");
 }
 
 void Step(SqlDatabase& db, int version) {
     SqlTransaction transaction(db);
-    if (version == 1) db.Exec(EventTables());
+    db.Exec(TablesOfVersion(version));
+    if (version == 1) db.Exec("CREATE INDEX deposits_at ON deposits(at)");
     if (version == 2) {
-        db.Exec(SummaryTables());
-        CountSummaries(db);
+        db.Exec("INSERT INTO totals(id) VALUES (1)");
+        CountTotals(db);
+    }
+    if (version >= 2) CountDays(db);
+    if (version == 3) {
+        DepositMonths(db);
+        CloseAllOpenSessions(db);
     }
     db.Exec("PRAGMA user_version = " + std::to_string(version));
     transaction.Commit();
@@ -93,13 +101,24 @@ PlayFigures ReadTotals(SqlDatabase& db) {
     return figures;
 }
 
-std::string TotalsUpdate() {
+std::string TotalsAdd() {
     PlayFigures none;
+    const std::vector<FigureField> fields = FigureFields(none);
+    std::string won, run;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i].column == "winning_games") won = "?" + std::to_string(i + 1);
+        if (fields[i].kind == FigureKind::Run) run = "?" + std::to_string(i + 1);
+    }
+    const std::string streak = "CASE WHEN " + won + " THEN 0 ELSE losing_run + " + run + " END";
     std::string sql = "UPDATE totals SET ";
-    int index = 0;
-    for (const FigureField& f : FigureFields(none)) {
-        if (index++ > 0) sql += ", ";
-        sql += f.column + " = ?" + std::to_string(index);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const std::string& c = fields[i].column;
+        if (i > 0) sql += ", ";
+        switch (fields[i].kind) {
+            case FigureKind::Sum: sql += c + " = " + c + " + ?" + std::to_string(i + 1); break;
+            case FigureKind::Run: sql += c + " = " + streak; break;
+            case FigureKind::Longest: sql += c + " = MAX(" + c + ", " + streak + ")"; break;
+        }
     }
     return sql + " WHERE id = 1";
 }

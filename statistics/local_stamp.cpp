@@ -59,6 +59,8 @@ std::tm CalendarOf(std::int64_t stamp) {
 
 std::int64_t DayOf(std::int64_t stamp) { return FloorDiv(stamp, kSecondsPerDay); }
 
+std::int64_t DayStart(std::int64_t day) { return day * kSecondsPerDay; }
+
 std::int64_t MonthStart(std::int64_t stamp) {
     std::tm t = CalendarOf(stamp);
     t.tm_mday = 1;

@@ -8,6 +8,8 @@
 std::int64_t LocalStamp(const std::tm& local);
 std::tm CalendarOf(std::int64_t stamp);
 std::int64_t DayOf(std::int64_t stamp);
+// The first second of a day (DayOf).
+std::int64_t DayStart(std::int64_t day);
 // The first second of the stamp's month and of the month after it.
 std::int64_t MonthStart(std::int64_t stamp);
 std::int64_t NextMonthStart(std::int64_t stamp);

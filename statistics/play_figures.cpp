@@ -11,18 +11,22 @@ std::int64_t StakeCents() {
 }
 
 void PlayFigures::AddGame(const GameRecord& game) {
-    ++(game.special ? specialGames : paidGames);
-    stakedCents += game.StakedCents();
-    stepCents += game.stepCents;
-    wonCents += game.wonCents;
-    specialWon += game.specialWon;
-    for (std::size_t i = 0; i < risk.size(); ++i) risk[i] += game.risk[i];
+    AddStarted(game);
     if (game.ReelsWon()) {
         ++winningGames;
         losingRun = 0;
     } else {
         longestLosingRun = std::max(longestLosingRun, ++losingRun);
     }
+}
+
+void PlayFigures::AddStarted(const GameRecord& game) {
+    ++(game.special ? specialGames : paidGames);
+    stakedCents += game.StakedCents();
+    stepCents += game.stepCents;
+    wonCents += game.wonCents;
+    specialWon += game.specialWon;
+    for (std::size_t i = 0; i < risk.size(); ++i) risk[i] += game.risk[i];
     for (int ladder = 0; ladder < kLadderCount; ++ladder) {
         const int start = game.startLevel[ladder];
         if (start == 0) continue;
@@ -50,7 +54,8 @@ std::vector<FigureField> FigureFields(PlayFigures& f) {
         {"risk_double", &f.risk[2]},        {"deposits", &f.deposits},
         {"deposit_cents", &f.depositCents}, {"payouts", &f.payouts},
         {"payout_cents", &f.payoutCents},   {"winning_games", &f.winningGames},
-        {"losing_run", &f.losingRun},       {"longest_losing_run", &f.longestLosingRun},
+        {"losing_run", &f.losingRun, 2, FigureKind::Run},
+        {"longest_losing_run", &f.longestLosingRun, 2, FigureKind::Longest},
     };
     const char* const ladders[] = {"left", "right"};
     for (int ladder = 0; ladder < kLadderCount; ++ladder)

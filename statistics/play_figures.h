@@ -25,10 +25,14 @@ struct GameRecord {
     std::int64_t wonCents = 0;                   // of them credited (after the risk game)
     std::int64_t specialWon = 0;
     std::array<int, 3> risk{};                   // risk games ending nothing, single, double
+    std::int64_t creditBeforeCents = -1;         // before the stake; -1 unknown
+    std::int64_t creditAfterCents = -1;          // when the game was over
 
     bool ReelsWon() const { return startLevel[0] > 0 || startLevel[1] > 0; }
     std::int64_t StakedCents() const { return special ? 0 : StakeCents(); }
-    std::int64_t NetCents() const { return wonCents - StakedCents(); }
+    // What the game brought, a special game counting as the stake it saves: played, it costs
+    // one; won, each is worth one.
+    std::int64_t ResultCents() const { return wonCents + specialWon * StakeCents() - StakeCents(); }
 };
 
 struct PlayFigures {
@@ -40,23 +44,30 @@ struct PlayFigures {
     std::array<std::int64_t, kLevelSlots> started{}, reached{};
 
     void AddGame(const GameRecord& game);
+    // A game still running: its stake and what it has brought so far, not yet its run.
+    void AddStarted(const GameRecord& game);
     void AddDeposit(std::int64_t cents);
     // The credit settled against the debt; what is left over is paid out.
     void AddPayout(std::int64_t creditCents, std::int64_t debtCents);
 
     std::int64_t Games() const { return paidGames + specialGames; }
-    std::int64_t NetCents() const { return wonCents - stakedCents; }
     std::int64_t RiskCents() const { return wonCents - stepCents; }
     // What came back, a special game counting as the stake it saves, and what it came back for.
     std::int64_t ReturnedCents() const { return wonCents + specialWon * StakeCents(); }
     std::int64_t PlayedCents() const { return Games() * StakeCents(); }
+    // The result, counted as the return is: what came back less what it came back for.
+    std::int64_t ResultCents() const { return ReturnedCents() - PlayedCents(); }
 
     friend bool operator==(const PlayFigures&, const PlayFigures&) = default;
 };
 
-// Every figure with its column name, in one order: the database's columns follow it.
+// Every figure with its column name, in one order: the database's columns follow it. Most
+// are sums; the running losing streak starts again at a win, and the longest is the largest.
+enum class FigureKind { Sum, Run, Longest };
 struct FigureField {
     std::string column;
     std::int64_t* value;
+    int version = 2;
+    FigureKind kind = FigureKind::Sum;
 };
 std::vector<FigureField> FigureFields(PlayFigures& figures);

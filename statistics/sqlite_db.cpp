@@ -24,6 +24,12 @@ SqlStatement& SqlStatement::Bind(int index, std::int64_t value) {
     return *this;
 }
 
+SqlStatement& SqlStatement::BindText(int index, const std::string& text) {
+    CheckSql(db_, sqlite3_bind_text(stmt_, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT),
+             "SQL binden");
+    return *this;
+}
+
 SqlStatement& SqlStatement::BindNull(int index) {
     CheckSql(db_, sqlite3_bind_null(stmt_, index), "SQL binden");
     return *this;
@@ -55,6 +61,8 @@ std::string SqlStatement::Text(int column) const {
     const unsigned char* text = sqlite3_column_text(stmt_, column);
     return text ? reinterpret_cast<const char*>(text) : "";
 }
+
+int SqlStatement::ColumnCount() const { return sqlite3_column_count(stmt_); }
 
 bool SqlStatement::IsNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
 

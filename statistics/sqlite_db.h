@@ -33,6 +33,7 @@ public:
     // Binds by position, from 1; returns itself so binds chain.
     SqlStatement& Bind(int index, std::int64_t value);
     SqlStatement& BindNull(int index);
+    SqlStatement& BindText(int index, const std::string& text);
     // Steps once: true while a row is there. Throws SqlError.
     bool Step();
     // Steps to the end and resets, for statements without rows.
@@ -41,6 +42,7 @@ public:
     std::int64_t Int(int column) const;
     std::string Text(int column) const;
     bool IsNull(int column) const;
+    int ColumnCount() const;
 
 private:
     sqlite3* db_;

@@ -6,8 +6,11 @@
 #include "machine/window_parts.h"
 #include "statistics/exact_odds.h"
 #include "statistics/figure_rows.h"
+#include "statistics/last_games.h"
 #include "statistics/money_text.h"
 #include "statistics/net_chart.h"
+#include "machine/form1.h"
+#include "machine/reel_pictures.h"
 #include "toolkit/dialogs.h"
 
 namespace {
@@ -16,7 +19,8 @@ constexpr int kWidth = 760, kHeight = 600;
 constexpr int kRowHeight = 16, kTableTop = 72;
 constexpr int kFiguresLeft = 12, kCaptionWidth = 150, kNumberWidth = 88, kExactWidth = 118;
 constexpr int kLevelsLeft = 470, kLevelCaptionWidth = 118, kLevelExactWidth = 58, kLevelNumberWidth = 50;
-constexpr int kChartTop = 352, kChartWidth = 364, kChartHeight = 126;
+constexpr int kChartTop = 380, kChartWidth = 364, kChartHeight = 98;
+constexpr int kListTop = kTableTop, kListHeight = kChartTop + kChartHeight - kTableTop;
 const TColor kNoteColor = RGB(160, 0, 0);
 
 TFont PlainFont(TColor color = clBlack) {
@@ -48,6 +52,19 @@ TLabel* Note(TForm& form, const char* name, Place at, TColor color) {
 
 int RowTop(int row) { return kTableTop + kRowHeight * (row + 1); }
 
+std::string FiguresNote() {
+    const ExactOdds& o = Odds();
+    return "Errechnet: was die Walzen und Leitern im Mittel bringen; " + o.returnLettingRun.PercentText(2) +
+           ", wenn die Leitern laufen, " + o.returnCatchingAll.PercentText(2) +
+           " ist die Obergrenze, wenn jede Stufe gefangen wird. Ein Sonderspiel zählt wie der Einsatz, den es spart: "
+           "gewonnen als Gewinn, gespielt als Einsatz.";
+}
+
+std::string LevelsNote() {
+    return "Zahl: so oft haben die Walzen die Stufe gestartet; in Klammern: so oft stand die Leiter auf ihr, auch "
+           "durch Steigen. Chance: errechnet, je Spiel.";
+}
+
 }  // namespace
 
 StatisticsWindow::StatisticsWindow(TComponent* owner, PlayRecorder& recorder)
@@ -67,13 +84,14 @@ StatisticsWindow::StatisticsWindow(TComponent* owner, PlayRecorder& recorder)
     CreateLevelTable();
     CreateCharts();
     CreateProtection();
+    CreateLastGames();
 }
 
 void StatisticsWindow::CreateFigureTable() {
     const int session = kFiguresLeft + kCaptionWidth, all = session + kNumberWidth, exact = all + kNumberWidth;
     Cell(*this, session, kTableTop, kNumberWidth, "Diese Sitzung", BoldFont());
     Cell(*this, all, kTableTop, kNumberWidth, "Alle Sitzungen", BoldFont());
-    Cell(*this, exact, kTableTop, kExactWidth, "genau", BoldFont());
+    Cell(*this, exact, kTableTop, kExactWidth, "errechnet", BoldFont());
     const std::vector<FigureRow>& rows = FigureRows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int top = RowTop(static_cast<int>(i));
@@ -83,15 +101,17 @@ void StatisticsWindow::CreateFigureTable() {
                            Cell(*this, exact, top, kExactWidth, rows[i].exact, PlainFont())});
     }
     const int top = RowTop(static_cast<int>(rows.size()));
-    TextCell(*this, kFiguresLeft, top, kCaptionWidth, "Spielzeit dieser Sitzung");
+    TextCell(*this, kFiguresLeft, top, kCaptionWidth, "Spielzeit");
     Figures.push_back({Cell(*this, session, top, kNumberWidth, "", PlainFont()), nullptr, nullptr});
+    Note(*this, "ZahlenHinweis", {kFiguresLeft, top + kRowHeight + 2, exact + kExactWidth - kFiguresLeft, 46}, clBlack)
+        ->SetCaption(FiguresNote());
 }
 
 void StatisticsWindow::CreateLevelTable() {
     const int exact = kLevelsLeft + kLevelCaptionWidth, session = exact + kLevelExactWidth + 4,
               all = session + kLevelNumberWidth;
     TextCell(*this, kLevelsLeft, kTableTop, kLevelCaptionWidth, "Leiterstufe", true);
-    Cell(*this, exact, kTableTop, kLevelExactWidth, "genau", BoldFont());
+    Cell(*this, exact, kTableTop, kLevelExactWidth, "Chance", BoldFont());
     Cell(*this, session, kTableTop, kLevelNumberWidth, "Sitzung", BoldFont());
     Cell(*this, all, kTableTop, kLevelNumberWidth, "alle", BoldFont());
     for (Ladder ladder : {Ladder::Left, Ladder::Right}) {
@@ -107,8 +127,8 @@ void StatisticsWindow::CreateLevelTable() {
                      chance == Fraction(0) ? "–" : chance.PercentText(chance < Fraction(1, 100) ? 3 : 2), PlainFont())};
         }
     }
-    Note(*this, "LeiterHinweis", {kLevelsLeft, RowTop(kLevelSlots) + 2, kWidth - kLevelsLeft - 8, 30}, clBlack)
-        ->SetCaption("Von den Walzen gestartet, in Klammern mit Steigen erreicht; genau: Chance je Spiel.");
+    Note(*this, "LeiterHinweis", {kLevelsLeft, RowTop(kLevelSlots) + 2, kWidth - kLevelsLeft - 8, 60}, clBlack)
+        ->SetCaption(LevelsNote());
 }
 
 void StatisticsWindow::CreateCharts() {
@@ -128,14 +148,19 @@ void StatisticsWindow::CreateProtection() {
     ReminderBox->SetFont(BoldFont());
     ReminderBox->SetCaption("Erinnerung an die Spielzeit alle");
     ReminderEdit = MakeControl<TEdit>(*this, "ErinnerungEdit", {270, top + 24, 50, 21});
-    TextCell(*this, 326, top + 28, 60, "Minuten");
+    MinutesLabel = TextCell(*this, 326, top + 28, 60, "Minuten");
+    ReminderEdit->OnChange = [this](TObject*) {
+        MinutesLabel->SetCaption(MinutesWord(std::atoll(ReminderEdit->Text().c_str())));
+    };
     LimitBox = MakeControl<TCheckBox>(*this, "LimitBox", {16, top + 50, 250, 17});
     LimitBox->SetFont(BoldFont());
     LimitBox->SetCaption("Einzahlungslimit im Monat");
     LimitEdit = MakeControl<TEdit>(*this, "LimitEdit", {270, top + 48, 80, 21});
     TextCell(*this, 356, top + 52, 40, "Euro");
-    MonthLabel = Note(*this, "MonatLabel", {410, top + 26, kWidth - 426, 40}, clBlack);
-    HistoryLabel = Note(*this, "AufzeichnungLabel", {12, top + 82, 520, 30}, kNoteColor);
+    MonthLabel = Note(*this, "MonatLabel", {410, top + 16, kWidth - 426, 56}, clBlack);
+    HistoryLabel = Note(*this, "AufzeichnungLabel", {12, top + 82, 404, 30}, kNoteColor);
+    LastGamesBtn = MakeDialogButton(*this, "LetzteSpieleBtn", {kWidth - 336, top + 82, 118, 28}, "Letzte Spiele");
+    LastGamesBtn->OnClick = [this](TObject*) { ShowLastGames(!LastGamesList->Visible()); };
     ApplyBtn = MakeDialogButton(*this, "UebernehmenBtn", {kWidth - 212, top + 82, 100, 28}, "Übernehmen");
     CloseBtn = MakeDialogButton(*this, "SchliessenBtn", {kWidth - 106, top + 82, 94, 28}, "Schließen");
     CloseBtn->Cancel = true;
@@ -147,13 +172,37 @@ void StatisticsWindow::CreateProtection() {
     };
 }
 
+// Over the tables and charts, shown in their place by its button.
+void StatisticsWindow::CreateLastGames() {
+    LastGamesList = MakeControl<TImage>(*this, "LetzteSpiele", {8, kListTop, kLastGamesWidth, kListHeight});
+    LastGamesList->Picture().Bitmap().SetSize(kLastGamesWidth, kListHeight);
+    LastGamesList->Hide();
+}
+
+void StatisticsWindow::ShowLastGames(bool shown) {
+    LastGamesBtn->SetCaption(shown ? "Übersicht" : "Letzte Spiele");
+    if (!shown) {
+        LastGamesList->Hide();
+        return;
+    }
+    DrawLastGames(LastGamesList->Picture().Bitmap(), recorder_.LastGames(kLastGames), recorder_.HistoryOff(),
+                  [](int picture) -> const TBitmap* {
+                      if (picture < 0 || picture >= kWalzenbildCount || !Form1) return nullptr;
+                      auto* image = dynamic_cast<TImage*>(
+                          Form1->FindComponent(std::string(ComponentName(static_cast<Walzenbild>(picture)))));
+                      return image ? &image->Picture().Bitmap() : nullptr;
+                  });
+    LastGamesList->Invalidate();
+    LastGamesList->Show();
+}
+
 void StatisticsWindow::FillFigures(const PlayFigures& session, const PlayFigures* all) {
     const std::vector<FigureRow>& rows = FigureRows();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         Figures[i].session->SetCaption(rows[i].text(session));
         Figures[i].all->SetCaption(all ? rows[i].text(*all) : "–");
     }
-    Figures.back().session->SetCaption(PlayTimeText(recorder_.SessionMs()));
+    Figures.back().session->SetCaption(PlayTimeText(recorder_.PlayMs()));
     for (int slot = 0; slot < kLevelSlots; ++slot) {
         const Row& row = Levels[static_cast<std::size_t>(slot)];
         row.session->SetCaption(LevelCount(session, slot));
@@ -162,36 +211,39 @@ void StatisticsWindow::FillFigures(const PlayFigures& session, const PlayFigures
 }
 
 void StatisticsWindow::FillProtection() {
-    const ProtectionSettings& p = recorder_.Protection();
+    const ProtectionSettings p = recorder_.Protection();
     ReminderBox->SetChecked(p.reminderMinutes > 0);
     ReminderEdit->SetText(std::to_string(p.reminderMinutes > 0 ? p.reminderMinutes : kDefaultReminderMinutes));
+    MinutesLabel->SetCaption(MinutesWord(p.reminderMinutes > 0 ? p.reminderMinutes : kDefaultReminderMinutes));
     LimitBox->SetChecked(p.monthlyLimitCents.has_value());
     LimitEdit->SetText(p.monthlyLimitCents ? LimitText(*p.monthlyLimitCents) : "");
-    const std::int64_t month = recorder_.DepositedThisMonth();
-    std::string text = "In diesem Monat eingezahlt: " + EuroText(month) + " Euro.";
-    if (p.monthlyLimitCents)
-        text += " Noch möglich: " + EuroText(std::max<std::int64_t>(*p.monthlyLimitCents - month, 0)) + " Euro.";
-    MonthLabel->SetCaption(text);
+    shown_ = {ReminderBox->Checked(), LimitBox->Checked(), ReminderEdit->Text(), LimitEdit->Text()};
+    MonthLabel->SetCaption(MonthText(recorder_.DepositedThisMonth(), p));
 }
 
 bool StatisticsWindow::ApplyProtection() {
-    ProtectionSettings wanted;
+    const Shown typed{ReminderBox->Checked(), LimitBox->Checked(), ReminderEdit->Text(), LimitEdit->Text()};
+    const bool limitChanged = typed.limit != shown_.limit || (typed.limit && typed.limitText != shown_.limitText);
+    if (!limitChanged && typed.reminder == shown_.reminder && (!typed.reminder || typed.minutes == shown_.minutes))
+        return true;
+    int minutes = 0;
     std::string message;
-    if (ReminderBox->Checked()) {
-        const std::optional<int> minutes = ParseReminderMinutes(ReminderEdit->Text(), message);
-        if (!minutes) return ShowInformation(message), false;
-        wanted.reminderMinutes = *minutes;
-    } else {
-        wanted.reminderMinutes = 0;
+    if (typed.reminder) {
+        const std::optional<int> parsed = ParseReminderMinutes(typed.minutes, message);
+        if (!parsed) return ShowInformation(message), false;
+        minutes = *parsed;
     }
-    if (LimitBox->Checked()) {
-        wanted.monthlyLimitCents = ParseLimitCents(LimitEdit->Text(), message);
-        if (!wanted.monthlyLimitCents) return ShowInformation(message), false;
+    std::optional<std::int64_t> limit = recorder_.Protection().monthlyLimitCents;
+    if (limitChanged) {
+        limit.reset();
+        if (typed.limit) {
+            limit = ParseLimitCents(typed.limitText, message);
+            if (!limit) return ShowInformation(message), false;
+        }
     }
-    const ProtectionSettings& now = recorder_.Protection();
-    if (wanted.reminderMinutes == now.reminderMinutes && wanted.monthlyLimitCents == now.monthlyLimitCents) return true;
-    if (!recorder_.SetProtection(wanted))
+    if (!recorder_.ChangeProtection(minutes, limit))
         ShowInformation("Der Spielerschutz konnte nicht gespeichert werden; er gilt bis zum Ende dieser Sitzung.");
+    FillProtection();
     return true;
 }
 
@@ -204,6 +256,7 @@ void StatisticsWindow::Refresh() {
     DaysChart->Invalidate();
     HistoryLabel->SetCaption(recorder_.HistoryOff());
     FillProtection();
+    ShowLastGames(LastGamesList->Visible());
 }
 
 void StatisticsWindow::ShowFigures() {

@@ -5,6 +5,7 @@
 // the net result, and the player's protections. The exact return and the top win's chance
 // stand at its top at all times.
 #include <array>
+#include <string>
 #include <vector>
 
 #include "statistics/play_figures.h"
@@ -27,11 +28,11 @@ public:
     // Reads the figures again into every control.
     void Refresh();
 
-    TLabel *ReturnLabel, *TopWinLabel, *HistoryLabel, *MonthLabel;
-    TImage *SessionChart, *DaysChart;
+    TLabel *ReturnLabel, *TopWinLabel, *HistoryLabel, *MonthLabel, *MinutesLabel;
+    TImage *SessionChart, *DaysChart, *LastGamesList;
     TCheckBox *ReminderBox, *LimitBox;
     TEdit *ReminderEdit, *LimitEdit;
-    TButton *ApplyBtn, *CloseBtn;
+    TButton *ApplyBtn, *CloseBtn, *LastGamesBtn;
 
     // One row of the figures: its caption and a cell each for the session, all, exact.
     struct Row {
@@ -46,10 +47,17 @@ private:
     void CreateLevelTable();
     void CreateCharts();
     void CreateProtection();
+    void CreateLastGames();
+    void ShowLastGames(bool shown);
     void FillFigures(const PlayFigures& session, const PlayFigures* all);
     void FillProtection();
     // Takes the protections as typed; false (and a German message) when they are not valid.
     bool ApplyProtection();
 
     PlayRecorder& recorder_;
+    // The protections as the controls were filled: a change is only what differs from them.
+    struct Shown {
+        bool reminder, limit;
+        std::string minutes, limitText;
+    } shown_{};
 };

@@ -83,7 +83,10 @@ set(TRESOLO_GAME_TEST_SOURCES
     media/sound_test.cpp
     media/split_blur_effect_test.cpp
     media/split_blur_test.cpp
+    statistics/cash_box_agreement_test.cpp
+    statistics/history_upgrade_test.cpp
     statistics/killed_recording_test.cpp
+    statistics/last_games_test.cpp
     statistics/play_history_test.cpp
     statistics/protection_test.cpp
     statistics/recording_failures_test.cpp
@@ -119,6 +122,7 @@ set(TRESOLO_E2E_TESTS
     scene_test
     settings_saved_test
     statistics_test
+    killed_records_test
     two_starts_test
     way_out_test
     window_test

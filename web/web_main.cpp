@@ -31,7 +31,7 @@ PlatformServices PageServices() {
 extern "C" EMSCRIPTEN_KEEPALIVE void tresolo_page_hidden() {
     // No box can show any more: a failed save stays unsaid, as at the desktop program's end.
     SetWriteFailureListener(nullptr);
-    if (Form1) Form1->SaveSettings();
+    if (Form1) Form1->KeepForNextStart();
 }
 
 EM_JS(void, tresolo_program_ended, (), { TresoloPage.ended(); });

@@ -3,10 +3,12 @@
 # The program keeps the player's name and the cash box however its window goes: when the
 # X server ends under it, when the window system kills it, when another client destroys its
 # window (each time it ends with a message and exit code 1), and when the desktop closes
-# its window (a normal end).
+# its window (a normal end). Each time a deposit has opened a play session, and the history
+# holds it closed.
 source "$(dirname "$0")/lib.sh"
 app="$1"
 
+command -v sqlite3 >/dev/null || fail "sqlite3 is missing (Debian package sqlite3)"
 cc -o "$E2E_TMP/close_request" "$(dirname "$0")/close_request.c" -lX11 || fail "close_request did not build"
 export XDG_CONFIG_HOME="$E2E_TMP/config"
 store="$XDG_CONFIG_HOME/tresolo/registry.ini"
@@ -25,8 +27,17 @@ run_case() {
   cp "$app" "$E2E_TMP/run/tresolo"
   start_x
   start_app "$E2E_TMP/run" ./tresolo
-  local window
+  local window name menu
   window=$(xdotool search --onlyvisible --class tresolo | head -n1)
+  click_in "$window" $MENU_BTN
+  name=$(window_named '^Spielername-Eingabe$')
+  click_in "$name" $TAKE_NAME
+  click_in "$name" $NAME_OK
+  menu=$(window_named '^Tresolo Version 2.5$')
+  click_in "$menu" $AUTO_START
+  click_in "$menu" $NOTE_5
+  window_gone '^Tresolo Version 2.5$'
+  sleep 1  # the note sinks
   case "$how" in
     server-ends) kill "$XVFB_PID" ;;
     client-killed) xdotool windowkill "$window" ;;
@@ -48,7 +59,11 @@ run_case() {
   if [ "$want" -ne 0 ]; then
     grep -qxF "$lost_message" "$E2E_TMP/out" || fail "$how: no message, output: $(cat "$E2E_TMP/out")"
   fi
-  grep -qx 'KA="12 50"' "$store" || fail "$how: cash box not saved: $(cat "$store")"
+  grep -qx 'KA="17 50"' "$store" || fail "$how: cash box not saved: $(cat "$store")"
+  local history="$E2E_TMP/run/Tresolo-Statistik.sqlite"
+  [ "$(sqlite3 "file:$history?mode=ro" 'SELECT COUNT(*) FROM deposits')" = 1 ] || fail "$how: the deposit is not recorded"
+  [ "$(sqlite3 "file:$history?mode=ro" 'SELECT COUNT(*) FROM sessions WHERE ended_at IS NULL')" = 0 ] ||
+    fail "$how: the play session stays open"
   grep -qx 'SpielerName=Eva' "$E2E_TMP/run/Tresolo.ini" || fail "$how: player lost: $(cat "$E2E_TMP/run/Tresolo.ini")"
   passed=$((passed + 1))
 }

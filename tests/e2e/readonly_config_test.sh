@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A per-user folder the program cannot write: at the start a box names the store file and
-# the reason, the game goes on, and the end of the program says on stderr what it could not
-# keep. Nothing in the folder changes.
+# the reason, the game goes on, a second start is refused although no lock can be had, and
+# the end of the program says on stderr what it could not keep. Nothing in the folder changes.
 source "$(dirname "$0")/lib.sh"
 app="$1"
 cc -o "$E2E_TMP/close_request" "$(dirname "$0")/close_request.c" -lX11 || fail "close_request did not build"
@@ -39,6 +39,15 @@ sleep 1
 kill -0 "$APP_PID" || fail "the game did not go on"
 W=$(main_window)
 [ -n "$W" ] || fail "no main window after the notice"
+# No lock can be had in the folder, by flock or by an owner file: a second start sees the
+# first among the processes, says so once and ends without a window of its own.
+(cd "$run" && exec timeout 20 ./tresolo) >"$E2E_TMP/second.out" 2>&1 &
+second=$!
+box=$(window_named '^Information$')
+[ "$(xdotool search --onlyvisible --name '^Form1$' | wc -l)" -eq 1 ] || fail "two main windows"
+xdotool windowfocus --sync "$box" key Return
+wait "$second" || { cat "$E2E_TMP/second.out"; fail "second start: exit code $?"; }
+grep -qx "tresolo: Tresolo läuft bereits." "$E2E_TMP/second.out" || fail "second start said: $(cat "$E2E_TMP/second.out")"
 "$E2E_TMP/close_request" "$W"
 timeout 10 tail --pid="$APP_PID" -s 0.01 -f /dev/null || fail "the program did not end"
 wait "$APP_PID" || fail "exit code $?"

@@ -151,8 +151,12 @@ TEST(Orders, StartDuringTheRespinOfferEndsTheGameFirst) {
     PlayedGame g;
     TForm1& f = *g.f;
     auto& recorder = dynamic_cast<PlayRecorder&>(*f.Play);
-    recorder.SetProtection({1, {}});
-    g.Run(61000);  // a minute of the session
+    recorder.SetProtection({1, {}, {}});
+    // A first game starts the play time; a minute later the reminder is due.
+    g.SetCredit("1,00");
+    g.NextReels(W::W1, W::W3, W::W5);
+    g.Click(*f.StartBtn);
+    g.Run(61000);
     g.StartPlay();
     g.PrepareGame(W::W3, W::W8, W::W1);
     g.Rng().ScriptFor(24, PositionOf(W::W5));  // the re-spin loses too

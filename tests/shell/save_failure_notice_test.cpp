@@ -27,20 +27,28 @@ struct SaveFailure : ::testing::Test {
 };
 
 TEST_F(SaveFailure, OneBoxPerFileAndTheGameGoesOn) {
+    auto shown = g.h().App().OnMessageBox;
+    g.h().App().OnMessageBox = [this, shown](const std::string& caption, const std::string& text) {
+        shown(caption, text);
+        g.Key(VK_RETURN, 50);
+    };
     g.Click(*f.MenueBtn);
     g.At(100, [&] { g.Click(*MenueDlg->LogDateiSpeichern); });
     g.At(200, [&] {
         ASSERT_EQ(Boxes().size(), 1u);
         EXPECT_EQ(Boxes()[0].first, "Warnung");
         EXPECT_EQ(Boxes()[0].second, Notice("Tresolo.ini"));
-        g.Key(VK_RETURN);
     });
     g.At(300, [&] { g.Click(*MenueDlg->PC_LautsprHoeren); });  // the same file: no second box
+    // The deposit stores the cash box at once: the store's box, once, however often it fails.
     g.At(400, [&] { g.Click(*MenueDlg->Button_10_Euro); });
-    g.Run(5000);
-    EXPECT_EQ(Boxes().size(), 1u);
+    g.At(3000, [&] { g.Click(*f.MenueBtn); });
+    g.At(3100, [&] { g.Click(*MenueDlg->Button_5_Euro); });
+    g.Run(8000);
+    ASSERT_EQ(Boxes().size(), 2u);
+    EXPECT_EQ(Boxes()[1].second, Notice("registry.ini"));
     EXPECT_FALSE(g.h().Halted());
-    EXPECT_EQ(g.Credit(), "10,00");
+    EXPECT_EQ(g.Credit(), "15,00");
     testing::internal::CaptureStderr();
     g.Stop();  // the end of the program: stderr only
     const std::string told = testing::internal::GetCapturedStderr();

@@ -42,9 +42,9 @@ GameRecord NthGame(std::int64_t n) {
 
 void RecordNth(PlayHistory& h, std::int64_t n) {
     if (n % 30 == 0)
-        h.RecordPayout(kStamp + n, 1000 + n, 900);
+        h.RecordPayout(kStamp + n, 1000 + n, 900, n);
     else if (n % 7 == 0)
-        h.RecordDeposit(kStamp + n, 10 * n);
+        h.RecordDeposit(kStamp + n, 10 * n, 0, n);
     else
         h.RecordGame(kStamp + n, NthGame(n));
 }

@@ -55,11 +55,13 @@ PlayFigures Expected() {
     return f;
 }
 
+constexpr int kOctober2024 = 2024 * 12 + 9;
+
 void RecordAll(PlayHistory& h) {
-    h.RecordDeposit(kStart, 500);
+    h.RecordDeposit(kStart, 500, kOctober2024, 500);
     for (std::size_t i = 0; i < kGames.size(); ++i) h.RecordGame(kStart + static_cast<std::int64_t>(i) * kDay / 2, kGames[i]);
-    h.RecordDeposit(kStart + 10, 20);
-    h.RecordPayout(kStart + 4 * kDay, 900, 520);
+    h.RecordDeposit(kStart + 10, 20, kOctober2024, 520);
+    h.RecordPayout(kStart + 4 * kDay, 900, 520, -380);
 }
 
 TEST(PlayFigures, CountsLevelsRunsAndMoney) {
@@ -67,7 +69,8 @@ TEST(PlayFigures, CountsLevelsRunsAndMoney) {
     EXPECT_EQ(f.paidGames, 5);
     EXPECT_EQ(f.specialGames, 2);
     EXPECT_EQ(f.stakedCents, 100);
-    EXPECT_EQ(f.NetCents(), 250 - 100);
+    // Seven games at a stake each, the wins and fifteen special games at a stake each.
+    EXPECT_EQ(f.ResultCents(), 250 + 15 * 20 - 7 * 20);
     EXPECT_EQ(f.RiskCents(), 250 - 420);
     EXPECT_EQ(f.winningGames, 2);
     EXPECT_EQ(f.longestLosingRun, 2);
@@ -98,8 +101,14 @@ TEST(PlayHistory, TotalsAndDaysMatchTheEventsAcrossSessions) {
     EXPECT_EQ(days[0].day, 20001);
     EXPECT_EQ(days[0].games, 2);
     EXPECT_EQ(days[0].netCents, -40);
-    EXPECT_EQ(again.EarlierDepositsBetween(kStart, kStart + 11), 520);
-    EXPECT_EQ(again.EarlierDepositsBetween(kStart + 1, kStart + 11), 20);
+    EXPECT_EQ(again.DepositsInMonth(kOctober2024), 520);
+    EXPECT_EQ(again.DepositsInMonth(kOctober2024 + 1), 0);
+    EXPECT_EQ(again.LatestDepositMonth(), kOctober2024);
+    EXPECT_EQ(again.LastCashBox()->cents, -380);
+    const std::vector<GameAt> last = again.LastGames(2);
+    ASSERT_EQ(last.size(), 2u);
+    EXPECT_EQ(last[0].stamp, kStart + 6 * kDay / 2);
+    EXPECT_EQ(ValuesOf(last[1].game), ValuesOf(kGames[5]));
 
     SqlDatabase db(file);
     EXPECT_EQ(db.Single("SELECT COUNT(*) FROM sessions"), 1);  // the second one never recorded
@@ -122,11 +131,11 @@ TEST(PlayHistory, FirstVersionMovesForwardWithItsTotalsCounted) {
         EXPECT_EQ(SchemaVersion(db), 1);
         db.Exec("INSERT INTO sessions(started_at) VALUES (1)");
         for (const GameRecord& g : kGames) {
-            SqlStatement insert(db.Handle(), "INSERT INTO games(session_id, played_at, " + GameColumnList() +
+            SqlStatement insert(db.Handle(), "INSERT INTO games(session_id, played_at, " + GameColumnList(1) +
                                                  ") VALUES (1, " + std::to_string(kStart) + ", " +
-                                                 GameColumnList("?") + ")");
-            int index = 0;
-            for (std::int64_t v : ValuesOf(g)) insert.Bind(++index, v);
+                                                 GameColumnList(1, "?") + ")");
+            const GameValues values = ValuesOf(g);
+            for (std::size_t i = 0; i < GameColumnsAt(1); ++i) insert.Bind(static_cast<int>(i) + 1, values[i]);
             insert.Run();
         }
         db.Exec("INSERT INTO deposits(session_id, at, cents) VALUES (1, 5, 500), (1, 6, 20);"
@@ -137,9 +146,44 @@ TEST(PlayHistory, FirstVersionMovesForwardWithItsTotalsCounted) {
     const std::vector<DayNet> days = h.DaysFrom(0);
     ASSERT_EQ(days.size(), 1u);
     EXPECT_EQ(days[0].games, 7);
-    EXPECT_EQ(days[0].netCents, Expected().NetCents());
+    EXPECT_EQ(days[0].netCents, Expected().ResultCents());
     SqlDatabase db(file);
     EXPECT_EQ(SchemaVersion(db), kSchemaVersion);
+}
+
+// Two copies writing one file (a lock that could not be had): the totals add up both, as
+// each copy adds its own events in SQL rather than writing the totals from its memory.
+TEST(PlayHistory, TwoWritersBothCountInTheTotals) {
+    TempFolder folder;
+    const auto file = folder / "h.sqlite";
+    PlayHistory first(file, kStart), second(file, kStart + 1);
+    first.RecordDeposit(kStart, 5000, kOctober2024, 5000);
+    second.RecordDeposit(kStart + 1, 3000, kOctober2024, 3000);
+    first.RecordGame(kStart + 2, Lost());
+    second.RecordGame(kStart + 3, Climbed());
+    second.RecordGame(kStart + 4, Lost());
+    const PlayFigures totals = first.Totals();
+    EXPECT_EQ(totals.depositCents, 8000);
+    EXPECT_EQ(totals.deposits, 2);
+    EXPECT_EQ(totals.Games(), 3);
+    EXPECT_EQ(totals.winningGames, 1);
+    EXPECT_EQ(totals.losingRun, 1);
+    EXPECT_EQ(totals.longestLosingRun, 1);
+}
+
+// A program killed mid-session left it open: the next opening ends it at its last event.
+TEST(PlayHistory, ASessionLeftOpenEndsAtItsLastEvent) {
+    TempFolder folder;
+    const auto file = folder / "h.sqlite";
+    {
+        PlayHistory killed(file, kStart);
+        killed.RecordGame(kStart + 60, Lost());
+        killed.RecordDeposit(kStart + 90, 500, kOctober2024, 500);
+        killed.RecordGame(kStart + 120, Lost());
+    }
+    { PlayHistory next(file, kStart + kDay); }
+    SqlDatabase db(file);
+    EXPECT_EQ(db.Single("SELECT ended_at FROM sessions WHERE id = 1", -1), kStart + 120);
 }
 
 TEST(PlayHistory, NewerFileIsLeftAsItIs) {

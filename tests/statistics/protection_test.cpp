@@ -27,38 +27,86 @@ struct Boxes {
         app.OnMessageBox = [this, &g, shown, answerMs](const std::string& caption, const std::string& text) {
             shown(caption, text);
             at.push_back(Recorder(*g.f).SessionMs());
+            games.push_back(Recorder(*g.f).Session().Games());
             texts.push_back(text);
             g.Key(VK_RETURN, answerMs);
         };
     }
-    std::vector<std::int64_t> at;
+    std::vector<std::int64_t> at, games;
     std::vector<std::string> texts;
 };
+
+// Lost games by clicks every 14 s from `first` (session time); the fifth is running when a
+// minute of play has passed.
+void SixGamesFrom(PlayedGame& g, std::int64_t first) {
+    for (int k = 0; k < 6; ++k) {
+        g.NextReels(W::W1, W::W3, W::W5);
+        g.Click(*g.f->StartBtn, static_cast<int>(first + 14000 * k - Recorder(*g.f).SessionMs()));
+        g.Run(14000);
+    }
+}
 
 TEST(Reminder, ShowsAtTheEndOfTheGameRunningWhenTheMinutesHavePassed) {
     PlayedGame g;
     TForm1& f = *g.f;
-    Recorder(f).SetProtection({1, std::nullopt});
+    Recorder(f).SetProtection({1, std::nullopt, std::nullopt});
     Boxes boxes(g, 100);
     g.SetCredit("5,00");
     const std::int64_t start = Recorder(f).SessionMs();
-    // A click every 14 s: the fifth game starts at 57 s and is running at 60 s.
-    for (int k = 0; k < 6; ++k) {
-        g.NextReels(W::W1, W::W3, W::W5);
-        g.Click(*f.StartBtn, 1000 + 14000 * k - (Recorder(f).SessionMs() - start));
-        g.Run(14000);
-    }
+    SixGamesFrom(g, start + 1000);
     ASSERT_EQ(boxes.at.size(), 1u);
     EXPECT_EQ(boxes.at[0], start + 1000 + 14000 * 4 + kLostGameMs);
     EXPECT_EQ(boxes.texts[0], "Sie spielen seit 1 Minute. Ihr Ergebnis in dieser Sitzung: -1,00 Euro. Denken Sie an eine Pause!");
     EXPECT_EQ(g.Credit(), "3,80");  // the sixth game went on after the answer
 }
 
+// Idle time before the first game counts for nothing, and a quarter of an hour without a game
+// starts the play time afresh: each time the box comes at the end of the game that passes a
+// minute of play.
+TEST(Reminder, PlayTimeRunsFromTheFirstGameAndStartsAfreshAfterABreak) {
+    PlayedGame g;
+    TForm1& f = *g.f;
+    f.Timer4->SetEnabled(false);  // the shark would cost wall time only
+    Recorder(f).SetProtection({1, std::nullopt, std::nullopt});
+    Boxes boxes(g, 100);
+    g.SetCredit("5,00");
+    for (std::size_t round = 0; round < 2; ++round) {
+        g.Run(static_cast<int>(kPlayBreakMs));
+        EXPECT_EQ(Recorder(f).PlayMs() > 0, round > 0);
+        const std::int64_t first = Recorder(f).SessionMs() + 1000;
+        SixGamesFrom(g, first);
+        ASSERT_EQ(boxes.at.size(), round + 1);
+        EXPECT_EQ(boxes.at[round], first + 14000 * 4 + kLostGameMs);
+        EXPECT_NE(boxes.texts[round].find("seit 1 Minute."), std::string::npos);
+    }
+}
+
+// The autostart step that follows a deposit ends no game: the reminder waits for the end of
+// the game that the step starts.
+TEST(Reminder, NotAtTheAutostartStepOfADeposit) {
+    PlayedGame g(true);
+    TForm1& f = *g.f;
+    KnownPlayer(f);
+    f.Timer4->SetEnabled(false);
+    Recorder(f).SetProtection({1, std::nullopt, std::nullopt});
+    Boxes boxes(g, 100);
+    for (int i = 0; i < 4; ++i) g.Rng().Script({PositionOf(W::W1), PositionOf(W::W5), PositionOf(W::W3)});
+    MenueDlg->Button_50_CentClick(nullptr);  // two games
+    g.Run(60000);
+    EXPECT_TRUE(boxes.at.empty());
+    g.Run(5 * 60000);  // a minute of play has passed, but no game runs
+    EXPECT_TRUE(boxes.at.empty());
+    MenueDlg->Button_50_CentClick(nullptr);  // two more
+    g.Run(60000);
+    ASSERT_EQ(boxes.games.size(), 1u);
+    EXPECT_EQ(boxes.games[0], 3);
+}
+
 TEST(Reminder, AutomaticPlayWaitsForTheAnswer) {
     PlayedGame g(true);
     TForm1& f = *g.f;
     KnownPlayer(f);
-    Recorder(f).SetProtection({1, std::nullopt});
+    Recorder(f).SetProtection({1, std::nullopt, std::nullopt});
     Boxes boxes(g, 5000);
     std::int64_t nextStart = 0;
     std::string creditWhileOpen;
@@ -81,6 +129,18 @@ TEST(Reminder, OffShowsNothing) {
     EXPECT_FALSE(ReminderDue(119 * 60000, 61 * 60000, 60));
     EXPECT_TRUE(ReminderDue(120 * 60000, 61 * 60000, 60));
     EXPECT_EQ(PlayTimeText(125 * 60000 + 59999), "2 Stunden und 5 Minuten");
+}
+
+// Numbers agree with their nouns: one minute, one hour, and no "0 Minuten" after the hours.
+TEST(Reminder, NumbersAgreeWithTheirNouns) {
+    EXPECT_EQ(PlayTimeText(60000), "1 Minute");
+    EXPECT_EQ(PlayTimeText(60 * 60000), "1 Stunde");
+    EXPECT_EQ(PlayTimeText(61 * 60000), "1 Stunde und 1 Minute");
+    EXPECT_EQ(PlayTimeText(120 * 60000 + 59999), "2 Stunden");
+    EXPECT_EQ(ReminderText(60 * 60000, -60), "Sie spielen seit 1 Stunde. Ihr Ergebnis in dieser Sitzung: -0,60 Euro. "
+                                             "Denken Sie an eine Pause!");
+    EXPECT_EQ(MinutesWord(1), "Minute");
+    EXPECT_EQ(MinutesWord(60), "Minuten");
 }
 
 // The menu's deposits against a limit stored in the INI file.
@@ -174,6 +234,51 @@ TEST_F(Limit, CountsTheWholeCalendarMonthOverSessions) {
     EXPECT_EQ(g->h().MessageBoxes().size(), 1u);
     MenueDlg->Button_10_EuroClick(nullptr);
     EXPECT_EQ(g->Credit(), "10,00");
+}
+
+PlatformServices On(int day, int hour, int minute) {
+    PlatformServices services = QuietServices();
+    services.localTime = [day, hour, minute] {
+        std::tm t = FixedTime();
+        t.tm_mday = day;
+        t.tm_hour = hour;
+        t.tm_min = minute;
+        return t;
+    };
+    return services;
+}
+
+// As in regulated play: a lower limit applies at once, a higher one (or none) from the
+// seventh day after the player asked, kept across starts; a lowering drops a raise waiting.
+TEST_F(Limit, ARaiseWaitsSevenDaysALoweringAppliesAtOnce) {
+    Start("60");
+    ASSERT_TRUE(Recorder(*Form1).ChangeProtection(60, 10000));
+    EXPECT_EQ(Recorder(*Form1).Protection().monthlyLimitCents, 6000);
+    MenueDlg->Button_50_EuroClick(nullptr);
+    MenueDlg->Button_20_EuroClick(nullptr);
+    EXPECT_EQ(g->Credit(), "50,00");
+    Start("60", On(12, 23, 59));
+    EXPECT_EQ(Recorder(*Form1).Protection().monthlyLimitCents, 6000);
+    ASSERT_TRUE(Recorder(*Form1).Protection().raise);
+    EXPECT_EQ(MonthText(5000, Recorder(*Form1).Protection()),
+              "In diesem Monat eingezahlt: 50,00 Euro.\nNoch möglich: 10,00 Euro.\nErhöhung auf 100,00 Euro ab 13.12.2026.");
+    Start("60", On(13, 0, 0));
+    EXPECT_EQ(Recorder(*Form1).Protection().monthlyLimitCents, 10000);
+    EXPECT_FALSE(Recorder(*Form1).Protection().raise);
+    MenueDlg->Button_20_EuroClick(nullptr);
+    EXPECT_EQ(g->Credit(), "20,00");
+    // No limit waits too; a lower one then holds at once and the wait ends.
+    ASSERT_TRUE(Recorder(*Form1).ChangeProtection(60, std::nullopt));
+    EXPECT_EQ(Recorder(*Form1).Protection().monthlyLimitCents, 10000);
+    EXPECT_NE(MonthText(7000, Recorder(*Form1).Protection()).find("Aufhebung des Limits ab 20.12.2026."),
+              std::string::npos);
+    ASSERT_TRUE(Recorder(*Form1).ChangeProtection(60, 8000));
+    EXPECT_EQ(Recorder(*Form1).Protection().monthlyLimitCents, 8000);
+    EXPECT_FALSE(Recorder(*Form1).Protection().raise);
+    MenueDlg->Button_20_EuroClick(nullptr);
+    EXPECT_EQ(g->Credit(), "20,00");
+    ASSERT_EQ(g->h().MessageBoxes().size(), 1u);
+    EXPECT_NE(g->h().MessageBoxes()[0].second.find("80,00 Euro im Monat"), std::string::npos);
 }
 
 TEST(ProtectionInput, BadEntriesAreRefusedWithAMessage) {

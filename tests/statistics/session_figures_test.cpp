@@ -4,6 +4,7 @@
 // and the payout. The session's figures and the history file equal its counts and sums.
 #include "game/combination_table.h"
 #include "game/scene_parts.h"
+#include "statistics/figure_rows.h"
 #include "statistics/game_rows.h"
 #include "statistics/history_schema.h"
 #include "tests/statistics/statistics_test_helpers.h"
@@ -87,8 +88,13 @@ TEST(SessionFigures, EqualTheScriptedSessionExactly) {
         e.payouts = e.payoutCents = 0;
         return e;
     }());
-    const std::vector<std::int64_t> net = {130, 110, 110 + 740 - 20, 830, 830};
+    // A special game counts as a stake, played or won.
+    const std::vector<std::int64_t> net = {130, 110, 110 + 740 + 15 * 20 - 20, 1110, 1090};
     EXPECT_EQ(Recorder(f).SessionNet(), net);
+    // The quota and the result count alike: 8,90 won and 15 special games worth 3,00 came back
+    // for five games at 0,20 each.
+    EXPECT_EQ(FigureRows()[9].text(Recorder(f).Session()), "+10,90");
+    EXPECT_EQ(FigureRows()[10].text(Recorder(f).Session()), "1190,00 %");
 
     g.Click(*f.MenueBtn);
     g.At(100, [&] { g.Click(*MenueDlg->ButtonGibsGeldHer); });
@@ -109,7 +115,7 @@ TEST(SessionFigures, EqualTheScriptedSessionExactly) {
     ASSERT_TRUE(first.Step());
     EXPECT_EQ(first.Int(1), static_cast<int>(W::W8));
     EXPECT_EQ(first.Int(4), 2);  // left start
-    EXPECT_EQ(db.Single("SELECT SUM(net_cents) FROM days"), 830);
+    EXPECT_EQ(db.Single("SELECT SUM(net_cents) FROM days"), 1090);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "statistics/history_file.h"
 #include "statistics/play_recorder.h"
+#include "statistics/statistics_window.h"
 #include "tests/game/played_game.h"
 
 inline PlayRecorder& Recorder(TForm1& f) { return dynamic_cast<PlayRecorder&>(*f.Play); }
@@ -35,6 +36,13 @@ inline void PlayManualGame(PlayedGame& g, Walzenbild l, Walzenbild m, Walzenbild
 inline void KnownPlayer(TForm1& f) {
     f.Program.SpielerName = "Max";
     f.Game.ErsterMenueAufruf = false;
+}
+
+// The statistics window while it shows, else null.
+inline StatisticsWindow* OpenStatisticsWindow() {
+    for (TForm* form : Application->Forms())
+        if (auto* w = dynamic_cast<StatisticsWindow*>(form); w && w->IsShown()) return w;
+    return nullptr;
 }
 
 inline std::filesystem::path HistoryIn(const StartedProgram& p) { return p.folder / kHistoryFileName; }

@@ -13,12 +13,6 @@ namespace {
 
 using W = Walzenbild;
 
-StatisticsWindow* OpenWindow() {
-    for (TForm* form : Application->Forms())
-        if (auto* w = dynamic_cast<StatisticsWindow*>(form); w && w->IsShown()) return w;
-    return nullptr;
-}
-
 int PixelsOf(TImage& chart, TColor colour) {
     TBitmap& b = chart.Picture().Bitmap();
     int count = 0;
@@ -33,22 +27,22 @@ TEST(StatisticsWindow, OpensWithF2AndFromTheMenu) {
     PlayedGame g;
     KnownPlayer(*g.f);
     g.At(50, [&] {
-        ASSERT_TRUE(OpenWindow());
-        EXPECT_EQ(OpenWindow()->Caption(), "Statistik");
+        ASSERT_TRUE(OpenStatisticsWindow());
+        EXPECT_EQ(OpenStatisticsWindow()->Caption(), "Statistik");
         g.Key(VK_ESCAPE);
     });
-    g.At(100, [&] { EXPECT_FALSE(OpenWindow()); });
+    g.At(100, [&] { EXPECT_FALSE(OpenStatisticsWindow()); });
     g.Key(VK_F2);
     g.Run(200);
 
     g.Click(*g.f->MenueBtn);
     g.At(100, [&] { g.Click(MenuButton()); });
     g.At(200, [&] {
-        ASSERT_TRUE(OpenWindow());
-        g.Click(*OpenWindow()->CloseBtn);
+        ASSERT_TRUE(OpenStatisticsWindow());
+        g.Click(*OpenStatisticsWindow()->CloseBtn);
     });
     g.At(300, [&] {
-        EXPECT_FALSE(OpenWindow());
+        EXPECT_FALSE(OpenStatisticsWindow());
         EXPECT_TRUE(MenueDlg->IsShown());
     });
     g.Run(400);
@@ -80,7 +74,7 @@ TEST(StatisticsWindow, ShowsTheSessionBesideAllAndTheExactOddsOfTheHelp) {
     PlayManualGame(g, W::W1, W::W3, W::W5);
     StatisticsWindow* w = nullptr;
     g.At(50, [&] {
-        w = OpenWindow();
+        w = OpenStatisticsWindow();
         ASSERT_TRUE(w);
         EXPECT_NE(w->ReturnLabel->Caption().find(ReturnToPlayer(Player::LetsLaddersRun).PercentText(2)), std::string::npos);
         EXPECT_NE(w->ReturnLabel->Caption().find(ReturnToPlayer(Player::CatchesEveryStep).PercentText(2)), std::string::npos);
@@ -89,7 +83,7 @@ TEST(StatisticsWindow, ShowsTheSessionBesideAllAndTheExactOddsOfTheHelp) {
         EXPECT_EQ(w->Figures[0].all->Caption(), "1");
         EXPECT_EQ(w->Figures[7].session->Caption(), "5,00");         // deposits
         EXPECT_EQ(w->Figures[9].session->Caption(), "-0,20");        // net result
-        EXPECT_EQ(w->Figures[10].exact->Caption(), "43,71 – 350,11 %");
+        EXPECT_EQ(w->Figures[10].exact->Caption(), "43,71 bis 350,11 %");
         EXPECT_EQ(w->Figures[12].session->Caption(), "1");           // longest run without a win
         EXPECT_EQ(w->Levels[LevelSlot(0, 1)].exact->Caption(), LevelChance(Ladder::Left, 1).PercentText(2));
         EXPECT_EQ(CutLabels(*w), std::vector<std::string>{});  // the table's cells hold their texts
@@ -104,10 +98,68 @@ TEST(StatisticsWindow, ShowsTheSessionBesideAllAndTheExactOddsOfTheHelp) {
     ASSERT_TRUE(w);
 }
 
+// A stake counts when it is taken: opened while the seventh game spins, the window agrees
+// with the credit display.
+TEST(StatisticsWindow, CountsTheRunningGamesStake) {
+    PlayedGame g;
+    TForm1& f = *g.f;
+    KnownPlayer(f);
+    MenueDlg->Button_5_EuroClick(nullptr);
+    for (int i = 0; i < 6; ++i) PlayManualGame(g, W::W1, W::W3, W::W5);
+    g.NextReels(W::W1, W::W3, W::W5);
+    g.Click(*f.StartBtn);
+    g.Run(2000);
+    ASSERT_EQ(g.Credit(), "3,60");
+    g.At(50, [&] {
+        StatisticsWindow* w = OpenStatisticsWindow();
+        ASSERT_TRUE(w);
+        EXPECT_EQ(w->Figures[0].session->Caption(), "7");
+        EXPECT_EQ(w->Figures[2].session->Caption(), "1,40");
+        EXPECT_EQ(w->Figures[0].all->Caption(), "7");
+        EXPECT_EQ(w->Figures[2].all->Caption(), "1,40");
+        EXPECT_EQ(w->Figures[9].session->Caption(), "-1,40");
+        g.Key(VK_ESCAPE);
+    });
+    g.Key(VK_F2);
+    g.Run(100);
+    PlayUntilOver(g);
+    EXPECT_EQ(Recorder(f).AllTime()->Games(), 7);  // the running game counted once
+}
+
+// Every word-wrapped note holds its lines, and no amount is parted from its unit: a month
+// with a limit and a raise waiting fills the month's note with three lines.
+TEST(StatisticsWindow, NotesFitTheirBoxesAndKeepAmountsWithTheirUnits) {
+    PlayedGame g;
+    KnownPlayer(*g.f);
+    PlayRecorder& r = Recorder(*g.f);
+    ASSERT_TRUE(r.ChangeProtection(1, 6000));
+    ASSERT_TRUE(r.ChangeProtection(1, 150000));
+    MenueDlg->Button_50_EuroClick(nullptr);
+    g.At(50, [&] {
+        StatisticsWindow& w = *OpenStatisticsWindow();
+        EXPECT_EQ(w.MonthLabel->Caption(), "In diesem Monat eingezahlt: 50,00 Euro.\nNoch möglich: 10,00 Euro.\n"
+                                           "Erhöhung auf 1500,00 Euro ab 13.12.2026.");
+        EXPECT_EQ(w.MinutesLabel->Caption(), "Minute");
+        for (int i = 0; i < w.ComponentCount(); ++i) {
+            auto* label = dynamic_cast<TLabel*>(w.Components(i));
+            if (!label || !label->WordWrap || label->Caption().empty()) continue;
+            const std::vector<std::string> lines = WrapText(label->Font(), label->Caption(), label->Width());
+            const int height = FontEngine::Instance().Measure(label->Font(), "Ag").height;
+            EXPECT_LE(height * static_cast<int>(lines.size()), label->Height()) << label->Name();
+            for (const std::string& line : lines)
+                for (const char* unit : {"Euro", "Euro.", "%", "%,", "Minuten", "Minute"})
+                    EXPECT_NE(line, unit) << label->Name() << ": " << label->Caption();
+        }
+        g.Key(VK_ESCAPE);
+    });
+    g.Key(VK_F2);
+    g.Run(100);
+}
+
 TEST(StatisticsWindow, StoresTheProtectionsAndRefusesBadEntries) {
     PlayedGame g;
     g.At(50, [&] {
-        StatisticsWindow& w = *OpenWindow();
+        StatisticsWindow& w = *OpenStatisticsWindow();
         w.LimitBox->SetChecked(true);
         w.LimitEdit->SetText("zwanzig");
         g.Key(VK_RETURN, 10);  // answers the message
@@ -120,7 +172,7 @@ TEST(StatisticsWindow, StoresTheProtectionsAndRefusesBadEntries) {
     });
     g.Key(VK_F2);
     g.Run(200);
-    EXPECT_FALSE(OpenWindow());
+    EXPECT_FALSE(OpenStatisticsWindow());
     EXPECT_EQ(Recorder(*g.f).Protection().monthlyLimitCents, 2050);
     EXPECT_EQ(Recorder(*g.f).Protection().reminderMinutes, 0);
     const auto ini = g.folder / "Tresolo.ini";
