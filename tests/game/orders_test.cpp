@@ -75,7 +75,6 @@ TEST(Orders, NewLadderReplacesAStillRunningOne) {
                [&] { oldLampLit = true; });
     g.Run(45000);
     ASSERT_GE(evaluatedAt, 0) << "the second game did not win";
-    std::cerr << "DEBUG eval " << evaluatedAt << " right " << rightSeenAt << " blink " << blinkedAt << "\n";
     EXPECT_TRUE(rightRanAtTheWin) << "the right ladder had ended before the second game's win";
     EXPECT_FALSE(bothTimers);
     EXPECT_NEAR(blinkedAt - evaluatedAt, 600, 10);
