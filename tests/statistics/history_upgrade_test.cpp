@@ -31,7 +31,7 @@ std::map<std::string, std::vector<std::string>> Tables(SqlDatabase& db) {
 // Every row of the event tables, as text, in the columns the oldest version had.
 std::vector<std::string> EventRows(SqlDatabase& db) {
     std::vector<std::string> rows;
-    for (const std::string select : {std::string("SELECT id, started_at, ended_at IS NULL FROM sessions WHERE id = 1"),
+    for (const std::string& select : {std::string("SELECT id, started_at, ended_at IS NULL FROM sessions WHERE id = 1"),
                                      "SELECT id, session_id, played_at, " + GameColumnList(1) + " FROM games",
                                      std::string("SELECT id, session_id, at, cents FROM deposits"),
                                      std::string("SELECT id, session_id, at, credit_cents, debt_cents FROM payouts")}) {
