@@ -29,6 +29,8 @@ function(web_tests name)
   target_link_libraries(wasm_${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   target_compile_definitions(wasm_${name} PRIVATE TRESOLO_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
                              TRESOLO_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  # The tests themselves compile with light optimisation; the layers they test are the page's.
+  target_compile_options(wasm_${name} PRIVATE -O1)
   # -O1 at the link: the optimiser's full passes cost minutes per program and find no faults.
   target_link_options(wasm_${name} PRIVATE -O1 -sNODERAWFS=1 -sALLOW_MEMORY_GROWTH=1 -sTOTAL_STACK=4194304
                       -sEXIT_RUNTIME=1)
