@@ -39,18 +39,26 @@ fetch() {
   rm -rf "$tmp"
 }
 
-# Configures, builds and installs a CMake project for wasm: $1 name, $2 source, rest options.
-cmake_build() {
-  local name="$1" dir="$2"
-  shift 2
+# Configures and builds a CMake project for wasm: $1 name, $2 source, $3 target ("all" for
+# everything), rest options. The build folder stays for the caller to take the result from.
+cmake_configure_build() {
+  local name="$1" dir="$2" target="$3"
+  shift 3
   local build="$cache/build/$name"
   rm -rf "$build"
   emcmake cmake -S "$dir" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$emulator" -DBUILD_SHARED_LIBS=OFF "$@" >"$build.log" 2>&1 ||
     { tail -n 30 "$build.log"; exit 1; }
-  cmake --build "$build" -j"$jobs" >>"$build.log" 2>&1 || { tail -n 30 "$build.log"; exit 1; }
-  cmake --install "$build" >>"$build.log" 2>&1
-  rm -rf "$build"
+  cmake --build "$build" -j"$jobs" --target "$target" >>"$build.log" 2>&1 || { tail -n 30 "$build.log"; exit 1; }
+}
+
+# Configures, builds and installs a whole CMake project for wasm: $1 name, $2 source, rest options.
+cmake_build() {
+  local name="$1" dir="$2"
+  shift 2
+  cmake_configure_build "$name" "$dir" all "$@"
+  cmake --install "$cache/build/$name" >>"$cache/build/$name.log" 2>&1
+  rm -rf "$cache/build/$name"
 }
 
 built() { [ -f "$prefix/.$1.stamp" ]; }
@@ -65,8 +73,13 @@ fi
 
 if ! built libjpeg-turbo; then
   fetch libjpeg-turbo
-  cmake_build libjpeg-turbo "$src/libjpeg-turbo" -DWITH_SIMD=OFF -DENABLE_SHARED=OFF \
-    -DWITH_TURBOJPEG=OFF
+  # The library alone: its tools and tests take longer to link than the library to build.
+  cmake_configure_build libjpeg-turbo "$src/libjpeg-turbo" jpeg-static -DWITH_SIMD=OFF \
+    -DENABLE_SHARED=OFF -DWITH_TURBOJPEG=OFF
+  mkdir -p "$prefix/lib" "$prefix/include"
+  cp "$cache/build/libjpeg-turbo/libjpeg.a" "$prefix/lib/"
+  cp "$cache/build/libjpeg-turbo/jconfig.h" "$src/libjpeg-turbo/"{jpeglib.h,jmorecfg.h,jerror.h} "$prefix/include/"
+  rm -rf "$cache/build/libjpeg-turbo"
   mark libjpeg-turbo
 fi
 
