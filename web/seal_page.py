@@ -6,6 +6,7 @@ Usage: seal_page.py PAGE_DIR"""
 import gzip
 import hashlib
 import json
+import os
 import shutil
 import subprocess
 import sys
@@ -46,8 +47,11 @@ def gzip_copy(original, copy):
     copy.write_bytes(gzip.compress(original.read_bytes(), 9, mtime=0))
 
 
+# The tool gives the copy its file's time in whole seconds, older than the file itself: the copy
+# is dated now, so that the server (which sends only a copy as new as its file) takes it.
 def brotli_copy(original, copy):
     subprocess.run(['brotli', '--force', '--quality=11', '--output=' + str(copy), str(original)], check=True)
+    os.utime(copy)
 
 
 ENCODERS = [('.gz', gzip_copy, lambda: True), ('.br', brotli_copy, lambda: shutil.which('brotli') is not None)]

@@ -141,13 +141,11 @@ void WebBackend::Draw(WindowId id, Presented& p, const TRect& rect) {
     for (int y = d.Top; y < d.Bottom; ++y) {
         const std::uint8_t* in = frame.scanLine(y) + d.Left * 3;
         std::uint8_t* row = out;
-        for (int x = d.Left; x < d.Right; ++x, in += 3)
-            for (int i = 0; i < k; ++i, out += 4) {
-                out[0] = in[2];
-                out[1] = in[1];
-                out[2] = in[0];
-                out[3] = 255;
-            }
+        for (int x = d.Left; x < d.Right; ++x, in += 3) {
+            // One store per canvas pixel: R, G, B, A in memory order (WebAssembly is little-endian).
+            const std::uint32_t rgba = in[2] | in[1] << 8 | in[0] << 16 | 0xff000000u;
+            for (int i = 0; i < k; ++i, out += 4) std::memcpy(out, &rgba, 4);
+        }
         for (int i = 1; i < k; ++i, out += rowBytes) std::memcpy(out, row, rowBytes);
     }
     tresolo_present(static_cast<int>(id), rgba_.data(), d.Left * k, d.Top * k, d.Width() * k, d.Height() * k);
