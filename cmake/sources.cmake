@@ -142,7 +142,7 @@ set(TRESOLO_GAME_SOURCES
     ${CMAKE_SOURCE_DIR}/money/name_query.cpp
     ${CMAKE_SOURCE_DIR}/money/payout.cpp
     ${CMAKE_SOURCE_DIR}/money/payout_pieces.cpp
-    ${CMAKE_SOURCE_DIR}/money/schulden_log.cpp
+    ${CMAKE_SOURCE_DIR}/money/debt_log.cpp
     ${CMAKE_SOURCE_DIR}/shell/background_tiles.cpp
     ${CMAKE_SOURCE_DIR}/shell/clock_text.cpp
     ${CMAKE_SOURCE_DIR}/shell/first_paint.cpp

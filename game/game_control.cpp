@@ -10,7 +10,7 @@
 namespace {
 
 // Parsed when first used: the parser's own tables are set up with the program.
-const EuroDecimal& Einsatz() {
+const EuroDecimal& StakePerGame() {
     static const EuroDecimal stake = EuroDecimal::Parse("0,2");
     return stake;
 }
@@ -64,7 +64,7 @@ void AutomaticGame(TForm1& f) {
     AllStopGlyphsNormal(f);
     if (g.MenueOffen) return;
     if (PlaySpecialGame(f)) return;
-    const bool paid = f.Money.Stake(Einsatz());
+    const bool paid = f.Money.Stake(StakePerGame());
     if (!paid) g.RuhePhaseErlaubt = true;
     f.AnzeigeLoeschen();
     f.DrawCredit();
@@ -103,7 +103,7 @@ void TForm1::ButtonStartClick(TObject*) {
     if (AutoStartSwitchedOn() || Game.SpielLaeuft) return;
     AllStopGlyphsNormal(*this);
     if (PlaySpecialGame(*this)) return;
-    if (!Money.Stake(Einsatz())) {
+    if (!Money.Stake(StakePerGame())) {
         DrawCredit();
         MenueBtnClick(nullptr);
         return;

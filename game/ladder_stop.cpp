@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr int kBetweenSpecialGameCreditsMs = 1000;  // between the two ladders' ways of crediting
+
 // The left ladder credits its lowest step as "0,5" when it is caught.
 std::string CaughtText(Ladder ladder, int step) {
     if (ladder == Ladder::Left && step == 1) return "0,5";
@@ -47,7 +49,7 @@ void LampsOut(TForm1& f) {
 void CreditSpecialGames(TForm1& f, Ladder ladder, int step) {
     const std::string text(StepAmountText(ladder, step));
     if (ladder == Ladder::Left) f.AddiereSonderspiele(text);
-    f.MachPause1->Pause(1000);
+    f.MachPause1->Pause(kBetweenSpecialGameCreditsMs);
     if (step == kTopStep) f.ClamAnimation();
     if (ladder == Ladder::Right) f.AddiereSonderspiele(text);
 }

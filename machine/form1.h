@@ -121,7 +121,7 @@ public:
     void TakeCashBox(const KeptCashBox& agreed);
     std::string WindowsVersionErmitteln();
     // A write of the player's files failed: he is told once per file and run.
-    void ShowWriteFailure(const WriteFailure& fehler);
+    void ShowWriteFailure(const WriteFailure& failure);
     // Sets CPUTaktMHz from the clock measurement FormCreate started, waiting for it while
     // it still runs; later calls change nothing. Its reader calls it first.
     void AwaitCpuClock();
@@ -141,7 +141,7 @@ public:
     // The debt log: the quit commands' entry for the whole debt, and an entry of an amount
     // (two places, no sign) with its ending. money/.
     void WriteDebtLog();
-    void AppendDebtLogEntry(const std::string& betrag, const std::string& endung);
+    void AppendDebtLogEntry(const std::string& amountText, const std::string& ending);
 
     // Money: the deposit animation and the payout. money/.
     void EinzahlenButtonClick(TObject* Sender);
@@ -187,7 +187,7 @@ public:
     void RisikoSpiel();
 
     // Crediting wins and special games, and the two displays: game/.
-    void AddiereGewinn(const std::string& betrag);
+    void AddiereGewinn(const std::string& amountText);
     void AddiereSonderspiele(const std::string& anzahl);
     void AnzeigeLoeschen();
     void AnzeigeSonderspieleLoeschen();
