@@ -102,6 +102,8 @@ set(TRESOLO_GAME_TABLE_SOURCES
     ${CMAKE_SOURCE_DIR}/game/reel_positions.cpp
     ${CMAKE_SOURCE_DIR}/game/combination_table.cpp
     ${CMAKE_SOURCE_DIR}/machine/ladder_fields.cpp
+    ${CMAKE_SOURCE_DIR}/machine/ladder_parts.cpp
+    ${CMAKE_SOURCE_DIR}/machine/reel_pictures.cpp
 )
 
 # The hub and every part of the game.

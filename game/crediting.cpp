@@ -50,7 +50,7 @@ void TextOutWhite(TCanvas& canvas, int x, int y, const std::string& text) {
 void TForm1::AddiereGewinn(const std::string& amountText) {
     if (Game.LetzterGewinnText == amountText) return;
     Game.LetzterGewinnText = amountText;
-    const int leiter = Game.LadderNumber;
+    const LadderRun run = Game.LadderNumber;
     const EuroDecimal amount = EuroDecimal::Parse(amountText);
     if (Game.RisikospielEin) {
         CreditThroughRisk(*this, amountText, amount);
@@ -62,7 +62,7 @@ void TForm1::AddiereGewinn(const std::string& amountText) {
     for (TImage* m : {Image2mal, Image1mal, Image0mal}) m->Hide();
     LabelBetrag->SetCaption("");
     LabelBetrag->Hide();
-    if (LadderStillCurrent(Game, leiter)) Game.LetzterGewinnText = amountText;
+    if (LadderStillCurrent(Game, run)) Game.LetzterGewinnText = amountText;
 }
 
 void TForm1::AddiereSonderspiele(const std::string& anzahl) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "machine/ladder_fields.h"
 #include "support/euro_decimal.h"
 #include "support/outcome.h"
 
@@ -23,8 +24,8 @@ public:
     virtual void GameStarted(bool /*specialGame*/) {}
     // The reels stopped and were evaluated (Game.BildAufWalze holds them).
     virtual void ReelsEvaluated() {}
-    // A ladder stop caught a step (ladder 0 is the left one, steps 1 to 6).
-    virtual void StepCaught(int /*ladder*/, int /*step*/) {}
+    // A ladder stop caught a step (1 to 6).
+    virtual void StepCaught(Ladder, int /*step*/) {}
     // A money step handed out: its amount, and what reached the credit.
     virtual void MoneyCredited(const EuroDecimal& /*stepAmount*/, const EuroDecimal& /*credited*/, RiskOutcome) {}
     virtual void SpecialGamesCredited(const EuroDecimal& /*count*/) {}

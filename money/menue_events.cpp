@@ -12,7 +12,7 @@ namespace {
 const char* const kCashBoxAfterEmptying = "100,00";
 
 // Amounts are judged by their text: below a limit, the difference starts with "-".
-bool AtLeast(const EuroDecimal& amount, const char* limit) {
+bool AtLeast(const EuroDecimal& amount, std::string_view limit) {
     return (amount - EuroDecimal::Parse(limit)).ToShortest().front() != '-';
 }
 
@@ -46,7 +46,7 @@ void TMenueDlg::FormShow(TObject*) {
         AskPlayerName();
         g.ErsterMenueAufruf = false;
     }
-    ButtonGibsGeldHer->SetVisible(AtLeast(Form1->Money.Spielgeld(), "0,1") || AtLeast(Form1->Money.SonderspieleAnzahl(), "1"));
+    ButtonGibsGeldHer->SetVisible(AtLeast(Form1->Money.Spielgeld(), kSmallestAmount) || AtLeast(Form1->Money.SonderspieleAnzahl(), "1"));
     EmptyCashBoxWhenFull(*this, Form1->Money);
 }
 

@@ -221,7 +221,7 @@ void PlayRecorder::ReelsEvaluated() {
     }
 }
 
-void PlayRecorder::StepCaught(int ladder, int step) {
+void PlayRecorder::StepCaught(Ladder ladder, int step) {
     if (!open_) return;
     int& top = open_->topLevel[static_cast<std::size_t>(ladder)];
     top = std::max(top, step);

@@ -30,7 +30,7 @@ public:
 
     void GameStarted(bool specialGame) override;
     void ReelsEvaluated() override;
-    void StepCaught(int ladder, int step) override;
+    void StepCaught(Ladder ladder, int step) override;
     void MoneyCredited(const EuroDecimal& stepAmount, const EuroDecimal& credited, RiskOutcome outcome) override;
     void SpecialGamesCredited(const EuroDecimal& count) override;
     void GameOver() override;

@@ -115,10 +115,10 @@ void StatisticsWindow::CreateLevelTable() {
     Cell(*this, session, kTableTop, kLevelNumberWidth, "Sitzung", BoldFont());
     Cell(*this, all, kTableTop, kLevelNumberWidth, "alle", BoldFont());
     for (Ladder ladder : {Ladder::Left, Ladder::Right}) {
-        for (int step = 1; step <= kLevelCount; ++step) {
-            const int slot = LevelSlot(static_cast<int>(ladder), step), top = RowTop(slot);
+        for (int step = 1; step <= kTopStep; ++step) {
+            const int slot = LevelSlot(ladder, step), top = RowTop(slot);
             TextCell(*this, kLevelsLeft, top, kLevelCaptionWidth,
-                    (ladder == Ladder::Left ? "links " : "rechts ") + LevelText(ladder, step));
+                    std::string(PartsOfLadder(ladder).side) + " " + LevelText(ladder, step));
             const Fraction chance = LevelChance(ladder, step);
             Levels[static_cast<std::size_t>(slot)] = {
                 Cell(*this, session, top, kLevelNumberWidth, "", PlainFont()),

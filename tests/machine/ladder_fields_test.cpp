@@ -43,7 +43,9 @@ TEST(LadderFields, WorthBottomUp) {
             const bool money = step <= 3;
             EXPECT_EQ(text.find(',') != std::string_view::npos, money);
             const EuroDecimal worth = EuroDecimal::Parse(std::string(text));
-            if (step != 4) EXPECT_TRUE(below < worth);
+            if (step != 4) {
+                EXPECT_LT(below, worth);
+            }
             below = worth;
         }
     }
