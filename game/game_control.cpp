@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "game/scene_parts.h"
+#include "machine/game_rules.h"
 #include "machine/menue_dlg.h"
 #include "toolkit/application.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 // Parsed when first used: the parser's own tables are set up with the program.
 const EuroDecimal& StakePerGame() {
-    static const EuroDecimal stake = EuroDecimal::Parse("0,2");
+    static const EuroDecimal stake = EuroDecimal::Parse(kStakeText);
     return stake;
 }
 

@@ -3,6 +3,7 @@
 // direct credit of the level the reels still show.
 #include "game/ladder_sequence.h"
 #include "game/scene_parts.h"
+#include "machine/game_rules.h"
 #include "toolkit/random.h"
 
 namespace {
@@ -11,10 +12,6 @@ namespace {
 constexpr int kFirstPhaseMs = 300;
 constexpr int kZeroPhaseBound = 200, kZeroPhaseFloor = 100;
 constexpr int kWinPhaseBound = 150, kWinPhaseFloor = 120;
-// In its 17th 00 phase the machine stops an unanswered ladder itself, one time in six; after
-// the 18th the ladder ends unanswered.
-constexpr int kMachineStopTakt = 17, kMachineStopChance = 6;
-constexpr int kLastTakt = 18;
 // A direct credit blinks the level three times, each look shown this long.
 constexpr int kCreditBlinks = 3, kCreditBlinkMs = 500;
 
@@ -36,7 +33,7 @@ constexpr int kDarkenedInZeroPhase[7][3] = {{2, 1, 0}, {2, 0, 0}, {3, 1, 0}, {4,
 
 void ZeroPhase(TForm1& f, Ladder ladder, LadderRun run) {
     GameState& g = f.Game;
-    if (g.LeiterTakt == kMachineStopTakt && Random(kMachineStopChance) == 0) {
+    if (g.LeiterTakt == kOwnCatchPhase && Random(kOwnCatchChance) == 0) {
         PressLadderStop(f, ladder);
         // A caught top step has ended the ladder: it stays ended.
         if (!f.GewinnLeiste00Timer->Enabled() || !LadderStillCurrent(g, run)) return;
@@ -129,7 +126,7 @@ void TForm1::GewinnLeiste00TimerTimer(TObject*) {
 
 void TForm1::GewinnLeisteTimer2Timer(TObject*) {
     GewinnLeisteTimer2->SetInterval(RandomInterval(kWinPhaseBound, kWinPhaseFloor));
-    if (Game.LeiterTakt >= kLastTakt) {
+    if (Game.LeiterTakt >= kLastZeroPhase) {
         EndUnanswered(*this);
         return;
     }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "machine/form1.h"
+#include "machine/game_rules.h"
 #include "machine/menue_dlg.h"
 #include "machine/scene_pictures.h"
 #include "toolkit/dialogs.h"
@@ -59,7 +60,7 @@ void TMenueDlg::FormClose(TObject*, TCloseAction&) {
 // With the stake of one game left, automatic play goes on.
 void TMenueDlg::CancelBtnClick(TObject*) {
     Close();
-    if (!AtLeast(Form1->Money.Spielgeld(), "0,2")) return;
+    if (!AtLeast(Form1->Money.Spielgeld(), kStakeText)) return;
     Form1->Game.MenueOffen = false;
     if (AutoStartCheckBox->Checked()) Form1->RequestAutoStart();
 }
