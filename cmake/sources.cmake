@@ -116,7 +116,6 @@ set(TRESOLO_GAME_SOURCES
     ${CMAKE_SOURCE_DIR}/machine/menu_switches_read.cpp
     ${CMAKE_SOURCE_DIR}/machine/menue_dlg.cpp
     ${CMAKE_SOURCE_DIR}/machine/name_dlg.cpp
-    ${CMAKE_SOURCE_DIR}/machine/program.cpp
     ${CMAKE_SOURCE_DIR}/machine/program_end.cpp
     ${CMAKE_SOURCE_DIR}/machine/scene_geometry.cpp
     ${CMAKE_SOURCE_DIR}/machine/scene_pictures.cpp
@@ -172,6 +171,8 @@ set(TRESOLO_GAME_SOURCES
     ${CMAKE_SOURCE_DIR}/statistics/protection.cpp
     ${CMAKE_SOURCE_DIR}/statistics/sqlite_db.cpp
     ${CMAKE_SOURCE_DIR}/statistics/statistics_window.cpp
+    # The composition root: the windows and the play history put together.
+    ${CMAKE_SOURCE_DIR}/program/windows.cpp
 )
 
 # The help's exact odds and returns.

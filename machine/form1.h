@@ -113,8 +113,10 @@ public:
     // Keeps the player's name and the cash box for the next start; touches no window.
     // False when one of them could not be written (the reason is on stderr).
     bool SaveSettings();
-    // Every way out of the program: the running game and the play session are closed, and the
-    // name and the cash box kept. False when a save failed.
+    bool SavePlayerName();
+    // The end step of every way out (machine/): the failure notices fall silent, the running
+    // game and the play session are closed, and the name and the cash box kept. False when a
+    // save failed.
     bool KeepForNextStart();
     // The start found a later cash box in the play history than in the store: the book opens
     // with it, and the store takes it.

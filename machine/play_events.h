@@ -2,7 +2,7 @@
 #pragma once
 // What the game tells the play history as it happens, and the one question its player
 // protection answers before a deposit. The statistics folder keeps the history
-// (AttachPlayHistory); until then, and when it is off, nothing is kept and nothing refused.
+// (statistics/attach.h); until then, and when it is off, nothing is kept and nothing refused.
 #include <cstdint>
 #include <string>
 
@@ -47,6 +47,3 @@ public:
     // The program ends, whichever way: the running game and the play session are closed.
     virtual void ProgramEnds() {}
 };
-
-// Starts the play history for the main window and puts its window on the menu and on F2.
-void AttachPlayHistory(TForm1& main, TMenueDlg& menu);

@@ -40,8 +40,7 @@ std::string Settlement(const TForm1& f) {
 // The name, the cash box and the debt log are written before the result shows: a program
 // closed or killed while the player reads it has kept them.
 void KeepTheResult(TForm1& f, const std::string& amountText, const std::string& ending) {
-    if (!f.Program.SpielerName.empty())
-        settings::WriteIniKey(f.Program.IniDateiName, settings::kPlayerKey, f.Program.SpielerName);
+    f.SavePlayerName();
     settings::WriteCashBoxText(settings::CashBoxTextAtPayout(f.Money.Automatenkasse()));
     if (DebtLogSwitchedOn()) f.AppendDebtLogEntry(amountText, ending);
 }

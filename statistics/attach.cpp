@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The play history joins the program: its recorder listens to the main window, and its
 // window opens from a button of its own in the menu and with F2 on the main window.
+#include "statistics/attach.h"
+
 #include "machine/window_parts.h"
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"

@@ -14,7 +14,7 @@
 
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
-#include "machine/program.h"
+#include "program/windows.h"
 #include "tests/machine/account.h"
 #include "support/profile_string.h"
 #include "support/tstregini.h"

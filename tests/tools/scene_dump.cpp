@@ -6,7 +6,7 @@
 
 #include "codecs/bmp.h"
 #include "machine/form1.h"
-#include "machine/program.h"
+#include "program/windows.h"
 #include "support/atomic_file.h"
 #include "tests/machine/started_program.h"
 #include "toolkit/headless/harness.h"
