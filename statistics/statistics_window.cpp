@@ -227,18 +227,18 @@ bool StatisticsWindow::ApplyProtection() {
     if (!limitChanged && typed.reminder == shown_.reminder && (!typed.reminder || typed.minutes == shown_.minutes))
         return true;
     int minutes = 0;
-    std::string message;
     if (typed.reminder) {
-        const std::optional<int> parsed = ParseReminderMinutes(typed.minutes, message);
-        if (!parsed) return ShowInformation(message), false;
+        const Result<int> parsed = ParseReminderMinutes(typed.minutes);
+        if (!parsed) return ShowInformation(parsed.Why().reason), false;
         minutes = *parsed;
     }
     std::optional<std::int64_t> limit = recorder_.Protection().monthlyLimitCents;
     if (limitChanged) {
         limit.reset();
         if (typed.limit) {
-            limit = ParseLimitCents(typed.limitText, message);
-            if (!limit) return ShowInformation(message), false;
+            const Result<std::int64_t> parsed = ParseLimitCents(typed.limitText);
+            if (!parsed) return ShowInformation(parsed.Why().reason), false;
+            limit = *parsed;
         }
     }
     if (!recorder_.ChangeProtection(minutes, limit))
