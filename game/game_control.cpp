@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr int kBeforeAutomaticGameMs = 2000;  // from the last game's end to the next automatic one
+
 // Parsed when first used: the parser's own tables are set up with the program.
 const EuroDecimal& StakePerGame() {
     static const EuroDecimal stake = EuroDecimal::Parse(kStakeText);
@@ -61,7 +63,7 @@ void AutomaticGame(TForm1& f) {
     GameState& g = f.Game;
     g.WalzeGestoppt = false;
     if (g.SpielLaeuft) return;
-    f.MachPause1->Pause(2000);
+    f.MachPause1->Pause(kBeforeAutomaticGameMs);
     AllStopGlyphsNormal(f);
     if (g.MenueOffen) return;
     if (PlaySpecialGame(f)) return;
@@ -164,6 +166,11 @@ void TForm1::MenueBtnClick(TObject*) {
 }
 
 void TForm1::FormKeyDown(TObject*, Word& Key, TShiftState) {
+    if (Key == VK_F2) {
+        Key = 0;
+        Gate.Run(Input::F2, [this] { Play->ShowStatistics(); });
+        return;
+    }
     if (Key != VK_ESCAPE) return;
     Key = 0;
     Gate.Run(Input::Escape, [this] { AskToEndProgram(); });

@@ -7,6 +7,8 @@
 namespace {
 
 constexpr int kBetweenSpecialGameCreditsMs = 1000;  // between the two ladders' ways of crediting
+constexpr int kAfterTopStepMs = 100;                // from the top step's credit to the ladder's end
+constexpr int kAfterStopMs = 1000;                  // from a stop on 00 to the ladder's end
 
 // The left ladder credits its lowest step as "0,5" when it is caught.
 std::string CaughtText(Ladder ladder, int step) {
@@ -76,7 +78,7 @@ bool CatchStep(TForm1& f, Ladder ladder, int step) {
     SetLadderLevel(g, ladder, 0);
     f.GewinnLeiste00Timer->SetEnabled(false);
     ShowStepNormal(f, ladder, 0);
-    EndLadder(f, 100);
+    EndLadder(f, kAfterTopStepMs);
     return true;
 }
 
@@ -92,7 +94,7 @@ void Stop(TForm1& f, Ladder ladder) {
     if (!g.StoppAufNull) return;
     SetLadderLevel(g, ladder, 0);
     LampsOut(f);
-    EndLadder(f, 1000);
+    EndLadder(f, kAfterStopMs);
 }
 
 }  // namespace

@@ -46,4 +46,7 @@ public:
     virtual std::int64_t CashBoxEntry() const { return 0; }
     // The program ends, whichever way: the running game and the play session are closed.
     virtual void ProgramEnds() {}
+
+    // The window "Statistik", opened with F2 on the main window and the menu's button.
+    virtual void ShowStatistics() {}
 };

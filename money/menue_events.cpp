@@ -2,6 +2,7 @@
 // The menu dialog: opening, closing, the risk switch, the automatic start box, help, quit.
 #include <string>
 
+#include "machine/denominations.h"
 #include "machine/form1.h"
 #include "machine/game_rules.h"
 #include "machine/menue_dlg.h"
@@ -86,3 +87,5 @@ void TMenueDlg::Button1Click(TObject*) {
 }
 
 void TMenueDlg::Button2Click(TObject*) { Form1->AskToEndProgram(); }
+
+void TMenueDlg::StatistikBtnClick(TObject*) { Form1->Play->ShowStatistics(); }

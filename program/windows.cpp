@@ -5,19 +5,17 @@
 #include "machine/menue_dlg.h"
 #include "machine/name_dlg.h"
 #include "statistics/attach.h"
-#include "support/resource.h"
+#include "machine/window_parts.h"
 
 void CreateTresoloWindows(TApplication& app, PlatformServices services) {
     app.CreateForm(Form1, std::move(services));
     app.CreateForm(MenueDlg);
     app.CreateForm(NameEingabeDlg);
-    AttachPlayHistory(*Form1, *MenueDlg);
+    AttachPlayHistory(*Form1);
 }
 
 void SetWindowIcon(TForm& form) {
-    const Resource* r = FindResource("icon32");
-    if (!r) return;
     TPicture icon;
-    icon.LoadFromMemory(r->data, r->size, r->fileName);
+    LoadArtwork(icon, "icon32");
     form.Icon = icon.Bitmap().Pixels();
 }
