@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr const char* kDataFolder = "/app";
+constexpr const char* kDataFolder = TRESOLO_PAGE_DATA;  // web/web.cmake
 
 PlatformServices PageServices() {
     PlatformServices services;
