@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "machine/form1.h"
+#include "tests/machine/started_program.h"
 #include "toolkit/headless/harness.h"
 
 namespace {
@@ -16,9 +17,7 @@ void BM_FirstPaintChestFit(benchmark::State& state) {
     const auto settings = std::filesystem::temp_directory_path() / "tresolo-bench-settings";
     std::filesystem::create_directories(settings);
     ::setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
-    PlatformServices services;
-    services.cpuClock.readCounter = [] { return std::optional<std::uint64_t>(0); };
-    services.cpuClock.sleep = [](int) {};
+    const PlatformServices services = WithQuietCpuClock();
     for (auto _ : state) {
         state.PauseTiming();
         {

@@ -27,7 +27,7 @@ public:
 
     void GameStarted(bool special) override { Timed([&] { inner_->GameStarted(special); }); }
     void ReelsEvaluated() override { Timed([&] { inner_->ReelsEvaluated(); }); }
-    void StepCaught(int ladder, int step) override { Timed([&] { inner_->StepCaught(ladder, step); }); }
+    void StepCaught(Ladder ladder, int step) override { Timed([&] { inner_->StepCaught(ladder, step); }); }
     void MoneyCredited(const EuroDecimal& a, const EuroDecimal& c, RiskOutcome o) override {
         Timed([&] { inner_->MoneyCredited(a, c, o); });
     }

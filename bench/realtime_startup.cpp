@@ -8,7 +8,7 @@
 
 #include "bench/process_stats.h"
 #include "machine/form1.h"
-#include "machine/program.h"
+#include "program/windows.h"
 #include "toolkit/sdl/sdl_backend.h"
 #include "toolkit/timer.h"
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The performance report: every measurement in one run on this machine, ours beside a peer
-# where one exists, printed as a Markdown table for the README. The peer for the whole-program
+# where one exists, printed as a Markdown table for docs/performance.md. The peer for the whole-program
 # figures is the desktop's own card game, GNOME Aisleriot ("sol"), measured from outside the
 # same way as ours; the resampler's peer is Pillow; a pause's is a plain sleep.
 # Installs what it needs from Debian and builds build/bench (Release).

@@ -45,10 +45,10 @@ inline void CatchEveryLitStep(HeadlessHarness& h, TForm1& f) {
     auto* eye = new TTimer(&h.App());
     eye->SetInterval(50);
     eye->OnTimer = [&h, &f, seen = -1](TObject*) mutable {
-        const Ladder ladder = f.Game.LeiterLinksAktiv ? Ladder::Left : Ladder::Right;
+        const Ladder ladder = f.Game.*PartsOfLadder(Ladder::Left).active ? Ladder::Left : Ladder::Right;
         int lit = 0;
         for (int step = 1; step <= kTopStep; ++step)
-            if (f.Game.StufeLeuchtet[StepIndex(ladder, step)]) lit = StepIndex(ladder, step) + 1;
+            if (f.Game.StufeLeuchtet[LevelSlot(ladder, step)]) lit = LevelSlot(ladder, step) + 1;
         if (lit && lit != seen) h.ClickControl(StopButton(f, ladder));
         seen = lit;
     };

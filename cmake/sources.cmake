@@ -102,6 +102,8 @@ set(TRESOLO_GAME_TABLE_SOURCES
     ${CMAKE_SOURCE_DIR}/game/reel_positions.cpp
     ${CMAKE_SOURCE_DIR}/game/combination_table.cpp
     ${CMAKE_SOURCE_DIR}/machine/ladder_fields.cpp
+    ${CMAKE_SOURCE_DIR}/machine/ladder_parts.cpp
+    ${CMAKE_SOURCE_DIR}/machine/reel_pictures.cpp
 )
 
 # The hub and every part of the game.
@@ -114,7 +116,6 @@ set(TRESOLO_GAME_SOURCES
     ${CMAKE_SOURCE_DIR}/machine/menu_switches_read.cpp
     ${CMAKE_SOURCE_DIR}/machine/menue_dlg.cpp
     ${CMAKE_SOURCE_DIR}/machine/name_dlg.cpp
-    ${CMAKE_SOURCE_DIR}/machine/program.cpp
     ${CMAKE_SOURCE_DIR}/machine/program_end.cpp
     ${CMAKE_SOURCE_DIR}/machine/scene_geometry.cpp
     ${CMAKE_SOURCE_DIR}/machine/scene_pictures.cpp
@@ -142,7 +143,7 @@ set(TRESOLO_GAME_SOURCES
     ${CMAKE_SOURCE_DIR}/money/name_query.cpp
     ${CMAKE_SOURCE_DIR}/money/payout.cpp
     ${CMAKE_SOURCE_DIR}/money/payout_pieces.cpp
-    ${CMAKE_SOURCE_DIR}/money/schulden_log.cpp
+    ${CMAKE_SOURCE_DIR}/money/debt_log.cpp
     ${CMAKE_SOURCE_DIR}/shell/background_tiles.cpp
     ${CMAKE_SOURCE_DIR}/shell/clock_text.cpp
     ${CMAKE_SOURCE_DIR}/shell/first_paint.cpp
@@ -170,6 +171,8 @@ set(TRESOLO_GAME_SOURCES
     ${CMAKE_SOURCE_DIR}/statistics/protection.cpp
     ${CMAKE_SOURCE_DIR}/statistics/sqlite_db.cpp
     ${CMAKE_SOURCE_DIR}/statistics/statistics_window.cpp
+    # The composition root: the windows and the play history put together.
+    ${CMAKE_SOURCE_DIR}/program/windows.cpp
 )
 
 # The help's exact odds and returns.

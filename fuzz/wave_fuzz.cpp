@@ -8,13 +8,13 @@
 #include "platform/wave_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const LoadedWave wave = DecodeWave(std::span(data, size), "Muenze.WAV");
-    if (wave.result) {
-        FUZZ_CHECK(wave.result.reason.empty());
+    const Result<WaveSamples> wave = DecodeWave(std::span(data, size), "Muenze.WAV");
+    if (wave) {
+        FUZZ_CHECK(wave.Why().ok && wave.Why().reason.empty());
     } else {
-        FUZZ_CHECK(!wave.result.Missing());
-        FUZZ_CHECK(wave.result.reason.starts_with("Muenze.WAV: "));
-        FUZZ_CHECK(wave.samples.empty());
+        FUZZ_CHECK(!wave.Why().ok);
+        FUZZ_CHECK(!wave.Missing());
+        FUZZ_CHECK(wave.Why().reason.starts_with("Muenze.WAV: "));
     }
     return 0;
 }

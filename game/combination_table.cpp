@@ -159,10 +159,7 @@ void ClearCreditedLevel(BildAufWalzeTable& table, Ladder ladder, int step) {
     }
 }
 
-bool LeftStopLocked(const BildAufWalzeTable& table) {
-    return RecordsOtherThan(table, std::array{W10, W11, W12});
-}
-
-bool RightStopLocked(const BildAufWalzeTable& table) {
+bool StopLocked(const BildAufWalzeTable& table, Ladder ladder) {
+    if (ladder == Ladder::Left) return RecordsOtherThan(table, std::array{W10, W11, W12});
     return RecordsOtherThan(table, std::array{W7, W8, W9});
 }

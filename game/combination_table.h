@@ -59,5 +59,4 @@ void ClearCreditedLevel(BildAufWalzeTable& table, Ladder ladder, int step);
 // A ladder stop does nothing while the reel win is not yet credited: the left stop while any
 // reel records Walzenbild1..9 (anything but 10, 11, 12), the right stop while any reel records
 // anything but Walzenbild7, 8, 9.
-bool LeftStopLocked(const BildAufWalzeTable& table);
-bool RightStopLocked(const BildAufWalzeTable& table);
+bool StopLocked(const BildAufWalzeTable& table, Ladder ladder);

@@ -6,13 +6,15 @@
 
 namespace {
 
-constexpr const char* kGeldMaske = "########0,00";
-constexpr const char* kSonderspieleMaske = "########0#";
+constexpr const char* kMoneyMask = "########0,00";
+constexpr const char* kSpecialGamesMask = "########0#";
+constexpr int kBeforeCreditMs = 500;        // from the result to the tone and the credit
+constexpr int kWinShownMs = 2000;           // how long the credited amount stays on show
 
 // The step's amount reaches the credit as `credited`, announced by `signals` tone signals.
 void CreditAndAnnounce(TForm1& f, const EuroDecimal& step, const EuroDecimal& credited, int signals,
                        RiskOutcome outcome) {
-    f.MachPause1->Pause(500);
+    f.MachPause1->Pause(kBeforeCreditMs);
     for (int i = 0; i < signals; ++i) f.WinTone();
     f.Money.CreditMoney(step, credited, outcome);
     f.DrawCredit();
@@ -45,22 +47,22 @@ void TextOutWhite(TCanvas& canvas, int x, int y, const std::string& text) {
 
 // The text is written back at the end only while the same ladder runs: a later ladder's
 // credits are its own, and an older text must not block its next step.
-void TForm1::AddiereGewinn(const std::string& betrag) {
-    if (Game.LetzterGewinnText == betrag) return;
-    Game.LetzterGewinnText = betrag;
-    const int leiter = Game.LadderNumber;
-    const EuroDecimal amount = EuroDecimal::Parse(betrag);
+void TForm1::AddiereGewinn(const std::string& amountText) {
+    if (Game.LetzterGewinnText == amountText) return;
+    Game.LetzterGewinnText = amountText;
+    const LadderRun run = Game.LadderNumber;
+    const EuroDecimal amount = EuroDecimal::Parse(amountText);
     if (Game.RisikospielEin) {
-        CreditThroughRisk(*this, betrag, amount);
+        CreditThroughRisk(*this, amountText, amount);
     } else {
         LabelBetrag->Show();
         CreditAndAnnounce(*this, amount, amount, 1, RiskOutcome::NotPlayed);
     }
-    MachPause1->Pause(2000);
+    MachPause1->Pause(kWinShownMs);
     for (TImage* m : {Image2mal, Image1mal, Image0mal}) m->Hide();
     LabelBetrag->SetCaption("");
     LabelBetrag->Hide();
-    if (LadderStillCurrent(Game, leiter)) Game.LetzterGewinnText = betrag;
+    if (LadderStillCurrent(Game, run)) Game.LetzterGewinnText = amountText;
 }
 
 void TForm1::AddiereSonderspiele(const std::string& anzahl) {
@@ -81,12 +83,12 @@ void TForm1::WinTone() {
 
 void TForm1::DrawCredit() {
     SpielGeldSpeicherAnzeige->Canvas().TextOut(Program.SpielgeldTextX, Program.SpielgeldTextY,
-                                               FormatWithMask(Money.Spielgeld(), kGeldMaske));
+                                               FormatWithMask(Money.Spielgeld(), kMoneyMask));
 }
 
 void TForm1::DrawSpecialGames() {
     SonderSpieleAnzeige->Canvas().TextOut(Game.SonderspieleTextX, Game.SonderspieleTextY,
-                                          FormatWithMask(Money.SonderspieleAnzahl(), kSonderspieleMaske));
+                                          FormatWithMask(Money.SonderspieleAnzahl(), kSpecialGamesMask));
 }
 
 void TForm1::AnzeigeLoeschen() {

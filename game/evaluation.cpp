@@ -14,9 +14,8 @@ void TForm1::Auswertung() {
     for (Ladder ladder : kBothLadders) ShowStepNormal(*this, ladder, 0);
     BeginNewLadder(Game);
     ClearLeisten();
-    Game.StufeErreicht[StepIndex(win->ladder, win->step)] = true;
-    Game.LeiterLinksAktiv = win->ladder == Ladder::Left;
-    Game.LeiterRechtsAktiv = win->ladder == Ladder::Right;
+    Game.StufeErreicht[LevelSlot(win->ladder, win->step)] = true;
+    for (Ladder ladder : kBothLadders) Game.*PartsOfLadder(ladder).active = win->ladder == ladder;
     StopButton(*this, win->focus).SetFocus();
     Game.LetzterGewinnText.clear();
     GewinnLeiste00Timer->SetEnabled(true);

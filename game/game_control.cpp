@@ -4,14 +4,17 @@
 #include <utility>
 
 #include "game/scene_parts.h"
+#include "machine/game_rules.h"
 #include "machine/menue_dlg.h"
 #include "toolkit/application.h"
 
 namespace {
 
+constexpr int kBeforeAutomaticGameMs = 2000;  // from the last game's end to the next automatic one
+
 // Parsed when first used: the parser's own tables are set up with the program.
-const EuroDecimal& Einsatz() {
-    static const EuroDecimal stake = EuroDecimal::Parse("0,2");
+const EuroDecimal& StakePerGame() {
+    static const EuroDecimal stake = EuroDecimal::Parse(kStakeText);
     return stake;
 }
 
@@ -60,11 +63,11 @@ void AutomaticGame(TForm1& f) {
     GameState& g = f.Game;
     g.WalzeGestoppt = false;
     if (g.SpielLaeuft) return;
-    f.MachPause1->Pause(2000);
+    f.MachPause1->Pause(kBeforeAutomaticGameMs);
     AllStopGlyphsNormal(f);
     if (g.MenueOffen) return;
     if (PlaySpecialGame(f)) return;
-    const bool paid = f.Money.Stake(Einsatz());
+    const bool paid = f.Money.Stake(StakePerGame());
     if (!paid) g.RuhePhaseErlaubt = true;
     f.AnzeigeLoeschen();
     f.DrawCredit();
@@ -103,7 +106,7 @@ void TForm1::ButtonStartClick(TObject*) {
     if (AutoStartSwitchedOn() || Game.SpielLaeuft) return;
     AllStopGlyphsNormal(*this);
     if (PlaySpecialGame(*this)) return;
-    if (!Money.Stake(Einsatz())) {
+    if (!Money.Stake(StakePerGame())) {
         DrawCredit();
         MenueBtnClick(nullptr);
         return;
@@ -163,6 +166,11 @@ void TForm1::MenueBtnClick(TObject*) {
 }
 
 void TForm1::FormKeyDown(TObject*, Word& Key, TShiftState) {
+    if (Key == VK_F2) {
+        Key = 0;
+        Gate.Run(Input::F2, [this] { Play->ShowStatistics(); });
+        return;
+    }
     if (Key != VK_ESCAPE) return;
     Key = 0;
     Gate.Run(Input::Escape, [this] { AskToEndProgram(); });

@@ -9,20 +9,20 @@ void BeginNewLadder(GameState& g) {
     g.ReelWinCredited = false;
 }
 
-int BeginLadderSequence(GameState& g) {
+LadderRun BeginLadderSequence(GameState& g) {
     ++g.LadderSequences;
     return g.LadderNumber;
 }
 
-void EndLadderSequence(TForm1& f, int leiter) {
+void EndLadderSequence(TForm1& f, LadderRun run) {
     GameState& g = f.Game;
-    if (!LadderStillCurrent(g, leiter) || --g.LadderSequences > 0) return;
+    if (!LadderStillCurrent(g, run) || --g.LadderSequences > 0) return;
     f.Gate.RunDeferred();
 }
 
-void LadderOver(TForm1& f, int leiter) {
+void LadderOver(TForm1& f, LadderRun run) {
     GameState& g = f.Game;
-    if (LadderStillCurrent(g, leiter)) {
+    if (LadderStillCurrent(g, run)) {
         g.LadderRunning = false;
         g.ReelWinCredited = false;
         if (!g.ReelsRunning) g.SpielLaeuft = false;

@@ -9,12 +9,15 @@
 void BeginNewLadder(GameState& g);
 
 // Begins a sequence of the current ladder and returns that ladder's number.
-int BeginLadderSequence(GameState& g);
+LadderRun BeginLadderSequence(GameState& g);
 // Ends it; the outermost sequence of the current ladder lets the stop clicks that waited run.
-void EndLadderSequence(TForm1& f, int leiter);
-// True while the ladder `leiter` has not been replaced by a later one.
-inline bool LadderStillCurrent(const GameState& g, int leiter) { return g.LadderNumber == leiter; }
+void EndLadderSequence(TForm1& f, LadderRun run);
+// True while the ladder `run` has not been replaced by a later one.
+inline bool LadderStillCurrent(const GameState& g, LadderRun run) { return g.LadderNumber == run; }
 
-// The ladder `leiter` is over: so is the game, unless reels of a later game turn or a later
+// The stop button of a ladder pressed, by the player or by the machine's own catch.
+void PressLadderStop(TForm1& f, Ladder ladder);
+
+// The ladder `run` is over: so is the game, unless reels of a later game turn or a later
 // ladder runs; the autostart step follows.
-void LadderOver(TForm1& f, int leiter);
+void LadderOver(TForm1& f, LadderRun run);

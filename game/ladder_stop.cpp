@@ -6,6 +6,10 @@
 
 namespace {
 
+constexpr int kBetweenSpecialGameCreditsMs = 1000;  // between the two ladders' ways of crediting
+constexpr int kAfterTopStepMs = 100;                // from the top step's credit to the ladder's end
+constexpr int kAfterStopMs = 1000;                  // from a stop on 00 to the ladder's end
+
 // The left ladder credits its lowest step as "0,5" when it is caught.
 std::string CaughtText(Ladder ladder, int step) {
     if (ladder == Ladder::Left && step == 1) return "0,5";
@@ -15,19 +19,19 @@ std::string CaughtText(Ladder ladder, int step) {
 // Until the running ladder has credited its reel win, the reels' record locks its stops.
 bool Locked(const GameState& g, Ladder ladder) {
     if (g.ReelWinCredited) return false;
-    return ladder == Ladder::Left ? LeftStopLocked(g.BildAufWalze) : RightStopLocked(g.BildAufWalze);
+    return StopLocked(g.BildAufWalze, ladder);
 }
 
 int LitStep(const GameState& g, Ladder ladder) {
     for (int step = 1; step <= kTopStep; ++step)
-        if (g.StufeLeuchtet[StepIndex(ladder, step)]) return step;
+        if (g.StufeLeuchtet[LevelSlot(ladder, step)]) return step;
     return 0;
 }
 
 void EndLadder(TForm1& f, int pauseMs) {
-    const int leiter = f.Game.LadderNumber;
+    const LadderRun run = f.Game.LadderNumber;
     f.MachPause1->Pause(pauseMs);
-    LadderOver(f, leiter);
+    LadderOver(f, run);
 }
 
 // An ended ladder leaves no lamp lit, whichever button ended it: both 00 steps and every
@@ -36,7 +40,7 @@ void LampsOut(TForm1& f) {
     for (Ladder ladder : {Ladder::Left, Ladder::Right}) {
         ShowStepNormal(f, ladder, 0);
         for (int step = 1; step <= kTopStep; ++step) {
-            bool& lit = f.Game.StufeLeuchtet[StepIndex(ladder, step)];
+            bool& lit = f.Game.StufeLeuchtet[LevelSlot(ladder, step)];
             if (lit) ShowStepNormal(f, ladder, step);
             lit = false;
         }
@@ -47,7 +51,7 @@ void LampsOut(TForm1& f) {
 void CreditSpecialGames(TForm1& f, Ladder ladder, int step) {
     const std::string text(StepAmountText(ladder, step));
     if (ladder == Ladder::Left) f.AddiereSonderspiele(text);
-    f.MachPause1->Pause(1000);
+    f.MachPause1->Pause(kBetweenSpecialGameCreditsMs);
     if (step == kTopStep) f.ClamAnimation();
     if (ladder == Ladder::Right) f.AddiereSonderspiele(text);
 }
@@ -55,17 +59,17 @@ void CreditSpecialGames(TForm1& f, Ladder ladder, int step) {
 // False when a later ladder replaced this one while the step was credited.
 bool CatchStep(TForm1& f, Ladder ladder, int step) {
     GameState& g = f.Game;
-    const int leiter = g.LadderNumber;
+    const LadderRun run = g.LadderNumber;
     g.StoppAufNull = false;
     SetLadderLevel(g, ladder, step);
-    f.Play->StepCaught(static_cast<int>(ladder), step);
+    f.Play->StepCaught(ladder, step);
     if (IsMoneyStep(step))
         f.AddiereGewinn(CaughtText(ladder, step));
     else
         CreditSpecialGames(f, ladder, step);
-    if (!LadderStillCurrent(g, leiter)) return false;
+    if (!LadderStillCurrent(g, run)) return false;
     ShowStepNormal(f, ladder, step);
-    g.StufeLeuchtet[StepIndex(ladder, step)] = false;
+    g.StufeLeuchtet[LevelSlot(ladder, step)] = false;
     if (step < kTopStep) {
         f.GewinnLeiste00Timer->SetEnabled(true);
         return true;
@@ -74,7 +78,7 @@ bool CatchStep(TForm1& f, Ladder ladder, int step) {
     SetLadderLevel(g, ladder, 0);
     f.GewinnLeiste00Timer->SetEnabled(false);
     ShowStepNormal(f, ladder, 0);
-    EndLadder(f, 100);
+    EndLadder(f, kAfterTopStepMs);
     return true;
 }
 
@@ -90,23 +94,23 @@ void Stop(TForm1& f, Ladder ladder) {
     if (!g.StoppAufNull) return;
     SetLadderLevel(g, ladder, 0);
     LampsOut(f);
-    EndLadder(f, 1000);
-}
-
-// A player's click comes through the gate: during the risk game it moves the focus, while the
-// reel win is uncredited it does nothing, and while a sequence of the ladder runs it waits.
-void StopClicked(TForm1& f, Ladder ladder) {
-    GameState& g = f.Game;
-    if (Locked(g, ladder)) return;
-    const int leiter = BeginLadderSequence(g);
-    Stop(f, ladder);
-    EndLadderSequence(f, leiter);
+    EndLadder(f, kAfterStopMs);
 }
 
 }  // namespace
 
-void TForm1::StopBtn1Click(TObject*) { StopClicked(*this, Ladder::Left); }
-void TForm1::StopBtn2Click(TObject*) { StopClicked(*this, Ladder::Right); }
+// A player's click comes through the gate: during the risk game it moves the focus, while the
+// reel win is uncredited it does nothing, and while a sequence of the ladder runs it waits.
+void PressLadderStop(TForm1& f, Ladder ladder) {
+    GameState& g = f.Game;
+    if (Locked(g, ladder)) return;
+    const LadderRun run = BeginLadderSequence(g);
+    Stop(f, ladder);
+    EndLadderSequence(f, run);
+}
+
+void TForm1::StopBtn1Click(TObject*) { PressLadderStop(*this, Ladder::Left); }
+void TForm1::StopBtn2Click(TObject*) { PressLadderStop(*this, Ladder::Right); }
 
 void TForm1::ClamAnimation() {
     for (int i = 0; i < kClamOpenings; ++i)

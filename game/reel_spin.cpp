@@ -7,10 +7,21 @@
 
 namespace {
 
+// The spin's pace in milliseconds.
+constexpr int kNextReelStartMs = 400;     // from one outer reel's start to the next reel's
+constexpr int kMiddleReelLeadMs = 2000;   // from the middle reel's start to the first stop window
+constexpr int kStopWindowMs = 1000;       // how long a reel's stop button stops it
+constexpr int kBetweenStopWindowsMs = 2000;  // after the left reel's window, before the right one's
+constexpr int kAfterStopWindowMs = 1000;  // after the right and the middle reel's windows
+constexpr int kBeforeEvaluationMs = 1000; // from the middle reel's stop to the evaluation
+constexpr int kRespinOfferMs = 1500;      // how long the middle reel may be spun again
+constexpr int kBeforeAutoStartMs = 1000;  // from the offer's end to the next automatic game
+constexpr int kRespinLeadMs = 1000;       // from the middle reel's new start to its stop
+
 struct ReelParts {
     TTimer* TForm1::*timer;
-    int GameState::*takt;
-    bool GameState::*stoppbereit;
+    int GameState::*blurStage;
+    bool GameState::*stopReady;
 };
 
 ReelParts PartsOf(Reel reel) {
@@ -24,15 +35,15 @@ ReelParts PartsOf(Reel reel) {
 
 void StartReel(TForm1& f, Reel reel, int pauseMs) {
     const ReelParts p = PartsOf(reel);
-    f.Game.*p.takt = 0;
+    f.Game.*p.blurStage = 0;
     (f.*p.timer)->SetEnabled(true);
     f.MachPause1->Pause(pauseMs);
 }
 
 // Blur stages 1, 2, 3, 4, 3, 4, ... from the reel's start.
-int NextBlurStage(int& takt) {
-    if (takt >= 4) takt = 2;
-    return ++takt;
+int NextBlurStage(int& stage) {
+    if (stage >= 4) stage = 2;
+    return ++stage;
 }
 
 void StopReel(TForm1& f, Reel reel) {
@@ -51,22 +62,22 @@ void ShowMarkerAbove(TForm1& f, Reel reel) {
 
 // One second in which the reel stop button stops the reel; otherwise it stops by itself.
 void StopWindow(TForm1& f, Reel reel, void (TForm1::*stop)()) {
-    bool& stoppbereit = f.Game.*PartsOf(reel).stoppbereit;
+    bool& stopReady = f.Game.*PartsOf(reel).stopReady;
     SetGlyph(*f.StopWalzenBtn, *f.StopAktImage);
     f.StopWalzenBtn->SetFocus();
-    stoppbereit = true;
+    stopReady = true;
     ShowMarkerAbove(f, reel);
-    f.MachPause1->Pause(1000);
+    f.MachPause1->Pause(kStopWindowMs);
     f.MarkierungsImage->Hide();
     SetGlyph(*f.StopWalzenBtn, *f.StopImage);
     if (reel == Reel::Middle) {
-        stoppbereit = false;
+        stopReady = false;
         if (!f.Game.WalzeGestoppt) (f.*stop)();
         return;
     }
     if (!f.Game.WalzeGestoppt) (f.*stop)();
     f.Game.WalzeGestoppt = false;
-    stoppbereit = false;
+    stopReady = false;
 }
 
 // What every spin does first; false when the open menu forbids it.
@@ -86,7 +97,7 @@ void OfferMiddleRespin(TForm1& f) {
     f.StartBtn->SetFocus();
     SetGlyph(*f.StartBtn, *f.StartAktImage);
     ShowMarkerAbove(f, Reel::Middle);
-    f.MachPause1->Pause(1500);
+    f.MachPause1->Pause(kRespinOfferMs);
     f.MarkierungsImage->Hide();
     f.Game.MitteNochmalMoeglich = false;
     SetGlyph(*f.StartBtn, *f.StartImage);
@@ -103,29 +114,29 @@ void TForm1::StoppeRechteWalze() { StopReel(*this, Reel::Right); }
 
 void TForm1::StoppeMitteWalze() {
     StopReel(*this, Reel::Middle);
-    MachPause1->Pause(1000);
+    MachPause1->Pause(kBeforeEvaluationMs);
     Auswertung();
 }
 
 void TForm1::DreheWalzen() {
     if (!BeginSpin(*this)) return;
     Game.MitteNochmalMoeglich = false;
-    StartReel(*this, Reel::Left, 400);
-    StartReel(*this, Reel::Right, 400);
-    StartReel(*this, Reel::Middle, 2000);
+    StartReel(*this, Reel::Left, kNextReelStartMs);
+    StartReel(*this, Reel::Right, kNextReelStartMs);
+    StartReel(*this, Reel::Middle, kMiddleReelLeadMs);
     StopWindow(*this, Reel::Left, &TForm1::StoppeLinkeWalze);
-    MachPause1->Pause(2000);
+    MachPause1->Pause(kBetweenStopWindowsMs);
     StopWindow(*this, Reel::Right, &TForm1::StoppeRechteWalze);
-    MachPause1->Pause(1000);
+    MachPause1->Pause(kAfterStopWindowMs);
     StopWindow(*this, Reel::Middle, &TForm1::StoppeMitteWalze);
-    MachPause1->Pause(1000);
+    MachPause1->Pause(kAfterStopWindowMs);
     Game.WalzeGestoppt = false;
     // The next game, asked for during a re-spin offer, runs from the outermost loop once
     // this sequence (and any it runs inside) has ended: they end at once.
     if (Game.StartRequested) return;
     OfferMiddleRespin(*this);
     if (Game.StartRequested) return;
-    MachPause1->Pause(1000);
+    MachPause1->Pause(kBeforeAutoStartMs);
     if (Game.StartRequested) return;
     // Queued rather than called: the next game never runs inside this one.
     RequestAutoStart();
@@ -133,7 +144,7 @@ void TForm1::DreheWalzen() {
 
 void TForm1::DreheWalzeMitteNochmal() {
     if (!BeginSpin(*this)) return;
-    StartReel(*this, Reel::Middle, 1000);
+    StartReel(*this, Reel::Middle, kRespinLeadMs);
     StoppeMitteWalze();
     Game.WalzeGestoppt = false;
     Game.MitteWalzeStoppbereit = false;

@@ -2,6 +2,7 @@
 // The risk game: three markers blink in turn until the player stops them or the passes
 // run out; the marker left standing doubles, keeps or loses the amount.
 #include "game/scene_parts.h"
+#include "machine/game_rules.h"
 #include "toolkit/random.h"
 
 namespace {
@@ -11,8 +12,6 @@ namespace {
 constexpr int kFewestPasses = 20, kPassesDrawn = 60;
 constexpr int kClockPerMs = 200, kShortestBlinkMs = 10;
 constexpr int kStandingMs = 500;
-// The marker left standing: of 60 draws, 20 lose; of the rest the odd ones double.
-constexpr int kOutcomeDraws = 60, kLosingDraws = 20;
 
 void ShowAlone(TForm1& f, TImage* marker) {
     for (TImage* m : {f.Image2mal, f.Image1mal, f.Image0mal}) m->SetVisible(m == marker);
@@ -40,8 +39,8 @@ void TForm1::RisikoSpiel() {
         }
     }
     Randomize();
-    const int a = Random(kOutcomeDraws);
-    ShowAlone(*this, a < kLosingDraws ? Image0mal : (a % 2 == 1 ? Image2mal : Image1mal));
+    TImage* const standing[] = {Image0mal, Image1mal, Image2mal};  // by the amount's factor
+    ShowAlone(*this, standing[RiskFactorOfDraw(Random(kRiskDraws))]);
     MachPause1->Pause(kStandingMs);
     Game.RisikoLaeuft = false;
 }

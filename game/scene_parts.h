@@ -2,6 +2,7 @@
 #pragma once
 // The scene's components as the game names them: reels, ladder steps, stop buttons.
 #include "game/combination_table.h"
+#include "machine/ladder_parts.h"
 #include "machine/reel_pictures.h"
 #include "machine/form1.h"
 #include "machine/scene_pictures.h"
@@ -14,8 +15,6 @@ TImage& ReelPicture(TForm1& f, Walzenbild picture);
 void ShowStepLit(TForm1& f, Ladder ladder, int step);
 void ShowStepNormal(TForm1& f, Ladder ladder, int step);
 
-// Index of step 1..6 of a ladder into StufeErreicht and StufeLeuchtet.
-constexpr int StepIndex(Ladder ladder, int step) { return (ladder == Ladder::Left ? 0 : 6) + step - 1; }
 
 // The level a ladder stands on (1..6), or 0 for none.
 int LadderLevel(const GameState& g, Ladder ladder);

@@ -3,6 +3,7 @@
 // direct credit of the level the reels still show.
 #include "game/ladder_sequence.h"
 #include "game/scene_parts.h"
+#include "machine/game_rules.h"
 #include "toolkit/random.h"
 
 namespace {
@@ -11,16 +12,10 @@ namespace {
 constexpr int kFirstPhaseMs = 300;
 constexpr int kZeroPhaseBound = 200, kZeroPhaseFloor = 100;
 constexpr int kWinPhaseBound = 150, kWinPhaseFloor = 120;
-// In its 17th 00 phase the machine stops an unanswered ladder itself, one time in six; after
-// the 18th the ladder ends unanswered.
-constexpr int kMachineStopTakt = 17, kMachineStopChance = 6;
-constexpr int kLastTakt = 18;
 // A direct credit blinks the level three times, each look shown this long.
 constexpr int kCreditBlinks = 3, kCreditBlinkMs = 500;
 
-bool Active(const GameState& g, Ladder ladder) {
-    return ladder == Ladder::Left ? g.LeiterLinksAktiv : g.LeiterRechtsAktiv;
-}
+bool Active(const GameState& g, Ladder ladder) { return g.*PartsOfLadder(ladder).active; }
 
 // A whole number from low to 199 or 149: drawn below `bound` until it exceeds `floor`.
 int RandomInterval(int bound, int floor) {
@@ -36,23 +31,23 @@ int StepAbove(int level) { return level + 1; }
 constexpr int kDarkenedInZeroPhase[7][3] = {{2, 1, 0}, {2, 0, 0}, {3, 1, 0}, {4, 2, 1},
                                             {5, 2, 1}, {6, 2, 1}, {2, 1, 0}};
 
-void ZeroPhase(TForm1& f, Ladder ladder, int leiter) {
+void ZeroPhase(TForm1& f, Ladder ladder, LadderRun run) {
     GameState& g = f.Game;
-    if (g.LeiterTakt == kMachineStopTakt && Random(kMachineStopChance) == 0) {
-        (f.*(ladder == Ladder::Left ? &TForm1::StopBtn1Click : &TForm1::StopBtn2Click))(nullptr);
+    if (g.LeiterTakt == kOwnCatchPhase && Random(kOwnCatchChance) == 0) {
+        PressLadderStop(f, ladder);
         // A caught top step has ended the ladder: it stays ended.
-        if (!f.GewinnLeiste00Timer->Enabled() || !LadderStillCurrent(g, leiter)) return;
+        if (!f.GewinnLeiste00Timer->Enabled() || !LadderStillCurrent(g, run)) return;
     }
     for (int step : kDarkenedInZeroPhase[LadderLevel(g, ladder)]) {
         if (step == 0) break;
         ShowStepNormal(f, ladder, step);
-        g.StufeLeuchtet[StepIndex(ladder, step)] = false;
+        g.StufeLeuchtet[LevelSlot(ladder, step)] = false;
     }
     ShowStepLit(f, ladder, 0);
 }
 
 void CreditDirectly(TForm1& f, Ladder ladder, int level) {
-    const int leiter = f.Game.LadderNumber;
+    const LadderRun run = f.Game.LadderNumber;
     f.GewinnLeiste00Timer->SetEnabled(false);
     f.GewinnLeisteTimer2->SetEnabled(false);
     for (int i = 0; i < kCreditBlinks; ++i) {
@@ -69,7 +64,7 @@ void CreditDirectly(TForm1& f, Ladder ladder, int level) {
         f.AddiereGewinn(text);
     else
         f.AddiereSonderspiele(text);
-    if (!LadderStillCurrent(f.Game, leiter)) return;
+    if (!LadderStillCurrent(f.Game, run)) return;
     TBitBtn& stop = StopButton(f, ladder);
     stop.SetFocus();
     SetGlyph(stop, *f.StopAktImage);
@@ -86,7 +81,7 @@ void WinPhase(TForm1& f, Ladder ladder) {
         return;
     }
     ShowStepLit(f, ladder, StepAbove(level));
-    g.StufeLeuchtet[StepIndex(ladder, StepAbove(level))] = true;
+    g.StufeLeuchtet[LevelSlot(ladder, StepAbove(level))] = true;
 }
 
 void EndUnanswered(TForm1& f) {
@@ -118,29 +113,29 @@ void TForm1::GewinnLeiste00TimerTimer(TObject*) {
     Game.SpielLaeuft = true;
     GewinnLeiste00Timer->SetInterval(RandomInterval(kZeroPhaseBound, kZeroPhaseFloor));
     ++Game.LeiterTakt;
-    const int leiter = BeginLadderSequence(Game);
+    const LadderRun run = BeginLadderSequence(Game);
     for (Ladder ladder : kBothLadders)
-        if (Active(Game, ladder)) ZeroPhase(*this, ladder, leiter);
+        if (Active(Game, ladder)) ZeroPhase(*this, ladder, run);
     // A caught top step has ended the ladder, and a later ladder has phases of its own.
-    if (GewinnLeiste00Timer->Enabled() && LadderStillCurrent(Game, leiter)) {
+    if (GewinnLeiste00Timer->Enabled() && LadderStillCurrent(Game, run)) {
         GewinnLeisteTimer2->SetEnabled(true);
         GewinnLeiste00Timer->SetEnabled(false);
     }
-    EndLadderSequence(*this, leiter);
+    EndLadderSequence(*this, run);
 }
 
 void TForm1::GewinnLeisteTimer2Timer(TObject*) {
     GewinnLeisteTimer2->SetInterval(RandomInterval(kWinPhaseBound, kWinPhaseFloor));
-    if (Game.LeiterTakt >= kLastTakt) {
+    if (Game.LeiterTakt >= kLastZeroPhase) {
         EndUnanswered(*this);
         return;
     }
-    const int leiter = BeginLadderSequence(Game);
+    const LadderRun run = BeginLadderSequence(Game);
     for (Ladder ladder : kBothLadders)
         if (Active(Game, ladder)) WinPhase(*this, ladder);
-    if (LadderStillCurrent(Game, leiter)) {
+    if (LadderStillCurrent(Game, run)) {
         GewinnLeiste00Timer->SetEnabled(true);
         GewinnLeisteTimer2->SetEnabled(false);
     }
-    EndLadderSequence(*this, leiter);
+    EndLadderSequence(*this, run);
 }

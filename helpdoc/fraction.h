@@ -14,7 +14,6 @@ public:
     static Fraction FromDecimalText(std::string_view text);
 
     std::int64_t Numerator() const { return num_; }
-    std::int64_t Denominator() const { return den_; }
 
     friend Fraction operator+(const Fraction& a, const Fraction& b);
     friend Fraction operator-(const Fraction& a, const Fraction& b);

@@ -21,7 +21,6 @@ std::string_view PictureName(Walzenbild picture) {
     return "";
 }
 
-std::string_view LadderName(Ladder ladder) { return ladder == Ladder::Left ? "Linke Leiter" : "Rechte Leiter"; }
 
 std::string LevelText(Ladder ladder, int step) {
     return std::string(StepAmountText(ladder, step)) + (IsMoneyStep(step) ? " Euro" : " Sonderspiele");

@@ -5,13 +5,11 @@
 #include <string_view>
 
 #include "game/combination_table.h"
+#include "machine/ladder_parts.h"
 #include "machine/reel_pictures.h"
 
 // What a reel picture shows, in a word or two: "Hai", "Perlmuschel", "2 Seesterne", "1,50".
 std::string_view PictureName(Walzenbild picture);
-
-// "Linke Leiter", "Rechte Leiter".
-std::string_view LadderName(Ladder ladder);
 
 // What a step is worth: "0,50 Euro", "10 Sonderspiele".
 std::string LevelText(Ladder ladder, int step);

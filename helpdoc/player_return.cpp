@@ -2,21 +2,23 @@
 #include "helpdoc/player_return.h"
 
 #include "helpdoc/win_plan.h"
+#include "machine/game_rules.h"
 
 namespace {
 
-// The risk game left to run out shows 2x, 1x or 0x, each with a third.
+// What the risk game left to run out makes of an amount on average, over all its draws.
 Fraction RiskFactor() {
-    const Fraction third(1, 3);
-    return third * Fraction(2) + third * Fraction(1) + third * Fraction(0);
+    Fraction sum(0);
+    for (int draw = 0; draw < kRiskDraws; ++draw) sum += Fraction(RiskFactorOfDraw(draw), kRiskDraws);
+    return sum;
 }
 
-// A ladder left alone catches its lit step itself in its 17th 00 phase with a sixth.
-const Fraction kOwnCatch(1, 6);
+// A ladder left alone catches its lit step itself in its own-catch phase with this chance.
+const Fraction kOwnCatch(1, kOwnCatchChance);
 
 }  // namespace
 
-Fraction Stake() { return Fraction::FromDecimalText("0,20"); }
+Fraction Stake() { return Fraction::FromDecimalText(kStakeText); }
 
 Fraction StepWorth(Ladder ladder, int step) {
     const Fraction amount = Fraction::FromDecimalText(StepAmountText(ladder, step));

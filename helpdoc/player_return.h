@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What the machine gives back per 0,20-euro game, exactly, for two players who never press the
+// What the machine gives back per game, exactly, for two players who never press the
 // risk stop: one who leaves the ladders alone, and one who catches every lit step and never
 // stops on 00. A special game counts as the stake it saves.
 #include <string_view>
@@ -15,7 +15,7 @@ enum class Player {
 
 inline constexpr Player kBothPlayers[] = {Player::LetsLaddersRun, Player::CatchesEveryStep};
 
-// The stake of one game, 0,20 euro.
+// The stake of one game (kStakeText).
 Fraction Stake();
 
 // What one credit of a step is worth on average, in euros: money through the risk game (double,

@@ -21,7 +21,7 @@ struct Denomination {
 
 #define DENOMINATION(n) &TMenueDlg::n, #n, &TMenueDlg::n##Click
 // Largest first, in the menu's order.
-inline constexpr std::array<Denomination, 12> kDenominations{{
+inline constexpr auto kDenominations = std::to_array<Denomination>({
     {"500", DENOMINATION(Button_500_Euro), {8, 48, 80, 118}, false, true, "500EuroSchein"},
     {"200", DENOMINATION(Button_200_Euro), {103, 48, 80, 118}, false, true, ""},
     {"100", DENOMINATION(Button_100_Euro), {198, 48, 80, 118}, false, true, "100EuroSchein"},
@@ -34,8 +34,27 @@ inline constexpr std::array<Denomination, 12> kDenominations{{
     {"0,50", DENOMINATION(Button_50_Cent), {203, 194, 70, 70}, true, true, "50CentMuenze"},
     {"0,20", DENOMINATION(Button_20_Cent), {305, 200, 58, 59}, true, false, "20CentMuenze"},
     {"0,10", DENOMINATION(Button_10_Cent), {401, 205, 50, 50}, true, false, "10CentMuenze"},
-}};
+});
 #undef DENOMINATION
+
+// The smallest note or coin: less credit than this cannot be paid out.
+inline constexpr std::string_view kSmallestAmount = kDenominations.back().amount;
+
+// An amount of the table in cents: "500" is 50000, "0,50" is 50.
+constexpr long long CentsOfAmount(std::string_view amount) {
+    long long cents = 0;
+    int places = -1;
+    for (char c : amount) {
+        if (c == ',') {
+            places = 0;
+            continue;
+        }
+        cents = cents * 10 + (c - '0');
+        if (places >= 0) ++places;
+    }
+    for (int p = places < 0 ? 0 : places; p < 2; ++p) cents *= 10;
+    return cents;
+}
 
 // The entry of a menu picture; throws std::out_of_range for a member that is none.
 const Denomination& DenominationOf(TImage* TMenueDlg::*picture);

@@ -113,15 +113,17 @@ public:
     // Keeps the player's name and the cash box for the next start; touches no window.
     // False when one of them could not be written (the reason is on stderr).
     bool SaveSettings();
-    // Every way out of the program: the running game and the play session are closed, and the
-    // name and the cash box kept. False when a save failed.
+    bool SavePlayerName();
+    // The end step of every way out (machine/): the failure notices fall silent, the running
+    // game and the play session are closed, and the name and the cash box kept. False when a
+    // save failed.
     bool KeepForNextStart();
     // The start found a later cash box in the play history than in the store: the book opens
     // with it, and the store takes it.
     void TakeCashBox(const KeptCashBox& agreed);
     std::string WindowsVersionErmitteln();
     // A write of the player's files failed: he is told once per file and run.
-    void ShowWriteFailure(const WriteFailure& fehler);
+    void ShowWriteFailure(const WriteFailure& failure);
     // Sets CPUTaktMHz from the clock measurement FormCreate started, waiting for it while
     // it still runs; later calls change nothing. Its reader calls it first.
     void AwaitCpuClock();
@@ -141,7 +143,7 @@ public:
     // The debt log: the quit commands' entry for the whole debt, and an entry of an amount
     // (two places, no sign) with its ending. money/.
     void WriteDebtLog();
-    void AppendDebtLogEntry(const std::string& betrag, const std::string& endung);
+    void AppendDebtLogEntry(const std::string& amountText, const std::string& ending);
 
     // Money: the deposit animation and the payout. money/.
     void EinzahlenButtonClick(TObject* Sender);
@@ -187,7 +189,7 @@ public:
     void RisikoSpiel();
 
     // Crediting wins and special games, and the two displays: game/.
-    void AddiereGewinn(const std::string& betrag);
+    void AddiereGewinn(const std::string& amountText);
     void AddiereSonderspiele(const std::string& anzahl);
     void AnzeigeLoeschen();
     void AnzeigeSonderspieleLoeschen();

@@ -4,7 +4,12 @@
 #include <array>
 #include <string>
 
+#include "machine/ladder_parts.h"
 #include "machine/reel_pictures.h"
+
+// Which ladder run: the count of ladders started when it began. A sequence holds the run it
+// belongs to, and a later ladder's run replaces it.
+using LadderRun = int;
 
 struct GameState {
     bool SpielLaeuft = false;
@@ -27,11 +32,11 @@ struct GameState {
     int WalzenTaktMitte = 0;
     int WalzenTaktRechts = 0;
 
-    // The win ladders: steps 1 to 6 of the left ladder, then of the right one.
+    // The win ladders: steps 1 to 6 of the left ladder, then of the right one (LevelSlot).
     bool LeiterLinksAktiv = false;
     bool LeiterRechtsAktiv = false;
-    std::array<bool, 12> StufeErreicht{};
-    std::array<bool, 12> StufeLeuchtet{};
+    std::array<bool, kLevelSlots> StufeErreicht{};
+    std::array<bool, kLevelSlots> StufeLeuchtet{};
     int LeiterTakt = 0;
     bool StoppAufNull = true;
 
@@ -55,7 +60,7 @@ struct GameState {
     // Ladders started so far, and the sequences (a phase, a stop) of the current one that run,
     // one inside another's pause; stop clicks meanwhile wait until the outermost one has
     // finished. A sequence of an earlier ladder leaves the current one alone.
-    int LadderNumber = 0;
+    LadderRun LadderNumber = 0;
     int LadderSequences = 0;
     // An autostart step is waiting to run from the outermost loop.
     bool AutoStartRequested = false;

@@ -23,5 +23,5 @@ constexpr std::array<std::array<LadderField, kLadderFieldCount>, 2> kFields = {{
 
 const LadderField& FieldOf(Ladder ladder, int field) {
     if (field < 0 || field >= kLadderFieldCount) throw std::out_of_range("no ladder field " + std::to_string(field));
-    return kFields[ladder == Ladder::Left ? 0 : 1][static_cast<std::size_t>(field)];
+    return kFields[static_cast<std::size_t>(ladder)][static_cast<std::size_t>(field)];
 }

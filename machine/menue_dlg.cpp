@@ -10,22 +10,12 @@ TMenueDlg* MenueDlg = nullptr;
 
 namespace {
 
-TCheckBox* MakeSwitch(TForm& form, const char* name, Place at, const char* caption, int tabOrder) {
-    auto* box = MakeControl<TCheckBox>(form, name, at);
-    box->SetFont(BoldFont());
-    box->SetCaption(caption);
+// The menu's switches start switched on, in their own tab order.
+TCheckBox* MakeMenuSwitch(TForm& form, const char* name, Place at, const char* caption, int tabOrder) {
+    TCheckBox* box = MakeSwitch(form, name, at, caption);
     box->SetChecked(true);
     box->TabOrder = tabOrder;
     return box;
-}
-
-TSpeedButton* MakeFlatButton(TForm& form, const char* name, Place at, const char* caption,
-                             TColor color, const char* hint) {
-    auto* button = MakeControl<TSpeedButton>(form, name, at);
-    button->SetFont(BoldFont(color));
-    button->SetCaption(caption);
-    button->SetHint(hint);
-    return button;
 }
 
 }  // namespace
@@ -59,6 +49,7 @@ void TMenueDlg::BindHandlers() {
     Button2->OnClick = Gated(gate, Input::MenuQuit, this, &TMenueDlg::Button2Click);
     PC_LautsprHoeren->OnClick = Gated(gate, Input::SoundSwitch, this, &TMenueDlg::PC_LautsprHoerenClick);
     LogDateiSpeichern->OnClick = Gated(gate, Input::LogSwitch, this, &TMenueDlg::LogDateiSpeichernClick);
+    StatistikBtn->OnClick = Gated(gate, Input::Statistics, this, &TMenueDlg::StatistikBtnClick);
     for (const Denomination& m : kDenominations)
         (this->*m.picture)->OnClick = Gated(gate, Input::Deposit, this, m.click);
 }
@@ -72,11 +63,11 @@ void TMenueDlg::CreateMoneyPictures() {
 
 void TMenueDlg::CreateSwitches() {
     Bevel5 = MakeBevel(*this, "Bevel5", {464, 174, 233, 96}, TBevelShape::bsBox, TBevelStyle::bsLowered);
-    AutoStartCheckBox = MakeSwitch(*this, "AutoStartCheckBox", {471, 185, 218, 14}, "Automatischer Start", 5);
+    AutoStartCheckBox = MakeMenuSwitch(*this, "AutoStartCheckBox", {471, 185, 218, 14}, "Automatischer Start", 5);
     AutoStartCheckBox->Alignment = TAlignment::taLeftJustify;
     PC_LautsprHoeren =
-        MakeSwitch(*this, "PC_LautsprHoeren", {471, 206, 218, 17}, "Geräusche (PC-Lautsprecher) ein", 1);
-    LogDateiSpeichern = MakeSwitch(*this, "LogDateiSpeichern", {471, 229, 218, 17}, "Auswertung speichern", 3);
+        MakeMenuSwitch(*this, "PC_LautsprHoeren", {471, 206, 218, 17}, "Geräusche (PC-Lautsprecher) ein", 1);
+    LogDateiSpeichern = MakeMenuSwitch(*this, "LogDateiSpeichern", {471, 229, 218, 17}, "Auswertung speichern", 3);
     AutomatenGeldspeicherAnzeige =
         MakeDialogLabel(*this, "AutomatenGeldspeicherAnzeige", {473, 256, 40, 13}, "100,00", BoldFont(clRed));
     LabelEurostand = MakeDialogLabel(*this, "LabelEurostand", {537, 256, 141, 13}, "Euros in der Schatztruhe",
@@ -110,6 +101,9 @@ void TMenueDlg::CreateLowerPart() {
     CancelBtn->SetHint("Schließt das Menü");
     CancelBtn->Cancel = true;
     CancelBtn->TabOrder = 0;
+    // Below the debt line, left of the separator, where no other control stands.
+    StatistikBtn = MakeFlatButton(*this, "StatistikBtn", {6, 380, 121, 37}, "Statistik", clBlack,
+                                  "Zeigt die Spielstatistik und den Spielerschutz (F2)");
 }
 
 TMenueDlg::~TMenueDlg() {

@@ -28,7 +28,7 @@ public:
     TBevel *Bevel3, *Bevel4;
     TLabel* BisherEingezahltLabel1;
     TMemo* Memo1;
-    TSpeedButton *ButtonRisiko, *ButtonGibsGeldHer;
+    TSpeedButton *ButtonRisiko, *ButtonGibsGeldHer, *StatistikBtn;
     TButton *Button2, *Button1, *CancelBtn;
 
     // Built and laid out in machine/; every handler below is defined in money/.
@@ -46,6 +46,7 @@ public:
     // The stored switches: "1" or "0" in the settings on every change.
     void PC_LautsprHoerenClick(TObject* Sender);
     void LogDateiSpeichernClick(TObject* Sender);
+    void StatistikBtnClick(TObject* Sender);
 
     // The deposits.
     void Button_500_EuroClick(TObject* Sender);

@@ -2,10 +2,11 @@
 #pragma once
 // What the game tells the play history as it happens, and the one question its player
 // protection answers before a deposit. The statistics folder keeps the history
-// (AttachPlayHistory); until then, and when it is off, nothing is kept and nothing refused.
+// (statistics/attach.h); until then, and when it is off, nothing is kept and nothing refused.
 #include <cstdint>
 #include <string>
 
+#include "machine/ladder_fields.h"
 #include "support/euro_decimal.h"
 #include "support/outcome.h"
 
@@ -23,8 +24,8 @@ public:
     virtual void GameStarted(bool /*specialGame*/) {}
     // The reels stopped and were evaluated (Game.BildAufWalze holds them).
     virtual void ReelsEvaluated() {}
-    // A ladder stop caught a step (ladder 0 is the left one, steps 1 to 6).
-    virtual void StepCaught(int /*ladder*/, int /*step*/) {}
+    // A ladder stop caught a step (1 to 6).
+    virtual void StepCaught(Ladder, int /*step*/) {}
     // A money step handed out: its amount, and what reached the credit.
     virtual void MoneyCredited(const EuroDecimal& /*stepAmount*/, const EuroDecimal& /*credited*/, RiskOutcome) {}
     virtual void SpecialGamesCredited(const EuroDecimal& /*count*/) {}
@@ -45,7 +46,7 @@ public:
     virtual std::int64_t CashBoxEntry() const { return 0; }
     // The program ends, whichever way: the running game and the play session are closed.
     virtual void ProgramEnds() {}
-};
 
-// Starts the play history for the main window and puts its window on the menu and on F2.
-void AttachPlayHistory(TForm1& main, TMenueDlg& menu);
+    // The window "Statistik", opened with F2 on the main window and the menu's button.
+    virtual void ShowStatistics() {}
+};

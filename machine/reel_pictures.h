@@ -10,25 +10,28 @@
 enum class Walzenbild { W7, W8, W9, W10, W11, W12, W3, W4, W5, W6_1, W6_2, W6_3, W1, W2 };
 inline constexpr int kWalzenbildCount = 14;
 
-inline constexpr std::array<Walzenbild, kWalzenbildCount> kAllWalzenbilder = {
-    Walzenbild::W7,   Walzenbild::W8,   Walzenbild::W9,   Walzenbild::W10, Walzenbild::W11,
-    Walzenbild::W12,  Walzenbild::W3,   Walzenbild::W4,   Walzenbild::W5,  Walzenbild::W6_1,
-    Walzenbild::W6_2, Walzenbild::W6_3, Walzenbild::W1,   Walzenbild::W2,
-};
+inline constexpr std::array<Walzenbild, kWalzenbildCount> kAllWalzenbilder = [] {
+    std::array<Walzenbild, kWalzenbildCount> all{};
+    for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<Walzenbild>(i);
+    return all;
+}();
 
 enum class Reel { Left = 0, Middle = 1, Right = 2 };
 inline constexpr int kReelCount = 3;
 inline constexpr std::array<Reel, kReelCount> kAllReels = {Reel::Left, Reel::Middle, Reel::Right};
 
-// Name of the image component that holds the picture, e.g. "Walzenbild6_1".
-constexpr std::string_view ComponentName(Walzenbild picture) {
-    constexpr std::array<std::string_view, kWalzenbildCount> names = {
-        "Walzenbild7",   "Walzenbild8",   "Walzenbild9",   "Walzenbild10", "Walzenbild11",
-        "Walzenbild12",  "Walzenbild3",   "Walzenbild4",   "Walzenbild5",  "Walzenbild6_1",
-        "Walzenbild6_2", "Walzenbild6_3", "Walzenbild1",   "Walzenbild2",
-    };
-    return names[static_cast<std::size_t>(picture)];
-}
+class TForm1;
+class TImage;
+
+// One row a reel picture: the picture, the name of the image component (and of its artwork)
+// that holds it, e.g. "Walzenbild6_1", and that component in the main window.
+struct ReelPictureRow {
+    Walzenbild id;
+    std::string_view name;
+    TImage* TForm1::*member;
+};
+const ReelPictureRow& ReelPictureOf(Walzenbild picture);
+inline std::string_view ComponentName(Walzenbild picture) { return ReelPictureOf(picture).name; }
 
 // One entry per (picture, reel), picture-major: left, middle and right of a picture side by side.
 using BildAufWalzeTable = std::array<bool, kWalzenbildCount * kReelCount>;

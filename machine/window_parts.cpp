@@ -66,3 +66,29 @@ TBitBtn* MakeGlyphButton(TForm& form, TWinControl& parent, const char* name, Pla
     button->Glyph().Assign(glyph.Bitmap());
     return button;
 }
+
+TLabel* MakeFixedLabel(TForm& form, const char* name, Place at, const std::string& caption, const TFont& font,
+                       TAlignment alignment, bool wordWrap) {
+    TLabel* label = MakeDialogLabel(form, name, at, caption, font);
+    label->SetAutoSize(false);
+    label->SetBounds(at.left, at.top, at.width, at.height);
+    label->Alignment = alignment;
+    label->WordWrap = wordWrap;
+    return label;
+}
+
+TCheckBox* MakeSwitch(TForm& form, const char* name, Place at, const std::string& caption) {
+    auto* box = MakeControl<TCheckBox>(form, name, at);
+    box->SetFont(BoldFont());
+    box->SetCaption(caption);
+    return box;
+}
+
+TSpeedButton* MakeFlatButton(TForm& form, const char* name, Place at, const std::string& caption, TColor color,
+                             const std::string& hint) {
+    auto* button = MakeControl<TSpeedButton>(form, name, at);
+    button->SetFont(BoldFont(color));
+    button->SetCaption(caption);
+    button->SetHint(hint);
+    return button;
+}

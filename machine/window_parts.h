@@ -5,6 +5,7 @@
 #include <string>
 
 #include "toolkit/buttons.h"
+#include "toolkit/checkbox.h"
 #include "toolkit/form.h"
 #include "toolkit/image.h"
 #include "toolkit/label.h"
@@ -44,5 +45,13 @@ TLabel* MakeDialogLabel(TForm& form, const char* name, Place at, const std::stri
                         const TFont& font);
 TBevel* MakeBevel(TForm& form, const char* name, Place at, TBevelShape shape, TBevelStyle style);
 TButton* MakeDialogButton(TForm& form, const char* name, Place at, const std::string& caption);
+// A label of fixed size: the text is aligned, or wrapped, inside its place.
+TLabel* MakeFixedLabel(TForm& form, const char* name, Place at, const std::string& caption, const TFont& font,
+                       TAlignment alignment = TAlignment::taLeftJustify, bool wordWrap = false);
+// A check box with a bold caption.
+TCheckBox* MakeSwitch(TForm& form, const char* name, Place at, const std::string& caption);
+// A flat button with a bold caption: it takes no focus, so a window's tab order stays as it is.
+TSpeedButton* MakeFlatButton(TForm& form, const char* name, Place at, const std::string& caption, TColor color,
+                             const std::string& hint);
 // A button with the built-in picture of its name as its glyph.
 TBitBtn* MakeGlyphButton(TForm& form, TWinControl& parent, const char* name, Place at, const std::string& hint);

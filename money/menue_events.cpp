@@ -2,7 +2,9 @@
 // The menu dialog: opening, closing, the risk switch, the automatic start box, help, quit.
 #include <string>
 
+#include "machine/denominations.h"
 #include "machine/form1.h"
+#include "machine/game_rules.h"
 #include "machine/menue_dlg.h"
 #include "machine/scene_pictures.h"
 #include "toolkit/dialogs.h"
@@ -12,7 +14,7 @@ namespace {
 const char* const kCashBoxAfterEmptying = "100,00";
 
 // Amounts are judged by their text: below a limit, the difference starts with "-".
-bool AtLeast(const EuroDecimal& amount, const char* limit) {
+bool AtLeast(const EuroDecimal& amount, std::string_view limit) {
     return (amount - EuroDecimal::Parse(limit)).ToShortest().front() != '-';
 }
 
@@ -46,7 +48,7 @@ void TMenueDlg::FormShow(TObject*) {
         AskPlayerName();
         g.ErsterMenueAufruf = false;
     }
-    ButtonGibsGeldHer->SetVisible(AtLeast(Form1->Money.Spielgeld(), "0,1") || AtLeast(Form1->Money.SonderspieleAnzahl(), "1"));
+    ButtonGibsGeldHer->SetVisible(AtLeast(Form1->Money.Spielgeld(), kSmallestAmount) || AtLeast(Form1->Money.SonderspieleAnzahl(), "1"));
     EmptyCashBoxWhenFull(*this, Form1->Money);
 }
 
@@ -59,7 +61,7 @@ void TMenueDlg::FormClose(TObject*, TCloseAction&) {
 // With the stake of one game left, automatic play goes on.
 void TMenueDlg::CancelBtnClick(TObject*) {
     Close();
-    if (!AtLeast(Form1->Money.Spielgeld(), "0,2")) return;
+    if (!AtLeast(Form1->Money.Spielgeld(), kStakeText)) return;
     Form1->Game.MenueOffen = false;
     if (AutoStartCheckBox->Checked()) Form1->RequestAutoStart();
 }
@@ -85,3 +87,5 @@ void TMenueDlg::Button1Click(TObject*) {
 }
 
 void TMenueDlg::Button2Click(TObject*) { Form1->AskToEndProgram(); }
+
+void TMenueDlg::StatistikBtnClick(TObject*) { Form1->Play->ShowStatistics(); }

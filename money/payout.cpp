@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kThrowStepMs = 20;
 constexpr int kSharkMs = 1000;
+constexpr int kBeforePayoutMs = 1000;  // from the button to the first question
 
 // True when there are none, or the player lets them go.
 bool SpecialGamesGivenUp(const TForm1& f) {
@@ -38,11 +39,10 @@ std::string Settlement(const TForm1& f) {
 
 // The name, the cash box and the debt log are written before the result shows: a program
 // closed or killed while the player reads it has kept them.
-void KeepTheResult(TForm1& f, const std::string& betrag, const std::string& endung) {
-    if (!f.Program.SpielerName.empty())
-        settings::WriteIniKey(f.Program.IniDateiName, settings::kPlayerKey, f.Program.SpielerName);
+void KeepTheResult(TForm1& f, const std::string& amountText, const std::string& ending) {
+    f.SavePlayerName();
     settings::WriteCashBoxText(settings::CashBoxTextAtPayout(f.Money.Automatenkasse()));
-    if (DebtLogSwitchedOn()) f.AppendDebtLogEntry(betrag, endung);
+    if (DebtLogSwitchedOn()) f.AppendDebtLogEntry(amountText, ending);
 }
 
 // The credit does not cover the debt: the player is told what he still owes.
@@ -96,7 +96,7 @@ void TForm1::AuszahlenButtonClick(TObject*) {
     Game.RuhePhaseErlaubt = false;
     PausenTimer->SetEnabled(false);
     StopAttractShow();
-    MachPause1->Pause(1000);
+    MachPause1->Pause(kBeforePayoutMs);
     if (!SpecialGamesGivenUp(*this)) {
         Money.GiveUpPayout();
         return;

@@ -5,22 +5,6 @@
 
 namespace {
 
-constexpr int kTensFirst = 2, kUnitsFirst = 5, kCentsFirst = 8;
-
-void AddTimes(std::vector<std::string>& out, long long times, int piece) {
-    for (long long i = 0; i < times; ++i) out.emplace_back(kPayoutPieces[piece].name);
-}
-
-// A digit as pieces of 5, 2 and 1 units, starting at `first`: 9 = 5 + 2 + 2, 4 = 2 + 2.
-void AddDigit(std::vector<std::string>& out, int digit, int first) {
-    if (digit >= 5) {
-        AddTimes(out, 1, first);
-        digit -= 5;
-    }
-    AddTimes(out, digit / 2, first + 1);
-    AddTimes(out, digit % 2, first + 2);
-}
-
 long long WholeNumber(std::string_view digits) {
     long long value = 0;
     std::from_chars(digits.data(), digits.data() + digits.size(), value);
@@ -39,11 +23,11 @@ std::vector<std::string> PayoutPieceNames(std::string_view amountText) {
     const std::size_t comma = amountText.find(',');
     const long long euros = WholeNumber(amountText.substr(0, comma));
     const long long cents = comma == std::string_view::npos ? 0 : WholeNumber(amountText.substr(comma + 1));
+    // Cents that the smallest coin cannot pay are not paid at all.
+    const bool centsPaid = cents < 100 && cents % kPayoutPieces.back().cents == 0;
+    long long left = euros * 100 + (centsPaid ? cents : 0);
     std::vector<std::string> out;
-    AddTimes(out, euros / 500, 0);
-    AddTimes(out, euros % 500 / 100, 1);
-    AddDigit(out, static_cast<int>(euros % 100 / 10), kTensFirst);
-    AddDigit(out, static_cast<int>(euros % 10), kUnitsFirst);
-    if (cents % 10 == 0 && cents < 100) AddDigit(out, static_cast<int>(cents / 10), kCentsFirst);
+    for (const PayoutPiece& piece : kPayoutPieces)
+        for (; left >= piece.cents; left -= piece.cents) out.emplace_back(piece.name);
     return out;
 }

@@ -11,12 +11,13 @@
 struct PayoutPiece {
     std::string_view name;        // as the payout list holds it: "20EuroSchein"
     std::string_view amount;      // subtracted from the credit: "20", "0,50"
+    long long cents;              // the same in cents
     bool clearsDisplay;           // notes clear the credit display before rewriting it
     TImage* TMenueDlg::*picture;  // what the shark throws out
 };
 
-// The notes and coins that are paid out, largest first. Each digit of an amount is paid with
-// three neighbours of this table (50, 20, 10 euros; 5, 2, 1 euros; 50, 20, 10 cents).
+// The notes and coins that are paid out, largest first. An amount is paid with as many of
+// the largest as fit, then of the next (1287,90: 500, 500, 100, 100, 50, 20, 10, 5, 2, ...).
 inline constexpr auto kPayoutPieces = [] {
     constexpr auto paid = [] {
         std::size_t n = 0;
@@ -26,7 +27,7 @@ inline constexpr auto kPayoutPieces = [] {
     std::array<PayoutPiece, paid> pieces{};
     std::size_t i = 0;
     for (const Denomination& d : kDenominations)
-        if (!d.payoutName.empty()) pieces[i++] = {d.payoutName, d.amount, !d.coin, d.picture};
+        if (!d.payoutName.empty()) pieces[i++] = {d.payoutName, d.amount, CentsOfAmount(d.amount), !d.coin, d.picture};
     return pieces;
 }();
 

@@ -54,7 +54,7 @@ std::filesystem::path DocumentsDirFrom(std::string_view userDirs, const std::fil
 std::filesystem::path DocumentsDir() {
     const std::filesystem::path config = UserConfigDir();
     std::string userDirs;
-    if (!config.empty()) userDirs = ReadFileText(config.parent_path() / "user-dirs.dirs").text;
+    if (!config.empty()) userDirs = ReadFileText(config.parent_path() / "user-dirs.dirs").ValueOr({});
     return DocumentsDirFrom(userDirs, UserHomeDir());
 }
 

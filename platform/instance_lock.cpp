@@ -103,8 +103,8 @@ InstanceLock::State InstanceLock::TakeOwnerFile() {
             return State::Alone;
         }
         if (taken.errorNumber != EEXIST) break;
-        const FileText held = ReadFileText(owner);
-        if (held.result && MarkAlive(FirstLine(held.text))) return State::OtherRuns;
+        const Result<std::string> held = ReadFileText(owner);
+        if (held && MarkAlive(FirstLine(*held))) return State::OtherRuns;
         ::unlink(owner.c_str());
     }
     return State::Unguarded;
@@ -116,7 +116,8 @@ void InstanceLock::Publish(const std::string& text) {
     if (state_ != State::Alone) return;
     const std::string signed_ = ThisProcessMark() + "\n" + text;
     if (ownerFile_) {
-        WriteFileAtomically(OwnerFile(), signed_);
+        // Best effort: without the note a second start only finds no window to raise.
+        static_cast<void>(WriteFileAtomically(OwnerFile(), signed_));
         return;
     }
     WriteWhole(fd_, signed_);
@@ -124,9 +125,9 @@ void InstanceLock::Publish(const std::string& text) {
 
 std::string InstanceLock::Published() const {
     for (const std::filesystem::path& from : {OwnerFile(), file_}) {
-        const FileText stored = ReadFileText(from);
-        const std::size_t line = stored.result ? stored.text.find('\n') : std::string::npos;
-        if (line != std::string::npos && MarkAlive(FirstLine(stored.text))) return stored.text.substr(line + 1);
+        const Result<std::string> stored = ReadFileText(from);
+        const std::size_t line = stored ? stored->find('\n') : std::string::npos;
+        if (line != std::string::npos && MarkAlive(FirstLine(*stored))) return stored->substr(line + 1);
     }
     return {};
 }

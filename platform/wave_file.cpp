@@ -22,9 +22,7 @@ struct SdlWave {
     ~SdlWave() { SDL_FreeWAV(data); }
 };
 
-LoadedWave Damaged(const std::string& path) {
-    return {Outcome::Failed(path + ": " + SDL_GetError()), {}};
-}
+Outcome Damaged(const std::string& path) { return Outcome::Failed(path + ": " + SDL_GetError()); }
 
 // The coin sound lasts half a second. A header whose rate makes a few bytes last longer than
 // this is damaged: converting it would take memory and time in proportion (4 GiB at 1 Hz).
@@ -89,7 +87,7 @@ bool ChunksFitFile(SDL_RWops* file) {
 }
 
 // Reads the wave from `file` and closes it.
-LoadedWave FromStream(SDL_RWops* file, const std::string& name) {
+Result<WaveSamples> FromStream(SDL_RWops* file, const std::string& name) {
     if (file == nullptr) return Damaged(name);
     if (!ChunksFitFile(file)) {
         SDL_RWclose(file);
@@ -102,17 +100,17 @@ LoadedWave FromStream(SDL_RWops* file, const std::string& name) {
     if (SDL_LoadWAV_RW(file, 1, &wave.format, &wave.data, &wave.length) == nullptr) return Damaged(name);
     std::optional<std::vector<int16_t>> samples = ToDeviceFormat(wave);
     if (!samples) return Damaged(name);
-    return {{}, std::move(*samples)};
+    return std::move(*samples);
 }
 
 }  // namespace
 
-LoadedWave LoadWaveFile(const std::string& path) {
+Result<WaveSamples> LoadWaveFile(const std::string& path) {
     std::error_code ignored;
-    if (!std::filesystem::exists(path, ignored)) return {Outcome::Failed(path + ": " + std::strerror(ENOENT), ENOENT), {}};
+    if (!std::filesystem::exists(path, ignored)) return Outcome::Failed(path + ": " + std::strerror(ENOENT), ENOENT);
     return FromStream(SDL_RWFromFile(path.c_str(), "rb"), path);
 }
 
-LoadedWave DecodeWave(std::span<const std::uint8_t> bytes, const std::string& name) {
+Result<WaveSamples> DecodeWave(std::span<const std::uint8_t> bytes, const std::string& name) {
     return FromStream(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), name);
 }

@@ -6,16 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "support/outcome.h"
+#include "support/result.h"
 
-struct LoadedWave {
-    // Missing() when there is no file of that name: the caller stays silent. Any other
-    // failure is a damaged file (no wave, unreadable, cut short): the reason is the text
-    // to show, starting with the file's name.
-    Outcome result;
-    std::vector<int16_t> samples;  // mono, 16-bit, kAudioSampleRate
-};
+// Mono, 16-bit, kAudioSampleRate.
+using WaveSamples = std::vector<int16_t>;
 
-LoadedWave LoadWaveFile(const std::string& path);
+// Missing() when there is no file of that name: the caller stays silent. Any other failure is
+// a damaged file (no wave, unreadable, cut short): the reason is the text to show, starting
+// with the file's name.
+Result<WaveSamples> LoadWaveFile(const std::string& path);
 // The same for a file's bytes held in memory; `name` starts the error text.
-LoadedWave DecodeWave(std::span<const std::uint8_t> bytes, const std::string& name);
+Result<WaveSamples> DecodeWave(std::span<const std::uint8_t> bytes, const std::string& name);

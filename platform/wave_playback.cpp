@@ -6,8 +6,8 @@
 #include "platform/audio_device.h"
 
 Outcome PlayWaveAsync(const std::string& path) {
-    LoadedWave wave = LoadWaveFile(path);
-    if (wave.result)
-        WithAudioVoices([&](AudioVoices& voices) { voices.wave.Start(std::move(wave.samples)); });
-    return wave.result;
+    Result<WaveSamples> wave = LoadWaveFile(path);
+    if (!wave) return wave.Why();
+    WithAudioVoices([&](AudioVoices& voices) { voices.wave.Start(std::move(*wave)); });
+    return Outcome::Done();
 }

@@ -31,11 +31,11 @@ void ShowNotice(const std::string& text) { MessageDlg(text, TMsgDlgType::mtWarni
 
 }  // namespace
 
-void TForm1::ShowWriteFailure(const WriteFailure& fehler) {
+void TForm1::ShowWriteFailure(const WriteFailure& failure) {
     if (Application->Terminated()) return;
-    if (!Program.WriteFailuresShown.insert(fehler.file.string()).second) return;
-    const std::string text = "Die Datei \"" + fehler.file.string() + "\" konnte nicht gespeichert werden: " +
-                             Reason(fehler.errorNumber) + ". Das Spiel geht weiter.";
+    if (!Program.WriteFailuresShown.insert(failure.file.string()).second) return;
+    const std::string text = "Die Datei \"" + failure.file.string() + "\" konnte nicht gespeichert werden: " +
+                             Reason(failure.errorNumber) + ". Das Spiel geht weiter.";
     // Outside the loop, or while the window paints, the box waits for the loop.
     if (Application->HandlerDepth() == 0 || Painting())
         Application->QueueCall([text] { ShowNotice(text); });

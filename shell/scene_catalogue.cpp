@@ -231,10 +231,7 @@ void TForm1::StyleLabels() {
 }
 
 void TForm1::CreateButtonBar() {
-    Panel1 = new TPanel(this);
-    Panel1->SetName("Panel1");
-    Panel1->SetParent(this);
-    Panel1->SetBounds(0, 582, 815, 40);
+    Panel1 = MakeControl<TPanel>(*this, "Panel1", {0, 582, 815, 40});
     Panel1->Color = clBlack;
     Panel1->BevelOuter = TBevelCut::bvNone;
     Panel1->Font().Color = clBlack;

@@ -54,7 +54,7 @@ bool UseInstalledLayout(ProgramState& program, const std::filesystem::path& data
 }  // namespace
 
 void TForm1::FormCreate(TObject*) {
-    SetWriteFailureListener([this](const WriteFailure& fehler) { ShowWriteFailure(fehler); });
+    SetWriteFailureListener([this](const WriteFailure& failure) { ShowWriteFailure(failure); });
     Program.SpielerName.clear();
     Program.AufloesungGeaendert = false;
     Program.StartBildschirmHoehe = Screen->Height();

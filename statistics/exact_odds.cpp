@@ -46,6 +46,6 @@ std::string ReturnLine() {
 std::string TopWinLine() {
     const ExactOdds& o = Odds();
     return "Höchster Gewinn der Walzen: " + LevelText(o.topLadder, o.topStep) + " (" +
-           std::string(LadderName(o.topLadder)) + "), Chance je Spiel " + ChanceText(o.topChance) + ", etwa jedes " +
+           std::string(PartsOfLadder(o.topLadder).name) + "), Chance je Spiel " + ChanceText(o.topChance) + ", etwa jedes " +
            (Fraction(1) / o.topChance).DecimalText(0) + ". Spiel.";
 }

@@ -38,16 +38,13 @@ std::filesystem::path HistoryFile(bool installed, const std::string& iniFile) {
     return folder.empty() ? folder : folder / kHistoryFileName;
 }
 
-std::filesystem::path MoveAside(const std::filesystem::path& file, std::int64_t stamp, std::string& error) {
+Result<std::filesystem::path> MoveAside(const std::filesystem::path& file, std::int64_t stamp) {
     std::error_code code;
     std::filesystem::path target;
     for (int attempt = 0; target.empty() || std::filesystem::exists(target, code); ++attempt)
         target = file.parent_path() / DamagedName(file, stamp, attempt);
     std::filesystem::rename(file, target, code);
-    if (code) {
-        error = code.message();
-        return {};
-    }
+    if (code) return Outcome::Failed(code.message(), code.value());
     for (const char* companion : kCompanions) {
         const std::filesystem::path from = file.string() + companion;
         if (std::filesystem::exists(from, code)) std::filesystem::rename(from, target.string() + companion, code);

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "support/result.h"
+
 inline constexpr const char* kHistoryFileName = "Tresolo-Statistik.sqlite";
 
 // An installed program keeps it in $XDG_DATA_HOME/tresolo/ (~/.local/share/tresolo/), one
@@ -14,5 +16,5 @@ std::filesystem::path HistoryFile(bool installed, const std::string& iniFile);
 
 // Renames the file, and its write-ahead log and index beside it, to a free name that says
 // it was damaged and when: "Tresolo-Statistik-beschaedigt-2026-12-06-223900.sqlite".
-// Returns the new name; empty when it could not be moved (the reason in `error`).
-std::filesystem::path MoveAside(const std::filesystem::path& file, std::int64_t stamp, std::string& error);
+// Gives the new name, or why it could not be moved.
+Result<std::filesystem::path> MoveAside(const std::filesystem::path& file, std::int64_t stamp);

@@ -24,12 +24,11 @@ std::string TimeText(std::int64_t stamp) {
 
 std::string Ladders(const GameRecord& g) {
     std::string text;
-    const char* const names[] = {"links ", "rechts "};
-    for (int ladder = 0; ladder < kLadderCount; ++ladder) {
-        const int start = g.startLevel[static_cast<std::size_t>(ladder)], top = g.topLevel[static_cast<std::size_t>(ladder)];
+    for (Ladder ladder : kBothLadders) {
+        const int start = g.StartLevel(ladder), top = g.TopLevel(ladder);
         if (start == 0) continue;
         if (!text.empty()) text += ", ";
-        text += names[ladder] + std::to_string(start);
+        text += std::string(PartsOfLadder(ladder).side) + " " + std::to_string(start);
         if (top > start) text += " → " + std::to_string(top);
     }
     return text.empty() ? "–" : text;

@@ -27,11 +27,11 @@ void PlayFigures::AddStarted(const GameRecord& game) {
     wonCents += game.wonCents;
     specialWon += game.specialWon;
     for (std::size_t i = 0; i < risk.size(); ++i) risk[i] += game.risk[i];
-    for (int ladder = 0; ladder < kLadderCount; ++ladder) {
-        const int start = game.startLevel[ladder];
+    for (Ladder ladder : kBothLadders) {
+        const int start = game.StartLevel(ladder);
         if (start == 0) continue;
         ++started[LevelSlot(ladder, start)];
-        for (int step = start; step <= std::max(start, game.topLevel[ladder]); ++step) ++reached[LevelSlot(ladder, step)];
+        for (int step = start; step <= std::max(start, game.TopLevel(ladder)); ++step) ++reached[LevelSlot(ladder, step)];
     }
 }
 
@@ -57,10 +57,9 @@ std::vector<FigureField> FigureFields(PlayFigures& f) {
         {"losing_run", &f.losingRun, 2, FigureKind::Run},
         {"longest_losing_run", &f.longestLosingRun, 2, FigureKind::Longest},
     };
-    const char* const ladders[] = {"left", "right"};
-    for (int ladder = 0; ladder < kLadderCount; ++ladder)
-        for (int step = 1; step <= kLevelCount; ++step) {
-            const std::string level = std::string(ladders[ladder]) + "_" + std::to_string(step);
+    for (Ladder ladder : kBothLadders)
+        for (int step = 1; step <= kTopStep; ++step) {
+            const std::string level = std::string(PartsOfLadder(ladder).column) + "_" + std::to_string(step);
             fields.push_back({level + "_started", &f.started[LevelSlot(ladder, step)]});
             fields.push_back({level + "_reached", &f.reached[LevelSlot(ladder, step)]});
         }

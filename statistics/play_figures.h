@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-inline constexpr int kLadderCount = 2;     // 0 is the left ladder, 1 the right one
-inline constexpr int kLevelCount = 6;      // steps 1 to 6 of each ladder
-inline constexpr int kLevelSlots = kLadderCount * kLevelCount;
+#include "machine/ladder_parts.h"
 
-constexpr int LevelSlot(int ladder, int step) { return ladder * kLevelCount + step - 1; }
+// Indexed by a Ladder, left first.
+template <typename T>
+using PerLadder = std::array<T, kBothLadders.size()>;
 
 // The stake of a paid game in cents, from the help's figures.
 std::int64_t StakeCents();
@@ -19,8 +19,8 @@ std::int64_t StakeCents();
 struct GameRecord {
     bool special = false;
     std::array<int, 3> pictures{-1, -1, -1};  // the reel picture of left, middle, right; -1 unknown
-    std::array<int, kLadderCount> startLevel{};  // the level the reels started, 0 for none
-    std::array<int, kLadderCount> topLevel{};    // the highest level the ladder stood on
+    PerLadder<int> startLevel{};  // the level the reels started, 0 for none
+    PerLadder<int> topLevel{};    // the highest level the ladder stood on
     std::int64_t stepCents = 0;                  // money steps handed out
     std::int64_t wonCents = 0;                   // of them credited (after the risk game)
     std::int64_t specialWon = 0;
@@ -29,6 +29,8 @@ struct GameRecord {
     std::int64_t creditAfterCents = -1;          // when the game was over
 
     bool ReelsWon() const { return startLevel[0] > 0 || startLevel[1] > 0; }
+    int StartLevel(Ladder ladder) const { return startLevel[static_cast<std::size_t>(ladder)]; }
+    int TopLevel(Ladder ladder) const { return topLevel[static_cast<std::size_t>(ladder)]; }
     std::int64_t StakedCents() const { return special ? 0 : StakeCents(); }
     // What the game brought, a special game counting as the stake it saves: played, it costs
     // one; won, each is worth one.

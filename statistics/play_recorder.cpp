@@ -123,12 +123,10 @@ void PlayRecorder::Broken(const std::exception& e) {
              (sql ? Reason(*sql) : std::string(e.what())) + ")." + kPlaysOn);
         return;
     }
-    std::string error;
-    const std::filesystem::path moved = MoveAside(file_, Now(), error);
+    const Result<std::filesystem::path> moved = MoveAside(file_, Now());
     Fail("Die Spielstatistik " + Shown() + " ist beschädigt. " +
-         (moved.empty() ? "Sie konnte nicht verschoben werden (" + error + ")."
-                        : "Sie wurde nach " + moved.filename().string() +
-                              " verschoben; beim nächsten Start beginnt eine neue.") +
+         (!moved ? "Sie konnte nicht verschoben werden (" + moved.Why().reason + ")."
+                 : "Sie wurde nach " + moved->filename().string() + " verschoben; beim nächsten Start beginnt eine neue.") +
          kPlaysOn);
 }
 
@@ -221,7 +219,7 @@ void PlayRecorder::ReelsEvaluated() {
     }
 }
 
-void PlayRecorder::StepCaught(int ladder, int step) {
+void PlayRecorder::StepCaught(Ladder ladder, int step) {
     if (!open_) return;
     int& top = open_->topLevel[static_cast<std::size_t>(ladder)];
     top = std::max(top, step);

@@ -18,6 +18,7 @@
 #include "statistics/protection.h"
 
 class TForm1;
+class StatisticsWindow;
 
 // A quarter of an hour without a game starts the play time afresh.
 inline constexpr std::int64_t kPlayBreakMs = 15 * 60 * 1000;
@@ -30,7 +31,7 @@ public:
 
     void GameStarted(bool specialGame) override;
     void ReelsEvaluated() override;
-    void StepCaught(int ladder, int step) override;
+    void StepCaught(Ladder ladder, int step) override;
     void MoneyCredited(const EuroDecimal& stepAmount, const EuroDecimal& credited, RiskOutcome outcome) override;
     void SpecialGamesCredited(const EuroDecimal& count) override;
     void GameOver() override;
@@ -40,6 +41,7 @@ public:
     void CashBoxEmptied(const EuroDecimal& left) override;
     std::int64_t CashBoxEntry() const override { return entry_; }
     void ProgramEnds() override;
+    void ShowStatistics() override;
 
     // This play session's figures, the running game's stake and winnings included, and its
     // result after each of its games.
@@ -100,4 +102,5 @@ private:
     std::int64_t openStamp_ = 0;
     PlayFigures session_;
     std::vector<std::int64_t> sessionNet_;
+    StatisticsWindow* window_ = nullptr;  // made at its first showing; the application owns it
 };

@@ -53,9 +53,8 @@ std::optional<PendingLimit> ReadRaise(const std::string& iniFile) {
     if (!from) return std::nullopt;
     const std::string stored = GetPrivateProfileString(kSection, kRaiseKey, "", iniFile);
     const std::string_view limit = TrimBlanks(stored);
-    std::string ignored;
     if (limit == kNoLimit) return PendingLimit{std::nullopt, *from};
-    if (const std::optional<std::int64_t> cents = ParseLimitCents(limit, ignored)) return PendingLimit{cents, *from};
+    if (const Result<std::int64_t> cents = ParseLimitCents(limit)) return PendingLimit{*cents, *from};
     return std::nullopt;
 }
 
@@ -63,14 +62,13 @@ std::optional<PendingLimit> ReadRaise(const std::string& iniFile) {
 
 ProtectionSettings ReadProtection(const std::string& iniFile) {
     ProtectionSettings s;
-    std::string ignored;
     const std::string minutes = GetPrivateProfileString(kSection, kReminderKey, "", iniFile);
     if (minutes == "0")
         s.reminderMinutes = 0;
-    else if (std::optional<int> m = ParseReminderMinutes(minutes, ignored))
+    else if (const Result<int> m = ParseReminderMinutes(minutes))
         s.reminderMinutes = *m;
     const std::string limit = GetPrivateProfileString(kSection, kLimitKey, "", iniFile);
-    if (!TrimBlanks(limit).empty()) s.monthlyLimitCents = ParseLimitCents(limit, ignored);
+    if (const Result<std::int64_t> cents = ParseLimitCents(limit)) s.monthlyLimitCents = *cents;
     if (s.monthlyLimitCents) s.raise = ReadRaise(iniFile);
     return s;
 }
@@ -105,22 +103,20 @@ ProtectionSettings WithLimit(ProtectionSettings s, std::optional<std::int64_t> w
     return s;
 }
 
-std::optional<int> ParseReminderMinutes(std::string_view text, std::string& message) {
+Result<int> ParseReminderMinutes(std::string_view text) {
     const std::optional<int> minutes = ParseWholeNumber(TrimBlanks(text));
-    if (minutes && *minutes >= 1 && *minutes <= kLongestReminder) return minutes;
-    message = "Bitte geben Sie die Minuten bis zur Erinnerung als ganze Zahl von 1 bis " +
-              std::to_string(kLongestReminder) + " ein.";
-    return std::nullopt;
+    if (minutes && *minutes >= 1 && *minutes <= kLongestReminder) return *minutes;
+    return Outcome::Failed("Bitte geben Sie die Minuten bis zur Erinnerung als ganze Zahl von 1 bis " +
+                           std::to_string(kLongestReminder) + " ein.");
 }
 
-std::optional<std::int64_t> ParseLimitCents(std::string_view text, std::string& message) {
+Result<std::int64_t> ParseLimitCents(std::string_view text) {
     const std::optional<EuroDecimal> amount = EuroDecimal::TryParse(text);
     // Whole cents only: the amount must not change when it is written with two places.
     if (amount && amount->Sign() >= 0 && EuroDecimal::Parse(amount->ToFixed(2)) == *amount &&
         CentsOf(*amount) <= 100000000)
         return CentsOf(*amount);
-    message = "Bitte geben Sie das Einzahlungslimit als Betrag in Euro ein, zum Beispiel 100 oder 49,50.";
-    return std::nullopt;
+    return Outcome::Failed("Bitte geben Sie das Einzahlungslimit als Betrag in Euro ein, zum Beispiel 100 oder 49,50.");
 }
 
 std::string LimitText(std::int64_t cents) { return EuroText(cents); }

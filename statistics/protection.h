@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "support/result.h"
+
 inline constexpr int kDefaultReminderMinutes = 60;
 // A higher limit, or none, applies this many days after the player asked for it.
 inline constexpr int kRaiseDays = 7;
@@ -34,9 +36,9 @@ ProtectionSettings ReadProtection(const std::string& iniFile);
 // False when the file could not be written; the reason is on stderr.
 bool WriteProtection(const std::string& iniFile, const ProtectionSettings& settings);
 
-// What the player typed; nothing, and a German message, when it is not a valid entry.
-std::optional<int> ParseReminderMinutes(std::string_view text, std::string& message);
-std::optional<std::int64_t> ParseLimitCents(std::string_view text, std::string& message);
+// What the player typed; failed with a German message when it is not a valid entry.
+Result<int> ParseReminderMinutes(std::string_view text);
+Result<std::int64_t> ParseLimitCents(std::string_view text);
 std::string LimitText(std::int64_t cents);
 
 // Whether a reminder falls due now: a new multiple of the interval has passed since the last one.

@@ -31,11 +31,7 @@ TFont PlainFont(TColor color = clBlack) {
 
 TLabel* Cell(TForm& form, int left, int top, int width, const std::string& text, const TFont& font,
              TAlignment alignment = TAlignment::taRightJustify) {
-    TLabel* label = MakeDialogLabel(form, "", {left, top, width, kRowHeight - 2}, text, font);
-    label->SetAutoSize(false);
-    label->SetBounds(left, top, width, kRowHeight - 2);
-    label->Alignment = alignment;
-    return label;
+    return MakeFixedLabel(form, "", {left, top, width, kRowHeight - 2}, text, font, alignment);
 }
 
 TLabel* TextCell(TForm& form, int left, int top, int width, const std::string& text, bool bold = false) {
@@ -43,11 +39,7 @@ TLabel* TextCell(TForm& form, int left, int top, int width, const std::string& t
 }
 
 TLabel* Note(TForm& form, const char* name, Place at, TColor color) {
-    TLabel* label = MakeDialogLabel(form, name, at, "", BoldFont(color));
-    label->SetAutoSize(false);
-    label->SetBounds(at.left, at.top, at.width, at.height);
-    label->WordWrap = true;
-    return label;
+    return MakeFixedLabel(form, name, at, "", BoldFont(color), TAlignment::taLeftJustify, true);
 }
 
 int RowTop(int row) { return kTableTop + kRowHeight * (row + 1); }
@@ -115,10 +107,10 @@ void StatisticsWindow::CreateLevelTable() {
     Cell(*this, session, kTableTop, kLevelNumberWidth, "Sitzung", BoldFont());
     Cell(*this, all, kTableTop, kLevelNumberWidth, "alle", BoldFont());
     for (Ladder ladder : {Ladder::Left, Ladder::Right}) {
-        for (int step = 1; step <= kLevelCount; ++step) {
-            const int slot = LevelSlot(static_cast<int>(ladder), step), top = RowTop(slot);
+        for (int step = 1; step <= kTopStep; ++step) {
+            const int slot = LevelSlot(ladder, step), top = RowTop(slot);
             TextCell(*this, kLevelsLeft, top, kLevelCaptionWidth,
-                    (ladder == Ladder::Left ? "links " : "rechts ") + LevelText(ladder, step));
+                    std::string(PartsOfLadder(ladder).side) + " " + LevelText(ladder, step));
             const Fraction chance = LevelChance(ladder, step);
             Levels[static_cast<std::size_t>(slot)] = {
                 Cell(*this, session, top, kLevelNumberWidth, "", PlainFont()),
@@ -144,17 +136,13 @@ void StatisticsWindow::CreateProtection() {
     const int top = kChartTop + kChartHeight + 10;
     MakeBevel(*this, "Bevel2", {8, top, kWidth - 16, 74}, TBevelShape::bsBox, TBevelStyle::bsLowered);
     TextCell(*this, 16, top + 6, 200, "Spielerschutz", true);
-    ReminderBox = MakeControl<TCheckBox>(*this, "ErinnerungBox", {16, top + 26, 250, 17});
-    ReminderBox->SetFont(BoldFont());
-    ReminderBox->SetCaption("Erinnerung an die Spielzeit alle");
+    ReminderBox = MakeSwitch(*this, "ErinnerungBox", {16, top + 26, 250, 17}, "Erinnerung an die Spielzeit alle");
     ReminderEdit = MakeControl<TEdit>(*this, "ErinnerungEdit", {270, top + 24, 50, 21});
     MinutesLabel = TextCell(*this, 326, top + 28, 60, "Minuten");
     ReminderEdit->OnChange = [this](TObject*) {
         MinutesLabel->SetCaption(MinutesWord(std::atoll(ReminderEdit->Text().c_str())));
     };
-    LimitBox = MakeControl<TCheckBox>(*this, "LimitBox", {16, top + 50, 250, 17});
-    LimitBox->SetFont(BoldFont());
-    LimitBox->SetCaption("Einzahlungslimit im Monat");
+    LimitBox = MakeSwitch(*this, "LimitBox", {16, top + 50, 250, 17}, "Einzahlungslimit im Monat");
     LimitEdit = MakeControl<TEdit>(*this, "LimitEdit", {270, top + 48, 80, 21});
     TextCell(*this, 356, top + 52, 40, "Euro");
     MonthLabel = Note(*this, "MonatLabel", {410, top + 16, kWidth - 426, 56}, clBlack);
@@ -227,18 +215,18 @@ bool StatisticsWindow::ApplyProtection() {
     if (!limitChanged && typed.reminder == shown_.reminder && (!typed.reminder || typed.minutes == shown_.minutes))
         return true;
     int minutes = 0;
-    std::string message;
     if (typed.reminder) {
-        const std::optional<int> parsed = ParseReminderMinutes(typed.minutes, message);
-        if (!parsed) return ShowInformation(message), false;
+        const Result<int> parsed = ParseReminderMinutes(typed.minutes);
+        if (!parsed) return ShowInformation(parsed.Why().reason), false;
         minutes = *parsed;
     }
     std::optional<std::int64_t> limit = recorder_.Protection().monthlyLimitCents;
     if (limitChanged) {
         limit.reset();
         if (typed.limit) {
-            limit = ParseLimitCents(typed.limitText, message);
-            if (!limit) return ShowInformation(message), false;
+            const Result<std::int64_t> parsed = ParseLimitCents(typed.limitText);
+            if (!parsed) return ShowInformation(parsed.Why().reason), false;
+            limit = *parsed;
         }
     }
     if (!recorder_.ChangeProtection(minutes, limit))

@@ -6,13 +6,10 @@
 
 #include <cstdint>
 
-namespace {
-// Below this, the traps saved do not pay for the call.
-constexpr std::size_t kSmallest = 256 * 1024;
-}  // namespace
-
 bool PrefaultForWriting(void* data, std::size_t bytes) {
 #ifdef MADV_POPULATE_WRITE
+    // Below this, the traps saved do not pay for the call.
+    constexpr std::size_t kSmallest = 256 * 1024;
     if (!data || bytes < kSmallest) return false;
     const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
     const auto begin = (reinterpret_cast<std::uintptr_t>(data) + page - 1) / page * page;

@@ -24,17 +24,17 @@ std::string FitBuffer(std::string text, std::size_t bufferSize) {
 std::string GetPrivateProfileString(std::string_view section, std::string_view key,
                                     std::string_view defaultText, const std::filesystem::path& file,
                                     std::size_t bufferSize) {
-    const FileText stored = ReadFileText(file);
+    const Result<std::string> stored = ReadFileText(file);
     std::optional<std::string> value;
-    if (stored.result) value = IniDocument(stored.text).Find(section, key);
+    if (stored) value = IniDocument(*stored).Find(section, key);
     return FitBuffer(value.value_or(std::string(defaultText)), bufferSize);
 }
 
 bool WritePrivateProfileString(std::string_view section, std::string_view key, std::string_view value,
                                const std::filesystem::path& file) {
-    const FileText stored = ReadFileText(file);
-    if (stored.Unreadable()) return ReportWriteFailure({file, 0, stored.result.reason});
-    IniDocument document(stored.text);
+    const Result<std::string> stored = ReadFileText(file);
+    if (Unreadable(stored)) return ReportWriteFailure({file, 0, stored.Why().reason});
+    IniDocument document(stored.ValueOr({}));
     document.Set(section, key, value);
     const Outcome outcome = WriteFileAtomically(file, document.Text());
     return outcome.ok || ReportWriteFailure({file, outcome.errorNumber, outcome.reason});

@@ -10,8 +10,8 @@
 
 namespace {
 
-FileText Failed(const std::filesystem::path& file, const std::string& reason, int errorNumber) {
-    return {Outcome::Failed("cannot read " + file.string() + ": " + reason, errorNumber), {}};
+Outcome Failed(const std::filesystem::path& file, const std::string& reason, int errorNumber) {
+    return Outcome::Failed("cannot read " + file.string() + ": " + reason, errorNumber);
 }
 
 // Appends everything that is left in the descriptor; false on a read error.
@@ -28,20 +28,22 @@ bool ReadAll(int fd, std::string& out) {
 
 }  // namespace
 
-FileText ReadFileText(const std::filesystem::path& file) {
+Result<std::string> ReadFileText(const std::filesystem::path& file) {
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         // A folder missing on the way is as good as a missing file.
         if (errno == ENOENT || errno == ENOTDIR) return Failed(file, std::strerror(errno), ENOENT);
         return Failed(file, std::strerror(errno), errno);
     }
-    FileText result;
+    std::string text;
+    Outcome failure;
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        result = Failed(file, "not a regular file", 0);
-    } else if (!ReadAll(fd, result.text)) {
-        result = Failed(file, std::strerror(errno), errno);
+        failure = Failed(file, "not a regular file", 0);
+    } else if (!ReadAll(fd, text)) {
+        failure = Failed(file, std::strerror(errno), errno);
     }
     ::close(fd);
-    return result;
+    if (!failure) return failure;
+    return text;
 }

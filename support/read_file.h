@@ -4,14 +4,14 @@
 #include <filesystem>
 #include <string>
 
-#include "support/outcome.h"
+#include "support/result.h"
 
-struct FileText {
-    Outcome result;    // Missing() when there is no such file
-    std::string text;  // the bytes as stored when the result is ok
-    // Failed although something is there.
-    bool Unreadable() const { return !result.ok && !result.Missing(); }
-};
+// The bytes as stored; Missing() when there is no such file. Never throws for file-system
+// trouble; a folder or device in place of the file fails as unreadable.
+Result<std::string> ReadFileText(const std::filesystem::path& file);
 
-// Never throws for file-system trouble; a folder or device in place of the file is Unreadable.
-FileText ReadFileText(const std::filesystem::path& file);
+// Failed although something is there.
+template <class T>
+bool Unreadable(const Result<T>& read) {
+    return !read && !read.Missing();
+}

@@ -26,12 +26,12 @@ constexpr std::string_view kFailed = "registry write failed: ";
 // read is reported and left alone: a write never replaces a store it could not see.
 bool Change(const std::filesystem::path& store, const std::function<void(IniDocument&)>& change,
             bool evenUnchanged = false) {
-    const FileText stored = ReadFileText(store);
-    if (stored.Unreadable()) return ReportWriteFailure({store, 0, stored.result.reason}, kFailed);
-    IniDocument document(stored.text);
+    const Result<std::string> stored = ReadFileText(store);
+    if (Unreadable(stored)) return ReportWriteFailure({store, 0, stored.Why().reason}, kFailed);
+    IniDocument document(stored.ValueOr({}));
     change(document);
     const std::string text = document.Text();
-    if (!evenUnchanged && stored.result.ok && text == stored.text) return true;
+    if (!evenUnchanged && stored && text == *stored) return true;
     const Outcome outcome = WriteFileAtomically(store, text, {.makeFolder = true, .newFileMode = 0600});
     return outcome.ok || ReportWriteFailure({store, outcome.errorNumber, outcome.reason}, kFailed);
 }
@@ -66,8 +66,8 @@ bool TStRegIni::WriteStrings(std::initializer_list<std::pair<std::string_view, s
 }
 
 std::string TStRegIni::ReadString(std::string_view valueName, std::string_view defaultValue) const {
-    const FileText stored = ReadFileText(storeFile_);
-    if (!stored.result) return std::string(defaultValue);
-    const auto value = IniDocument(stored.text).Find(curSubKey_, StoreValueName(valueName));
+    const Result<std::string> stored = ReadFileText(storeFile_);
+    if (!stored) return std::string(defaultValue);
+    const auto value = IniDocument(*stored).Find(curSubKey_, StoreValueName(valueName));
     return value ? ReadStoreValueText(*value) : std::string(defaultValue);
 }

@@ -21,7 +21,6 @@ public:
 
     // A path below the root such as "Software\Tresolo"; later reads and writes address it.
     void SetCurSubKey(std::string_view subKey);
-    const std::string& CurSubKey() const { return curSubKey_; }
 
     // Creates `keyName` below the current sub-key when it is missing; an existing key and its
     // values stay untouched.

@@ -14,7 +14,6 @@ public:
     TComponent(const TComponent&) = delete;
     TComponent& operator=(const TComponent&) = delete;
 
-    TComponent* Owner() const { return owner_; }
     const std::string& Name() const { return name_; }
     void SetName(std::string name) { name_ = std::move(name); }
     int ComponentCount() const { return static_cast<int>(owned_.size()); }

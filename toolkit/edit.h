@@ -12,7 +12,6 @@ public:
     int MaxLength = 0;  // in characters; 0 = no limit
     bool ReadOnly = false;
     TNotifyEvent OnChange;
-    int CaretPos() const { return caret_; }  // in characters
 
     bool CanFocus() const override { return true; }
     bool KeyDown(Word& key, TShiftState shift) override;

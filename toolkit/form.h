@@ -55,7 +55,6 @@ public:
     // Composition.
     void InvalidateRect(const TRect& r);
     void InvalidateAll() { InvalidateRect({0, 0, Width(), Height()}); }
-    bool NeedsCompose() const { return !damage_.Empty(); }
     // Calls OnPaint, draws the damaged part and presents it. Returns false if nothing to do.
     bool Compose();
     // True while OnPaint runs: what it sets off must not open a window of its own then.

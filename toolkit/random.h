@@ -19,10 +19,6 @@ public:
     void ScriptFor(int bound, int value, int times = 1) {
         scriptedFor_[bound].insert(scriptedFor_[bound].end(), times, value);
     }
-    void ClearScript() {
-        scripted_.clear();
-        scriptedFor_.clear();
-    }
 
 private:
     std::optional<int> TakeScripted(int n);

@@ -8,7 +8,7 @@
 // Where the program keeps its files across visits, and where its debt logs appear.
 var TRESOLO_HOME = '/tresolo-home';
 var TRESOLO_DOWNLOADS = '/downloads';
-var TRESOLO_DATA = '/app';
+// TRESOLO_DATA, the program's own data folder, comes from the build (page_data.js).
 
 var TresoloPage = {};
 

@@ -6,6 +6,19 @@
 'use strict';
 
 Object.assign(TresoloPage, {
+  // The contract with the program (toolkit/web/web_backend.cpp): the kinds of event by number,
+  // and the order of the fields each event is written in.
+  EVENT: {MouseDown: 0, MouseUp: 1, MouseMove: 2, MouseLeave: 3, KeyDown: 4, KeyUp: 5, Text: 6,
+          FocusGained: 7, FocusLost: 8, CloseRequest: 9, Exposed: 10, Quit: 11},
+  FIELDS: ['kind', 'window', 'x', 'y', 'button', 'key', 'shift', 'repeat'],
+
+  // The program hands over its own numbers at its start: a page of another build stops here.
+  checkContract(kinds, fieldCount) {
+    const ours = Object.values(this.EVENT);
+    if (kinds.length !== ours.length || ours.some((n, i) => n !== kinds[i]) || fieldCount !== this.FIELDS.length)
+      throw new Error('page and program disagree on the events they exchange');
+  },
+
   queue: [],
   typing: null,
 
@@ -19,7 +32,7 @@ Object.assign(TresoloPage, {
   takeEvent(fields, text, capacity) {
     const e = this.queue.shift();
     if (!e) return 0;
-    HEAP32.set([e.kind, e.window, e.x, e.y, e.button, e.key, e.shift, e.repeat], fields >> 2);
+    HEAP32.set(this.FIELDS.map((name) => e[name]), fields >> 2);
     stringToUTF8(e.text, text, capacity);
     return 1;
   },
@@ -40,19 +53,19 @@ Object.assign(TresoloPage, {
       this.typeInto(win.id);
       c.setPointerCapture(e.pointerId);
       const [x, y] = at(e);
-      this.push(0, win.id, x, y, {button: e.button, shift: this.shiftOf(e)});
+      this.push(this.EVENT.MouseDown, win.id, x, y, {button: e.button, shift: this.shiftOf(e)});
     });
     c.addEventListener('pointerup', (e) => {
       const [x, y] = at(e);
-      this.push(1, win.id, x, y, {button: e.button, shift: this.shiftOf(e)});
+      this.push(this.EVENT.MouseUp, win.id, x, y, {button: e.button, shift: this.shiftOf(e)});
       // A finger's lift is the gesture that lets a focus open the on-screen keyboard.
       if (e.pointerType !== 'mouse') this.typeInto(win.id, true);
     });
     c.addEventListener('pointermove', (e) => {
       const [x, y] = at(e);
-      this.push(2, win.id, x, y, {shift: this.shiftOf(e)});
+      this.push(this.EVENT.MouseMove, win.id, x, y, {shift: this.shiftOf(e)});
     });
-    c.addEventListener('pointerleave', () => this.push(3, win.id));
+    c.addEventListener('pointerleave', () => this.push(this.EVENT.MouseLeave, win.id));
     // A long press or a right click opens no browser menu on a window.
     win.frame.addEventListener('contextmenu', (e) => e.preventDefault());
   },
@@ -64,7 +77,7 @@ Object.assign(TresoloPage, {
     const shortcut = e.ctrlKey || e.key === 'F5' || e.key === 'F12';
     const printable = !e.ctrlKey && !e.altKey && [...e.key].length === 1;
     if (!shortcut && !printable) e.preventDefault();
-    this.push(down ? 4 : 5, this.focused, 0, 0, {key: e.keyCode, shift: this.shiftOf(e), repeat: e.repeat ? 1 : 0});
+    this.push(down ? this.EVENT.KeyDown : this.EVENT.KeyUp, this.focused, 0, 0, {key: e.keyCode, shift: this.shiftOf(e), repeat: e.repeat ? 1 : 0});
   },
 
   makeTypingField() {
@@ -76,7 +89,7 @@ Object.assign(TresoloPage, {
     field.spellcheck = false;
     field.inputMode = 'none';
     const take = () => {
-      if (field.value && this.focused) this.push(6, this.focused, 0, 0, {text: field.value});
+      if (field.value && this.focused) this.push(this.EVENT.Text, this.focused, 0, 0, {text: field.value});
       field.value = '';
     };
     field.addEventListener('input', (e) => { if (!e.isComposing) take(); });

@@ -41,7 +41,7 @@ Object.assign(TresoloPage, {
     close.className = 'close';
     close.textContent = '\u00d7';
     close.title = 'Schlie\u00dfen';
-    close.addEventListener('click', () => this.push(9, id));
+    close.addEventListener('click', () => this.push(this.EVENT.CloseRequest, id));
     caption.appendChild(close);
     this.dragBy(caption, id);
     return caption;
@@ -123,11 +123,11 @@ Object.assign(TresoloPage, {
 
   setFocus(id) {
     if (this.focused === id) return;
-    if (this.focused) this.push(8, this.focused);
+    if (this.focused) this.push(this.EVENT.FocusLost, this.focused);
     this.focused = id;
     for (const w of this.windows.values()) w.frame.classList.toggle('active', w.id === id);
     this.typeInto(id);
-    if (id) this.push(7, id);
+    if (id) this.push(this.EVENT.FocusGained, id);
   },
 
   // The program has new pixels: they are drawn in the browser's next animation frame, so that

@@ -10,8 +10,10 @@ list(APPEND CMAKE_PREFIX_PATH ${TRESOLO_WASM_PREFIX})
 # the browser from any depth of the program.
 # Emscripten's optimiser needs Debian's acorn, which node finds only through NODE_PATH.
 set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
-add_compile_options(-fexceptions)
-add_link_options(-fexceptions)
+# Our warnings and the exceptions go with tresolo_options, which every layer links, as on the
+# desktop; the libraries of web/third_party.sh keep their own flags.
+target_compile_options(tresolo_options INTERFACE -fexceptions)
+target_link_options(tresolo_options INTERFACE -fexceptions)
 set(web_link_options -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sALLOW_MEMORY_GROWTH=1 -sMAXIMUM_MEMORY=268435456 -sTOTAL_STACK=1048576
 -sFORCE_FILESYSTEM=1 -lidbfs.js)
 
@@ -41,6 +43,7 @@ function(web_layer name)
   endforeach()
   add_library(${name} STATIC ${srcs})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC tresolo_options)
 endfunction()
 
 web_layer(tresolo_support SOURCES ${TRESOLO_SUPPORT_SOURCES})
@@ -73,6 +76,12 @@ target_link_libraries(tresolo_game PUBLIC tresolo_toolkit tresolo_assets tresolo
 # The page: tresolo.js and tresolo.wasm beside index.html, the coin sound and the fonts inside.
 set(page ${CMAKE_BINARY_DIR}/page)
 add_executable(tresolo ${CMAKE_SOURCE_DIR}/web/web_main.cpp ${CMAKE_SOURCE_DIR}/web/page_clock.cpp)
+# The program's own data folder in the page's file system, named once for the program, the
+# embedded files and the page's script.
+set(page_data /app)
+target_compile_definitions(tresolo PRIVATE TRESOLO_PAGE_DATA="${page_data}")
+file(WRITE ${CMAKE_BINARY_DIR}/page_data.js
+     "// SPDX-License-Identifier: GPL-3.0-or-later\n// Written by web/web.cmake.\nvar TRESOLO_DATA = '${page_data}';\n")
 set_target_properties(tresolo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${page} SUFFIX ".js")
 target_link_libraries(tresolo PRIVATE tresolo_game tresolo_toolkit_web)
 set(fonts /usr/share/fonts/truetype/liberation)
@@ -87,7 +96,7 @@ add_dependencies(tresolo tresolo_library_functions)
 set_property(TARGET tresolo APPEND PROPERTY LINK_DEPENDS ${library_functions})
 # The page's script: page.js first, then its parts.
 set(page_scripts page page_stage page_windows page_input page_loop page_audio page_storage page_notes page_offline)
-set(pre_js "")
+set(pre_js "SHELL:--pre-js ${CMAKE_BINARY_DIR}/page_data.js")
 foreach(script ${page_scripts})
   list(APPEND pre_js "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/web/${script}.js")
   set_property(TARGET tresolo APPEND PROPERTY LINK_DEPENDS ${CMAKE_SOURCE_DIR}/web/${script}.js)
@@ -95,7 +104,7 @@ endforeach()
 target_link_options(tresolo PRIVATE ${web_link_options} ${pre_js} -sASYNCIFY_REMOVE=@${library_functions}
                     "-sEXPORTED_FUNCTIONS=['_main','_tresolo_page_hidden','_tresolo_fill_audio','_tresolo_draw_frame','_tresolo_draw_again']"
                     "-sEXPORTED_RUNTIME_METHODS=['FS','ENV','addRunDependency','removeRunDependency']"
-                    "SHELL:--embed-file ${CMAKE_SOURCE_DIR}/assets/Muenze.WAV@/app/Muenze.WAV"
+                    "SHELL:--embed-file ${CMAKE_SOURCE_DIR}/assets/Muenze.WAV@${page_data}/Muenze.WAV"
                     "SHELL:--embed-file ${fonts}/LiberationSans-Regular.ttf@/fonts/LiberationSans-Regular.ttf"
                     "SHELL:--embed-file ${fonts}/LiberationSans-Bold.ttf@/fonts/LiberationSans-Bold.ttf")
 configure_file(${CMAKE_SOURCE_DIR}/web/index.html ${page}/index.html COPYONLY)

@@ -7,15 +7,14 @@
 #include <iostream>
 
 #include "machine/form1.h"
-#include "machine/program.h"
-#include "support/write_failures.h"
+#include "program/windows.h"
 #include "toolkit/font.h"
 #include "toolkit/web/web_backend.h"
 #include "web/page_clock.h"
 
 namespace {
 
-constexpr const char* kDataFolder = "/app";
+constexpr const char* kDataFolder = TRESOLO_PAGE_DATA;  // web/web.cmake
 
 PlatformServices PageServices() {
     PlatformServices services;
@@ -27,10 +26,8 @@ PlatformServices PageServices() {
 
 }  // namespace
 
-// The page goes away (closed, reloaded, navigated): the program keeps what its end keeps.
+// The page goes away (closed, reloaded, navigated): the program takes its end step.
 extern "C" EMSCRIPTEN_KEEPALIVE void tresolo_page_hidden() {
-    // No box can show any more: a failed save stays unsaid, as at the desktop program's end.
-    SetWriteFailureListener(nullptr);
     if (Form1) Form1->KeepForNextStart();
 }
 

@@ -88,7 +88,7 @@ void Ladders(PageWriter& page, PictureSource& pictures) {
     page.EnsureRoom(2 * (h + 22));
     for (Ladder ladder : {Ladder::Left, Ladder::Right}) {
         const double y = page.Y();
-        Cell(page, Bold(std::string(LadderName(ladder))), styles::kBody, page.Left(), y + 10, 90);
+        Cell(page, Bold(std::string(PartsOfLadder(ladder).name)), styles::kBody, page.Left(), y + 10, 90);
         for (int step = 0; step <= kTopStep; ++step) {
             const double x = page.Left() + 96 + step * (w + gap);
             const std::string name = std::string(FieldOf(ladder, step).name) + "_normal";
@@ -147,7 +147,7 @@ void PlanBand(PageWriter& page, const PlanLevel& level) {
     const PlanColumns c = Columns(page);
     const double y = page.Y();
     Fill(page.Cairo(), page.Left(), y, page.Width(), kBandHeight - 2, 0.84, 0.93, 0.95);
-    Cell(page, Bold(std::string(LadderName(level.ladder)) + ": " + LevelText(level.ladder, level.step)), styles::kBody,
+    Cell(page, Bold(std::string(PartsOfLadder(level.ladder).name) + ": " + LevelText(level.ladder, level.step)), styles::kBody,
          c.pictures, y + 2, 250);
     Cell(page, "zusammen " + level.chance.Text() + " = " + level.chance.PercentText(4), styles::kSmall,
          c.percentRight - 250, y + 3.5, 250, Align::Right);
@@ -208,7 +208,7 @@ void Returns(PageWriter& page) {
         const double row = page.Y();
         if (shaded) Fill(page.Cairo(), x, row, page.Width(), 16, 0.96, 0.97, 0.97);
         shaded = !shaded;
-        const std::string name = level.ladder == Ladder::Left ? "links " : "rechts ";
+        const std::string name = std::string(PartsOfLadder(level.ladder).side) + " ";
         Cell(page, name + LevelText(level.ladder, level.step), styles::kBody, x + 6, row + 1.5, 180);
         Cell(page, level.chance.Text(), styles::kBody, chanceRight - 90, row + 1.5, 90, Align::Right);
         for (Player player : kBothPlayers) {

@@ -4,6 +4,7 @@
 #include "game/reel_positions.h"
 #include "helpdoc/player_return.h"
 #include "helpdoc/win_plan.h"
+#include "machine/game_rules.h"
 
 namespace {
 
@@ -16,6 +17,38 @@ void AddPlayer(std::map<std::string, std::string>& v, const std::string& suffix,
     v["quote_" + suffix] = quote.Text();
     v["quote_" + suffix + "_prozent"] = quote.PercentText(2);
     v["tausend_" + suffix] = Euro(Fraction(1000) * win, 0);
+}
+
+// The number words the help writes out, up to twenty: "achtzehn".
+std::string NumberWord(int n) {
+    static const char* const words[] = {"null",     "eins",     "zwei",     "drei",     "vier",    "fünf",
+                                        "sechs",    "sieben",   "acht",     "neun",     "zehn",    "elf",
+                                        "zwölf",    "dreizehn", "vierzehn", "fünfzehn", "sechzehn", "siebzehn",
+                                        "achtzehn", "neunzehn", "zwanzig"};
+    return words[n];
+}
+
+// "im siebzehnten Mal": the ordinal's dative, which the irregular ones form from their own stem.
+std::string OrdinalWord(int n) {
+    switch (n) {
+        case 1: return "ersten";
+        case 3: return "dritten";
+        case 7: return "siebten";
+        case 8: return "achten";
+        default: return NumberWord(n) + (n < 20 ? "ten" : "sten");
+    }
+}
+
+// The largest money step of both ladders.
+Fraction LargestMoneyStep() {
+    Fraction largest(0);
+    for (Ladder ladder : kBothLadders)
+        for (int step = 1; step <= kTopStep; ++step)
+            if (IsMoneyStep(step)) {
+                const Fraction amount = Fraction::FromDecimalText(StepAmountText(ladder, step));
+                if (largest < amount) largest = amount;
+            }
+    return largest;
 }
 
 }  // namespace
@@ -31,6 +64,13 @@ std::map<std::string, std::string> HelpValues() {
     v["felder_aussen"] = std::to_string(PositionCount(Reel::Left));
     v["felder_mitte"] = std::to_string(PositionCount(Reel::Middle));
     v["stellungen"] = std::to_string(PositionCount(Reel::Left) * PositionCount(Reel::Middle) * PositionCount(Reel::Right));
+    v["oberste_links"] = std::string(StepAmountText(Ladder::Left, kTopStep)) + " Sonderspiele";
+    v["oberste_rechts"] = std::string(StepAmountText(Ladder::Right, kTopStep)) + " Sonderspiele";
+    v["letzte_phase"] = NumberWord(kLastZeroPhase);
+    v["fang_phase"] = OrdinalWord(kOwnCatchPhase);
+    v["fang_chance"] = std::to_string(kOwnCatchChance);
+    v["groesste_geldstufe"] = Euro(LargestMoneyStep(), 2);
+    v["groesster_einzelgewinn"] = Euro(Fraction(2) * LargestMoneyStep(), 2);
     AddPlayer(v, "laufen", Player::LetsLaddersRun);
     AddPlayer(v, "fangen", Player::CatchesEveryStep);
     return v;

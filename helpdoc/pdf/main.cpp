@@ -58,9 +58,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        const FileText source = ReadFileText(argv[1]);
-        if (!source.result) throw std::runtime_error(source.result.reason);
-        const std::vector<HelpBlock> blocks = ParseHelp(source.text, HelpValues());
+        const Result<std::string> source = ReadFileText(argv[1]);
+        if (!source) throw std::runtime_error(source.Why().reason);
+        const std::vector<HelpBlock> blocks = ParseHelp(*source, HelpValues());
         const std::string pdf = Typeset(blocks);
         ReleaseFontCaches();
         const Outcome written = WriteFileAtomically(argv[2], pdf);

@@ -70,7 +70,7 @@ public:
         p_.Evaluated(f_.Game.BildAufWalze);
         history_->ReelsEvaluated();
     }
-    void StepCaught(int ladder, int step) override {
+    void StepCaught(Ladder ladder, int step) override {
         p_.StepCaught(ladder, step);
         history_->StepCaught(ladder, step);
     }

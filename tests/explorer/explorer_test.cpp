@@ -32,7 +32,7 @@ TEST(Explorer, EveryOrderKeepsTheMoneyTheLaddersAndTheRecords) {
     const char* only = std::getenv("EXPLORER_SEED");  // one order, to look at it
     for (int seed = only ? std::atoi(only) : 1; seed <= (only ? std::atoi(only) : orders); ++seed) {
         Order played;
-        const Result r = PlayRandom(static_cast<std::uint64_t>(seed), kActionsPerOrder, played);
+        const explorer::Result r = PlayRandom(static_cast<std::uint64_t>(seed), kActionsPerOrder, played);
         actions += r.actionsPlayed;
         virtualMs += static_cast<long>(r.virtualMs);
         for (std::size_t i = 0; i < cells.size(); ++i) cells[i] |= r.cells[i];
@@ -43,7 +43,7 @@ TEST(Explorer, EveryOrderKeepsTheMoneyTheLaddersAndTheRecords) {
             continue;
         }
         const Order shortest = Shrink(played);
-        const Result again = Play(shortest);
+        const explorer::Result again = Play(shortest);
         std::string found;
         for (const std::string& f : (again.failed() ? again : r).findings) found += "  " + f + "\n";
         ADD_FAILURE() << "Startwert " << seed << ":\n" << found << "Kürzeste Folge:\n" << Describe(shortest);
@@ -59,8 +59,8 @@ TEST(Explorer, EveryOrderKeepsTheMoneyTheLaddersAndTheRecords) {
 // A recorded order plays the same way again: shrinking relies on it.
 TEST(Explorer, AnOrderPlaysAgainAlike) {
     Order played;
-    const Result first = PlayRandom(7, 25, played);
-    const Result again = Play(played);
+    const explorer::Result first = PlayRandom(7, 25, played);
+    const explorer::Result again = Play(played);
     EXPECT_EQ(first.actionsPlayed, again.actionsPlayed);
     EXPECT_EQ(first.virtualMs, again.virtualMs);
     EXPECT_EQ(first.cells, again.cells);

@@ -33,12 +33,11 @@ void Properties::Evaluated(const BildAufWalzeTable& table) {
     level_[static_cast<int>(win->ladder)] = win->step;
 }
 
-void Properties::StepCaught(int ladderIndex, int step) {
-    const auto ladder = static_cast<Ladder>(ladderIndex);
+void Properties::StepCaught(Ladder ladder, int step) {
     if (owed_) Find("Stufe " + StepText(ladder, step) + " gefangen, während " + StepText(owed_->ladder, owed_->step) +
                     " noch offen ist");
     if (ladder_ != ladder) Find("Stufe " + StepText(ladder, step) + " gefangen, ohne dass diese Leiter läuft");
-    int& level = level_[static_cast<std::size_t>(ladderIndex)];
+    int& level = level_[static_cast<std::size_t>(ladder)];
     if (step != level + 1)
         Find("Stufe " + StepText(ladder, step) + " gefangen über Stufe " + std::to_string(level) + " statt direkt darüber");
     level = step;

@@ -20,7 +20,7 @@ public:
 
     void GameStarted(bool special);
     void Evaluated(const BildAufWalzeTable& table);
-    void StepCaught(int ladder, int step);
+    void StepCaught(Ladder ladder, int step);
     void MoneyCredited(const EuroDecimal& step, const EuroDecimal& credited, RiskOutcome outcome);
     void SpecialGamesCredited(const EuroDecimal& count);
     // The machine's ladder state now: a ladder that has ended owes nothing.

@@ -58,13 +58,12 @@ TEST(Odds, ChancesPerLevelAndCreditClearsTheWin) {
                 if (!win) continue;
                 ++wins[{win->ladder, win->step}];
 
-                auto locked = win->ladder == Ladder::Left ? LeftStopLocked : RightStopLocked;
                 SCOPED_TRACE(Name(left) + " " + Name(middle) + " " + Name(right));
                 EXPECT_TRUE(ShowsCombinationOfLevel(t, win->ladder, win->step));
-                EXPECT_TRUE(locked(t));
+                EXPECT_TRUE(StopLocked(t, win->ladder));
                 ClearCreditedLevel(t, win->ladder, win->step);
                 EXPECT_FALSE(ShowsCombinationOfLevel(t, win->ladder, win->step));
-                EXPECT_FALSE(locked(t));
+                EXPECT_FALSE(StopLocked(t, win->ladder));
                 for (Walzenbild respin : kAllWalzenbilder) {
                     RecordStop(t, Reel::Middle, respin);
                     EXPECT_FALSE(FindCombination(t)) << ComponentName(respin);
@@ -134,10 +133,10 @@ TEST(LadderSteps, StepTextsAndLocksBeforeTheFirstGame) {
     EXPECT_EQ(StepAmountText(Ladder::Right, 6), "40");
     EXPECT_THROW(StepAmountText(Ladder::Left, 0), std::out_of_range);
     const BildAufWalzeTable empty{};
-    EXPECT_FALSE(LeftStopLocked(empty));
-    EXPECT_FALSE(RightStopLocked(empty));
-    EXPECT_FALSE(LeftStopLocked(Stopped(W10, W12, W11)));
-    EXPECT_TRUE(RightStopLocked(Stopped(W10, W12, W11)));
-    EXPECT_FALSE(RightStopLocked(Stopped(W9, W7, W8)));
-    EXPECT_TRUE(LeftStopLocked(Stopped(W9, W7, W8)));
+    EXPECT_FALSE(StopLocked(empty, Ladder::Left));
+    EXPECT_FALSE(StopLocked(empty, Ladder::Right));
+    EXPECT_FALSE(StopLocked(Stopped(W10, W12, W11), Ladder::Left));
+    EXPECT_TRUE(StopLocked(Stopped(W10, W12, W11), Ladder::Right));
+    EXPECT_FALSE(StopLocked(Stopped(W9, W7, W8), Ladder::Right));
+    EXPECT_TRUE(StopLocked(Stopped(W9, W7, W8), Ladder::Left));
 }

@@ -79,7 +79,7 @@ TEST(HelpDocument, WinPlanListsEveryLineWithItsLevelAndChance) {
             const auto found = rows.find(names);
             ASSERT_NE(found, rows.end());
             EXPECT_EQ(found->second.seen, 1);
-            EXPECT_EQ(found->second.group, std::string(LadderName(rule.ladder)) + ": " + LevelText(rule.ladder, rule.step));
+            EXPECT_EQ(found->second.group, std::string(PartsOfLadder(rule.ladder).name) + ": " + LevelText(rule.ladder, rule.step));
             const Fraction expected(Count(Reel::Left, line.left) * Count(Reel::Middle, line.middle) * Count(Reel::Right, line.right), outcomes);
             EXPECT_EQ(found->second.chance.Text(), expected.Text());
         }

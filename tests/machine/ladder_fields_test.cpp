@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "machine/ladder_fields.h"
+#include "support/euro_decimal.h"
 #include "tests/machine/started_program.h"
 
 namespace {
@@ -29,14 +30,25 @@ TEST(LadderFields, EachFieldHasItsOwnPictureAndItsOwnLooks) {
     EXPECT_EQ(seen.size(), 2u * kLadderFieldCount);
 }
 
+// Whatever the amounts: 00 is worth nothing, the money steps (1 to 3) are euro amounts with a
+// comma and the special-game steps (4 to 6) whole numbers, each worth more than the one below.
 TEST(LadderFields, WorthBottomUp) {
-    std::string left, right;
-    for (int i = 0; i < kLadderFieldCount; ++i) {
-        left += std::string(FieldOf(Ladder::Left, i).text) + "|";
-        right += std::string(FieldOf(Ladder::Right, i).text) + "|";
+    for (Ladder ladder : kBothLadders) {
+        SCOPED_TRACE(ladder == Ladder::Left ? "left" : "right");
+        EXPECT_TRUE(FieldOf(ladder, 0).text.empty());
+        EuroDecimal below;
+        for (int step = 1; step <= kTopStep; ++step) {
+            const std::string_view text = FieldOf(ladder, step).text;
+            SCOPED_TRACE(std::string(text));
+            const bool money = step <= 3;
+            EXPECT_EQ(text.find(',') != std::string_view::npos, money);
+            const EuroDecimal worth = EuroDecimal::Parse(std::string(text));
+            if (step != 4) {
+                EXPECT_LT(below, worth);
+            }
+            below = worth;
+        }
     }
-    EXPECT_EQ(left, "|0,50|1,50|2,20|5|10|20|");
-    EXPECT_EQ(right, "|1,20|2,50|3,70|15|30|40|");
     EXPECT_THROW(FieldOf(Ladder::Left, -1), std::out_of_range);
     EXPECT_THROW(FieldOf(Ladder::Right, kLadderFieldCount), std::out_of_range);
 }

@@ -4,6 +4,7 @@
 // virtual clock, started in a fresh working folder with its own per-user store: for the
 // tests, and for the benchmarks that play in virtual time.
 #include <cstdint>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <memory>
@@ -13,7 +14,7 @@
 
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
-#include "machine/program.h"
+#include "program/windows.h"
 #include "tests/machine/account.h"
 #include "support/profile_string.h"
 #include "support/tstregini.h"
@@ -22,17 +23,27 @@
 #include "toolkit/headless/harness.h"
 #include "toolkit/label.h"
 
-// Sitting in a folder (working folder) until destroyed.
+// Sitting in a folder (working folder) until destroyed; with `settingsToo` it is the
+// settings folder ($XDG_CONFIG_HOME) as well.
 class WorkingFolder {
 public:
-    explicit WorkingFolder(const std::filesystem::path& folder) : old_(std::filesystem::current_path()) {
+    explicit WorkingFolder(const std::filesystem::path& folder, bool settingsToo = false)
+        : old_(std::filesystem::current_path()) {
         std::filesystem::current_path(folder);
+        if (settingsToo) ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
     }
     ~WorkingFolder() { std::filesystem::current_path(old_); }
 
 private:
     std::filesystem::path old_;
 };
+
+// The processor clock of every program a test starts: no 500 ms of real time per start.
+inline PlatformServices WithQuietCpuClock(PlatformServices s = {}) {
+    s.cpuClock.readCounter = [] { return std::optional<std::uint64_t>(0); };
+    s.cpuClock.sleep = [](int) {};
+    return s;
+}
 
 inline std::tm FixedTime() {
     std::tm t{};
@@ -60,10 +71,8 @@ inline std::vector<std::string> CutLabels(TForm& form) {
 }
 
 inline PlatformServices QuietServices() {
-    PlatformServices s;
+    PlatformServices s = WithQuietCpuClock();
     s.queryOsVersion = [] { return ParseKernelRelease("Linux", "6.1.0-18-amd64"); };
-    s.cpuClock.readCounter = [] { return std::optional<std::uint64_t>(0); };
-    s.cpuClock.sleep = [](int) {};
     s.localTime = FixedTime;
     s.internetConnected = [] { return false; };
     s.openDocument = [](const std::string&, NoViewerCall) { return true; };
@@ -74,12 +83,24 @@ inline PlatformServices QuietServices() {
 // Services for a machine that plays by itself: the host's clock and services, the play history
 // as asked, and no processor measurement.
 inline PlatformServices AutomaticServices(bool history) {
-    PlatformServices s;
+    PlatformServices s = WithQuietCpuClock();
     s.keepPlayHistory = history;
-    s.cpuClock.readCounter = [] { return std::optional<std::uint64_t>(0); };
-    s.cpuClock.sleep = [](int) {};
     return s;
 }
+
+// The main window alone, with the host's other services, in a fresh working and settings
+// folder so that no test sees another's files.
+class SceneWindow {
+public:
+    // Through the program's own form variable, which the dialogs reach it by.
+    SceneWindow() { form = harness.App().CreateForm(Form1, WithQuietCpuClock()); }
+
+    // Destroyed in reverse: the window saves while the folder is still entered.
+    TempFolder folder;
+    WorkingFolder entered{folder.path(), true};
+    HeadlessHarness harness;
+    TForm1* form = nullptr;
+};
 
 class StartedProgram {
 public:

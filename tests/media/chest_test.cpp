@@ -5,7 +5,7 @@
 
 #include "machine/menue_dlg.h"
 #include "support/profile_string.h"
-#include "tests/machine/scene_window.h"
+#include "tests/machine/started_program.h"
 
 namespace {
 

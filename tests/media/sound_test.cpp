@@ -8,7 +8,7 @@
 #include "machine/menue_dlg.h"
 #include "toolkit/application.h"
 #include "toolkit/timer.h"
-#include "tests/machine/scene_window.h"
+#include "tests/machine/started_program.h"
 
 namespace {
 

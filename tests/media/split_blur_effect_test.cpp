@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "media/split_blur.h"
-#include "tests/machine/scene_window.h"
+#include "tests/machine/started_program.h"
 
 namespace {
 

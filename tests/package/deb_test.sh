@@ -31,7 +31,7 @@ if [ "$kind" = hardened ]; then
 else
   source_dir=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")
   cmake -S "$source_dir" -B "$E2E_TMP/release" -DCMAKE_BUILD_TYPE=Release >/dev/null
-  flags=$(grep -m1 '"command".*shell/main.cpp' "$E2E_TMP/release/compile_commands.json")
+  flags=$(grep -m1 '"command".*program/main.cpp' "$E2E_TMP/release/compile_commands.json")
   for flag in -D_FORTIFY_SOURCE=2 -fstack-protector-strong -fPIE; do
     grep -q -- "$flag" <<<"$flags" || fail "the optimised build lacks $flag"
   done

@@ -127,17 +127,17 @@ TEST_F(AudioOutput, HeadersClaimingHugeSizesAreDamaged) {
         {"one-hertz.wav", WaveBytes(1, 1, 16, 100), "longer than 60 seconds"},
     };
     for (const auto& [name, bytes, reason] : cases) {
-        const LoadedWave wave = LoadWaveFile(Write(name, bytes));
-        EXPECT_FALSE(wave.result.ok || wave.result.Missing()) << name;
-        EXPECT_NE(wave.result.reason.find(reason), std::string::npos) << wave.result.reason;
+        const Result<WaveSamples> wave = LoadWaveFile(Write(name, bytes));
+        EXPECT_FALSE(wave || wave.Missing()) << name;
+        EXPECT_NE(wave.Why().reason.find(reason), std::string::npos) << wave.Why().reason;
     }
 }
 
 TEST_F(AudioOutput, OtherFormatsAreConvertedToTheDeviceFormat) {
     // 8-bit stereo at 11025 Hz: 1102 frames last 100 ms, that is 4410 device samples.
-    const LoadedWave wave = LoadWaveFile(Write("stereo8.wav", WaveBytes(11025, 2, 8, 1102)));
-    ASSERT_TRUE(wave.result.ok) << wave.result.reason;
-    EXPECT_NEAR(static_cast<double>(wave.samples.size()), 4408.0, 50.0);
+    const Result<WaveSamples> wave = LoadWaveFile(Write("stereo8.wav", WaveBytes(11025, 2, 8, 1102)));
+    ASSERT_TRUE(wave) << wave.Why().reason;
+    EXPECT_NEAR(static_cast<double>(wave->size()), 4408.0, 50.0);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "tests/machine/scene_window.h"
+#include "tests/machine/started_program.h"
 #include "toolkit/blit.h"
 
 namespace {

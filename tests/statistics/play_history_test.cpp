@@ -75,11 +75,11 @@ TEST(PlayFigures, CountsLevelsRunsAndMoney) {
     EXPECT_EQ(f.winningGames, 2);
     EXPECT_EQ(f.longestLosingRun, 2);
     EXPECT_EQ(f.losingRun, 2);
-    EXPECT_EQ(f.started[LevelSlot(0, 1)], 1);
-    EXPECT_EQ(f.reached[LevelSlot(0, 1)], 1);
-    EXPECT_EQ(f.reached[LevelSlot(0, 3)], 1);
-    EXPECT_EQ(f.reached[LevelSlot(0, 4)], 0);
-    EXPECT_EQ(f.started[LevelSlot(1, 4)], 1);
+    EXPECT_EQ(f.started[LevelSlot(Ladder::Left, 1)], 1);
+    EXPECT_EQ(f.reached[LevelSlot(Ladder::Left, 1)], 1);
+    EXPECT_EQ(f.reached[LevelSlot(Ladder::Left, 3)], 1);
+    EXPECT_EQ(f.reached[LevelSlot(Ladder::Left, 4)], 0);
+    EXPECT_EQ(f.started[LevelSlot(Ladder::Right, 4)], 1);
     EXPECT_EQ(f.payoutCents, 380);
     EXPECT_EQ(f.ReturnedCents(), 250 + 15 * 20);
 }

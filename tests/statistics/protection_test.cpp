@@ -282,17 +282,20 @@ TEST_F(Limit, ARaiseWaitsSevenDaysALoweringAppliesAtOnce) {
 }
 
 TEST(ProtectionInput, BadEntriesAreRefusedWithAMessage) {
-    std::string message;
-    EXPECT_EQ(ParseLimitCents("100", message), 10000);
-    EXPECT_EQ(ParseLimitCents(" 49,50 ", message), 4950);
-    EXPECT_EQ(ParseLimitCents("0", message), 0);
+    EXPECT_EQ(*ParseLimitCents("100"), 10000);
+    EXPECT_EQ(*ParseLimitCents(" 49,50 "), 4950);
+    EXPECT_EQ(*ParseLimitCents("0"), 0);
     for (const char* bad : {"", "-5", "12,345", "zehn", "1e12"}) {
-        message.clear();
-        EXPECT_FALSE(ParseLimitCents(bad, message)) << bad;
-        EXPECT_FALSE(message.empty()) << bad;
+        const Result<std::int64_t> limit = ParseLimitCents(bad);
+        EXPECT_FALSE(limit) << bad;
+        EXPECT_FALSE(limit.Why().reason.empty()) << bad;
     }
-    EXPECT_EQ(ParseReminderMinutes("45", message), 45);
-    for (const char* bad : {"0", "-1", "1,5", "abc", "1441"}) EXPECT_FALSE(ParseReminderMinutes(bad, message)) << bad;
+    EXPECT_EQ(*ParseReminderMinutes("45"), 45);
+    for (const char* bad : {"0", "-1", "1,5", "abc", "1441"}) {
+        const Result<int> minutes = ParseReminderMinutes(bad);
+        EXPECT_FALSE(minutes) << bad;
+        EXPECT_FALSE(minutes.Why().reason.empty()) << bad;
+    }
 }
 
 }  // namespace

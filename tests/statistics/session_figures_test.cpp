@@ -29,15 +29,15 @@ PlayFigures ExpectedSession() {
     e.winningGames = 2;
     e.losingRun = 2;
     e.longestLosingRun = 2;
-    e.started[LevelSlot(0, 2)] = 1;
-    e.reached[LevelSlot(0, 2)] = 1;
-    e.started[LevelSlot(1, 3)] = 1;
-    e.reached[LevelSlot(1, 3)] = 1;
-    e.reached[LevelSlot(1, 4)] = 1;
+    e.started[LevelSlot(Ladder::Left, 2)] = 1;
+    e.reached[LevelSlot(Ladder::Left, 2)] = 1;
+    e.started[LevelSlot(Ladder::Right, 3)] = 1;
+    e.reached[LevelSlot(Ladder::Right, 3)] = 1;
+    e.reached[LevelSlot(Ladder::Right, 4)] = 1;
     return e;
 }
 
-bool LitRight(TForm1& f, int step) { return f.Game.StufeLeuchtet[StepIndex(Ladder::Right, step)]; }
+bool LitRight(TForm1& f, int step) { return f.Game.StufeLeuchtet[LevelSlot(Ladder::Right, step)]; }
 
 TEST(SessionFigures, EqualTheScriptedSessionExactly) {
     PlayedGame g;

@@ -85,7 +85,7 @@ TEST(StatisticsWindow, ShowsTheSessionBesideAllAndTheExactOddsOfTheHelp) {
         EXPECT_EQ(w->Figures[9].session->Caption(), "-0,20");        // net result
         EXPECT_EQ(w->Figures[10].exact->Caption(), "43,71 bis 350,11 %");
         EXPECT_EQ(w->Figures[12].session->Caption(), "1");           // longest run without a win
-        EXPECT_EQ(w->Levels[LevelSlot(0, 1)].exact->Caption(), LevelChance(Ladder::Left, 1).PercentText(2));
+        EXPECT_EQ(w->Levels[LevelSlot(Ladder::Left, 1)].exact->Caption(), LevelChance(Ladder::Left, 1).PercentText(2));
         EXPECT_EQ(CutLabels(*w), std::vector<std::string>{});  // the table's cells hold their texts
         // The session's chart shows its line; the days' chart a bar below zero.
         EXPECT_GT(PixelsOf(*w->SessionChart, kRunningNetColor), 100);

@@ -6,8 +6,9 @@
 
 #include "codecs/bmp.h"
 #include "machine/form1.h"
-#include "machine/program.h"
+#include "program/windows.h"
 #include "support/atomic_file.h"
+#include "tests/machine/started_program.h"
 #include "toolkit/headless/harness.h"
 
 int main(int argc, char** argv) {
@@ -16,10 +17,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     HeadlessHarness harness;
-    PlatformServices services;
-    services.cpuClock.readCounter = [] { return std::optional<std::uint64_t>(0); };
-    services.cpuClock.sleep = [](int) {};
-    CreateTresoloWindows(harness.App(), services);
+    CreateTresoloWindows(harness.App(), WithQuietCpuClock());
     Form1->Show();
     harness.RunFor(200);
     std::vector<std::uint8_t> bmp = EncodeBmp(Form1->Frame());

@@ -3,18 +3,19 @@
 # Every include runs downward, and the game's folders meet only in machine/. The help
 # document's generator stands above them all: it reads the game's tables. The statistics
 # stand above the help: they take its exact odds (never its typesetting) and reach the game
-# only through machine/ and its tables.
+# only through machine/ and its tables. program/ puts the windows and the play history
+# together and holds the desktop's main: it stands above everything.
 set -euo pipefail
 cd "$1"
 rank() {
   case "$1" in
     support) echo 0 ;; codecs) echo 1 ;; platform) echo 2 ;; toolkit) echo 3 ;;
-    machine) echo 4 ;; shell|game|money|media) echo 5 ;; helpdoc) echo 6 ;; statistics) echo 7 ;; *) echo "" ;;
+    machine) echo 4 ;; shell|game|money|media) echo 5 ;; helpdoc) echo 6 ;; statistics) echo 7 ;; program) echo 8 ;; *) echo "" ;;
   esac
 }
 bad=0
 checked=0
-for dir in support codecs platform toolkit machine shell game money media helpdoc statistics; do
+for dir in support codecs platform toolkit machine shell game money media helpdoc statistics program; do
   while IFS=: read -r file _ line; do
     target=$(sed -E 's/^#include "([a-z_]+)\/.*$/\1/' <<<"$line")
     from=$(rank "$dir"); to=$(rank "$target")

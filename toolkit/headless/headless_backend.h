@@ -42,8 +42,6 @@ public:
     void Post(InputEvent ev, std::int64_t atUs = -1);
     const Window* Find(WindowId id) const;
     WindowId Focused() const { return focused_; }
-    // True when a wait found nothing that could ever happen.
-    bool Starved() const { return starved_; }
     // A wait that would pass `atUs` while `stuck` holds halts the program instead (exit code
     // kStuckExitCode): a box nobody answers fails its test rather than running forever.
     void StopWaitingAfter(std::int64_t atUs, std::function<bool()> stuck) {

@@ -28,6 +28,8 @@ EM_JS(int, tresolo_take_event, (int* fields, char* text, int capacity),
 EM_JS(int, tresolo_screen_width, (), { return TresoloPage.screenWidth(); });
 EM_JS(int, tresolo_screen_height, (), { return TresoloPage.screenHeight(); });
 EM_JS(void, tresolo_wake, (), { TresoloPage.wake(); });
+EM_JS(void, tresolo_check_contract, (const int* kinds, int kindCount, int fieldCount),
+      { TresoloPage.checkContract(Array.from(HEAP32.subarray(kinds >> 2, (kinds >> 2) + kindCount)), fieldCount); });
 EM_ASYNC_JS(void, tresolo_wait, (double ms), { await TresoloPage.wait(ms); });
 
 namespace {
@@ -35,12 +37,22 @@ namespace {
 // The backend whose presents the page's animation frame draws.
 WebBackend* drawing = nullptr;
 
-// The order of the fields page.js writes for each event.
+// The contract with the page (TresoloPage.EVENT and TresoloPage.FIELDS in web/page_input.js):
+// the order of the fields it writes for each event, and the kinds by number, in the page's
+// order. The page checks both against its own at the program's start.
 enum Field { kKind, kWindow, kX, kY, kButton, kKey, kShift, kRepeat, kFieldCount };
+static_assert(kKind == 0 && kWindow == 1 && kX == 2 && kY == 3 && kButton == 4 && kKey == 5 && kShift == 6 &&
+              kRepeat == 7 && kFieldCount == 8);
 
-// The page names event kinds by these numbers.
-static_assert(InputEvent::MouseDown == 0 && InputEvent::KeyDown == 4 && InputEvent::Text == 6 &&
-              InputEvent::CloseRequest == 9 && InputEvent::Quit == 11);
+constexpr std::array<int, 12> kPageKinds = {
+    InputEvent::MouseDown,   InputEvent::MouseUp,   InputEvent::MouseMove,    InputEvent::MouseLeave,
+    InputEvent::KeyDown,     InputEvent::KeyUp,     InputEvent::Text,         InputEvent::FocusGained,
+    InputEvent::FocusLost,   InputEvent::CloseRequest, InputEvent::Exposed,   InputEvent::Quit};
+static_assert(InputEvent::MouseDown == 0 && InputEvent::MouseUp == 1 && InputEvent::MouseMove == 2 &&
+              InputEvent::MouseLeave == 3 && InputEvent::KeyDown == 4 && InputEvent::KeyUp == 5 &&
+              InputEvent::Text == 6 && InputEvent::FocusGained == 7 && InputEvent::FocusLost == 8 &&
+              InputEvent::CloseRequest == 9 && InputEvent::Exposed == 10 && InputEvent::Quit == 11,
+              "the page numbers the kinds so");
 
 // DOM buttons: 0 left, 1 middle, 2 right.
 TMouseButton ButtonOf(int domButton) {
@@ -70,7 +82,10 @@ extern "C" EMSCRIPTEN_KEEPALIVE void tresolo_draw_again(int id) {
     if (drawing) drawing->DrawAgain(static_cast<WindowId>(id));
 }
 
-WebBackend::WebBackend() { drawing = this; }
+WebBackend::WebBackend() {
+    drawing = this;
+    tresolo_check_contract(kPageKinds.data(), static_cast<int>(kPageKinds.size()), kFieldCount);
+}
 
 WebBackend::~WebBackend() {
     if (drawing == this) drawing = nullptr;

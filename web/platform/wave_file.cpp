@@ -30,7 +30,7 @@ std::uint32_t Le(const std::uint8_t* p, int bytes) {
     return value;
 }
 
-LoadedWave Damaged(const std::string& name, const std::string& why) { return {Outcome::Failed(name + ": " + why), {}}; }
+Outcome Damaged(const std::string& name, const std::string& why) { return Outcome::Failed(name + ": " + why); }
 
 // One sample of a frame as a value from -1 to 1.
 double SampleAt(const std::uint8_t* p, const Format& f) {
@@ -80,13 +80,13 @@ std::vector<int16_t> ToDeviceFormat(std::span<const std::uint8_t> data, const Fo
 
 }  // namespace
 
-LoadedWave LoadWaveFile(const std::string& path) {
-    const FileText file = ReadFileText(path);
-    if (!file.result) return {Outcome::Failed(path + ": " + file.result.reason, file.result.errorNumber), {}};
-    return DecodeWave({reinterpret_cast<const std::uint8_t*>(file.text.data()), file.text.size()}, path);
+Result<WaveSamples> LoadWaveFile(const std::string& path) {
+    const Result<std::string> file = ReadFileText(path);
+    if (!file) return Outcome::Failed(path + ": " + file.Why().reason, file.Why().errorNumber);
+    return DecodeWave({reinterpret_cast<const std::uint8_t*>(file->data()), file->size()}, path);
 }
 
-LoadedWave DecodeWave(std::span<const std::uint8_t> bytes, const std::string& name) {
+Result<WaveSamples> DecodeWave(std::span<const std::uint8_t> bytes, const std::string& name) {
     std::size_t at = 0;
     if (bytes.size() >= 12 && std::memcmp(bytes.data(), "RIFF", 4) == 0 && std::memcmp(bytes.data() + 8, "WAVE", 4) == 0)
         at = 12;
@@ -109,7 +109,7 @@ LoadedWave DecodeWave(std::span<const std::uint8_t> bytes, const std::string& na
             const std::size_t frameBytes = std::size_t{format->channels} * (format->bits / 8);
             if (length / frameBytes > std::uint64_t{kLongestSeconds} * format->rate)
                 return Damaged(name, "the sound would last longer than 60 seconds");
-            return {{}, ToDeviceFormat(bytes.subspan(at + 8, length), *format)};
+            return ToDeviceFormat(bytes.subspan(at + 8, length), *format);
         }
         at += 8 + std::size_t{length} + (length & 1);
     }

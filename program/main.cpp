@@ -13,12 +13,11 @@
 #include <vector>
 
 #include "machine/form1.h"
-#include "machine/program.h"
+#include "program/windows.h"
 #include "codecs/picture_prefetch.h"
 #include "platform/instance_lock.h"
 #include "support/resource.h"
 #include "support/user_store_path.h"
-#include "support/write_failures.h"
 #include "toolkit/dialogs.h"
 #include "toolkit/font.h"
 #include "toolkit/sdl/sdl_backend.h"
@@ -90,10 +89,9 @@ int Play(InstanceLock& lock) {
     TApplication app(std::make_unique<SdlBackend>(), std::make_unique<RealClock>());
     try {
         CreateTresoloWindows(app);
-        // Without its window the program cannot go on, but it keeps what the end of
-        // the program keeps, and says whether it could.
+        // Without its window the program cannot go on, but it takes its end step and says
+        // whether it could keep everything.
         app.OnDisplayLost = [] {
-            SetWriteFailureListener(nullptr);  // no window can show
             const bool saved = !Form1 || Form1->KeepForNextStart();
             std::cerr << "tresolo: Die Anzeige ist weg; Spielername und Kasse "
                       << (saved ? "sind gespeichert.\n" : "konnten nicht gespeichert werden.\n");

@@ -27,18 +27,18 @@ void TForm1::WriteDebtLog() {
 // An existing log is never replaced: two names that clean up alike ("AC/DC", "AC_DC") in
 // the same second get the next free name. A log that cannot be written is reported and
 // skipped: the program still ends where the caller ends it.
-void TForm1::AppendDebtLogEntry(const std::string& betrag, const std::string& endung) {
+void TForm1::AppendDebtLogEntry(const std::string& amountText, const std::string& ending) {
     const std::filesystem::path folder = PlayerFilesFolder();
     TStringList& lines = MenueDlg->Memo1->Lines();
     lines.Clear();
-    lines.Add(DebtLogLine(Program.SpielerName, Program.DatumText, Program.UhrzeitText, betrag, endung));
-    std::filesystem::path datei;
+    lines.Add(DebtLogLine(Program.SpielerName, Program.DatumText, Program.UhrzeitText, amountText, ending));
+    std::filesystem::path file;
     Outcome written;
     for (int number = 1; number <= kMostEntriesASecond; ++number) {
-        datei = folder / DebtLogFileName(Program.SpielerName, Program.DatumText, Program.UhrzeitText, number);
-        written = WriteFileAtomically(datei, lines.Text(), {.replace = false});
+        file = folder / DebtLogFileName(Program.SpielerName, Program.DatumText, Program.UhrzeitText, number);
+        written = WriteFileAtomically(file, lines.Text(), {.replace = false});
         if (written || written.errorNumber != EEXIST) break;
     }
     if (!written)
-        ReportWriteFailure({datei, written.errorNumber, written.reason}, "Schulden-Protokoll nicht geschrieben: ");
+        ReportWriteFailure({file, written.errorNumber, written.reason}, "Schulden-Protokoll nicht geschrieben: ");
 }

@@ -1,22 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "machine/program.h"
+#include "program/windows.h"
 
 #include "machine/form1.h"
 #include "machine/menue_dlg.h"
 #include "machine/name_dlg.h"
-#include "support/resource.h"
+#include "statistics/attach.h"
+#include "machine/window_parts.h"
 
 void CreateTresoloWindows(TApplication& app, PlatformServices services) {
     app.CreateForm(Form1, std::move(services));
     app.CreateForm(MenueDlg);
     app.CreateForm(NameEingabeDlg);
-    AttachPlayHistory(*Form1, *MenueDlg);
+    AttachPlayHistory(*Form1);
 }
 
 void SetWindowIcon(TForm& form) {
-    const Resource* r = FindResource("icon32");
-    if (!r) return;
     TPicture icon;
-    icon.LoadFromMemory(r->data, r->size, r->fileName);
+    LoadArtwork(icon, "icon32");
     form.Icon = icon.Bitmap().Pixels();
 }
