@@ -334,6 +334,8 @@ const url = await serve();
 let browser = await launch(profile);
 let page = await open(browser, url);
 const firstPaintMs = await painted(page);
+if (!(await page.evaluate(() => TresoloPage.idbfsParts())))
+  fail("emscripten's IDBFS no longer has the parts the page's way out uses");
 await page.evaluate(() => new Promise((r) => setTimeout(r, 1500)));
 const shot = await page.evaluate(() => tresoloPixels(0, 0, 820, 649).toDataURL('image/png'));
 writeFileSync(join(out, 'page.png'), Buffer.from(shot.split(',')[1], 'base64'));
