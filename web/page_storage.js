@@ -65,9 +65,6 @@ Object.assign(TresoloPage, {
     if (!db) return;
     const transaction = db.transaction([IDBFS.DB_STORE_NAME], 'readwrite');
     const store = transaction.objectStore(IDBFS.DB_STORE_NAME);
-    // The database mirrors the folder: a file gone from it (the history's log after its close)
-    // goes from the database too.
-    store.clear();
     // IDBFS's own steps and entries; for the page's memory each answers at once.
     IDBFS.getLocalSet(FS.lookupPath(TRESOLO_HOME).node.mount, (error, local) => {
       if (error) return;
@@ -77,43 +74,8 @@ Object.assign(TresoloPage, {
         });
       }
     });
-    store.put({open: false}, this.OPEN_MARK);
     // Committed now: a transaction left to finish by itself dies with the page.
     if (transaction.commit) transaction.commit();
-  },
-
-  // A page that goes away writes its last files while the next page may already start. This
-  // entry says whether a page has the folder open; the next page reads the folder once it is
-  // closed. It has no timestamp, so IDBFS's own steps never see it.
-  OPEN_MARK: '/tresolo-open',
-
-  // Calls back once no page has the folder open, or after two seconds (a page that crashed
-  // never closes it).
-  whenClosed(db, done) {
-    const end = Date.now() + 2000;
-    const look = () => {
-      let request;
-      try {
-        request = db.transaction([IDBFS.DB_STORE_NAME], 'readonly').objectStore(IDBFS.DB_STORE_NAME).get(this.OPEN_MARK);
-      } catch (e) {
-        done();
-        return;
-      }
-      request.onsuccess = () => {
-        if (request.result && request.result.open && Date.now() < end) setTimeout(look, 20);
-        else done();
-      };
-      request.onerror = () => done();
-    };
-    look();
-  },
-
-  markOpen(db) {
-    try {
-      db.transaction([IDBFS.DB_STORE_NAME], 'readwrite').objectStore(IDBFS.DB_STORE_NAME).put({open: true}, this.OPEN_MARK);
-    } catch (e) {
-      console.warn('tresolo: ' + e);
-    }
   },
 
   // The parts of emscripten's IDBFS that the way out uses. An emscripten that changes them
@@ -121,8 +83,7 @@ Object.assign(TresoloPage, {
   idbfsParts() {
     return typeof IDBFS === 'object' && typeof IDBFS.dbs === 'object' &&
            typeof IDBFS.DB_STORE_NAME === 'string' && typeof IDBFS.getLocalSet === 'function' &&
-           typeof IDBFS.loadLocalEntry === 'function' && typeof IDBFS.storeRemoteEntry === 'function' &&
-           typeof IDBFS.getDB === 'function';
+           typeof IDBFS.loadLocalEntry === 'function' && typeof IDBFS.storeRemoteEntry === 'function';
   },
 
   written(path) {
@@ -160,21 +121,15 @@ Object.assign(TresoloPage, {
     }
     FS.mount(IDBFS, {}, TRESOLO_HOME);
     addRunDependency('tresolo-storage');
-    const populate = (db) => FS.syncfs(true, (error) => {
+    FS.syncfs(true, (error) => {
       if (error) {
         console.warn('tresolo: Speicher im Browser nicht lesbar: ' + (error.message || error.name || error));
         this.noStorage();
       } else {
         this.storage = 'idb';
-        if (db) this.markOpen(db);
       }
       removeRunDependency('tresolo-storage');
     });
-    if (!this.idbfsParts()) {
-      populate(null);
-      return;
-    }
-    IDBFS.getDB(TRESOLO_HOME, (error, db) => (error ? populate(null) : this.whenClosed(db, () => populate(db))));
   },
 
   noStorage() {
