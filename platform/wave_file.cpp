@@ -1,116 +1,116 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// One wave reader for the desktop and the page: uncompressed PCM (8, 16, 24 or 32 bits) or
+// 32-bit float, any channels and rate, mixed down to mono and resampled to the device's rate.
 #include "platform/wave_file.h"
 
-#include <SDL.h>
-
 #include <algorithm>
+#include <cmath>
 #include <cstring>
-#include <filesystem>
 #include <optional>
 
 #include "platform/audio_voices.h"
+#include "support/read_file.h"
 
 namespace {
 
-struct SdlWave {
-    Uint8* data = nullptr;
-    Uint32 length = 0;
-    SDL_AudioSpec format{};
-    SdlWave() = default;
-    SdlWave(const SdlWave&) = delete;
-    SdlWave& operator=(const SdlWave&) = delete;
-    ~SdlWave() { SDL_FreeWAV(data); }
+// The coin sound lasts half a second; a header that makes the samples last longer than
+// this is damaged.
+constexpr std::uint32_t kLongestSeconds = 60;
+constexpr std::uint16_t kPcm = 1, kFloat = 3;
+
+struct Format {
+    std::uint16_t tag = 0, channels = 0, bits = 0;
+    std::uint32_t rate = 0;
 };
 
-Outcome Damaged(const std::string& path) { return Outcome::Failed(path + ": " + SDL_GetError()); }
-
-// The coin sound lasts half a second. A header whose rate makes a few bytes last longer than
-// this is damaged: converting it would take memory and time in proportion (4 GiB at 1 Hz).
-constexpr Uint32 kLongestSeconds = 60;
-
-bool PlausibleLength(const SdlWave& wave) {
-    const Uint32 frameBytes = SDL_AUDIO_BITSIZE(wave.format.format) / 8 * wave.format.channels;
-    return frameBytes > 0 && wave.format.freq > 0 &&
-           wave.length / frameBytes <= std::uint64_t{kLongestSeconds} * static_cast<Uint32>(wave.format.freq);
+std::uint32_t Le(const std::uint8_t* p, int bytes) {
+    std::uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i) value = value << 8 | p[i];
+    return value;
 }
 
-// SDL_AudioCVT rather than SDL_AudioStream: the stream loses samples when it changes
-// channels, width and rate at once.
-std::optional<std::vector<int16_t>> ToDeviceFormat(const SdlWave& wave) {
-    if (!PlausibleLength(wave)) {
-        SDL_SetError("the sound would last longer than %u seconds", static_cast<unsigned>(kLongestSeconds));
-        return std::nullopt;
-    }
-    SDL_AudioCVT cvt{};
-    if (SDL_BuildAudioCVT(&cvt, wave.format.format, wave.format.channels, wave.format.freq, AUDIO_S16SYS, 1,
-                          kAudioSampleRate) < 0)
-        return std::nullopt;
-    std::vector<Uint8> buffer(static_cast<std::size_t>(wave.length) * std::max(cvt.len_mult, 1));
-    std::copy_n(wave.data, wave.length, buffer.data());
-    cvt.buf = buffer.data();
-    cvt.len = static_cast<int>(wave.length);
-    cvt.len_cvt = cvt.len;
-    if (cvt.needed && SDL_ConvertAudio(&cvt) != 0) return std::nullopt;
-    std::vector<int16_t> samples(static_cast<std::size_t>(cvt.len_cvt) / sizeof(int16_t));
-    std::copy_n(buffer.data(), samples.size() * sizeof(int16_t), reinterpret_cast<Uint8*>(samples.data()));
-    return samples;
-}
+Outcome Damaged(const std::string& name, const std::string& why) { return Outcome::Failed(name + ": " + why); }
 
-Uint32 ReadLE32(const Uint8* p) {
-    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<Uint32>(p[3]) << 24;
-}
-
-// Where the chunks start: after "RIFF" and its size, or at once after a bare "WAVE" (SDL reads
-// both); 0 when the bytes are no wave file at all.
-Sint64 FirstChunk(const Uint8* start) {
-    if (std::memcmp(start, "RIFF", 4) == 0 && std::memcmp(start + 8, "WAVE", 4) == 0) return 12;
-    if (std::memcmp(start, "WAVE", 4) == 0) return 4;
-    return 0;
-}
-
-// SDL takes as much memory as a chunk's header claims before it reads the chunk, so a damaged
-// length of 4 GiB costs 4 GiB. Every chunk up to the samples must fit in the file.
-bool ChunksFitFile(SDL_RWops* file) {
-    const Sint64 size = SDL_RWsize(file);
-    Uint8 header[12];
-    bool fits = true;
-    if (SDL_RWread(file, header, sizeof header, 1) == 1) {
-        for (Sint64 at = FirstChunk(header); at > 0 && at + 8 <= size;
-             at += 8 + ReadLE32(header + 4) + (ReadLE32(header + 4) & 1)) {
-            if (SDL_RWseek(file, at, RW_SEEK_SET) != at || SDL_RWread(file, header, 8, 1) != 1) break;
-            fits = size - at - 8 >= ReadLE32(header + 4);
-            if (!fits || std::memcmp(header, "data", 4) == 0) break;
+// One sample of a frame as a value from -1 to 1.
+double SampleAt(const std::uint8_t* p, const Format& f) {
+    switch (f.bits) {
+        case 8: return (static_cast<int>(p[0]) - 128) / 128.0;
+        case 16: return static_cast<std::int16_t>(Le(p, 2)) / 32768.0;
+        case 24: return static_cast<std::int32_t>(Le(p, 3) << 8) / 2147483648.0;
+        default: {
+            const std::uint32_t bits = Le(p, 4);
+            if (f.tag == kPcm) return static_cast<std::int32_t>(bits) / 2147483648.0;
+            float value = 0;
+            std::memcpy(&value, &bits, sizeof value);
+            return std::isfinite(value) ? value : 0.0;
         }
     }
-    SDL_RWseek(file, 0, RW_SEEK_SET);
-    return fits;
 }
 
-// Reads the wave from `file` and closes it.
-Result<WaveSamples> FromStream(SDL_RWops* file, const std::string& name) {
-    if (file == nullptr) return Damaged(name);
-    if (!ChunksFitFile(file)) {
-        SDL_RWclose(file);
-        SDL_SetError("a chunk of the WAVE file is longer than the file");
-        return Damaged(name);
+bool Supported(const Format& f) {
+    if (f.channels == 0 || f.rate == 0) return false;
+    if (f.tag == kFloat) return f.bits == 32;
+    return f.tag == kPcm && (f.bits == 8 || f.bits == 16 || f.bits == 24 || f.bits == 32);
+}
+
+// Mono frames at the file's rate, then linearly resampled to the device's rate.
+std::vector<int16_t> ToDeviceFormat(std::span<const std::uint8_t> data, const Format& f) {
+    const std::size_t frameBytes = std::size_t{f.channels} * (f.bits / 8);
+    const std::size_t frames = data.size() / frameBytes;
+    std::vector<double> mono(frames);
+    for (std::size_t i = 0; i < frames; ++i) {
+        double sum = 0;
+        for (int c = 0; c < f.channels; ++c) sum += SampleAt(data.data() + i * frameBytes + c * (f.bits / 8), f);
+        mono[i] = sum / f.channels;
     }
-    // A file cut short is an error, not the part of it that is there.
-    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
-    SdlWave wave;
-    if (SDL_LoadWAV_RW(file, 1, &wave.format, &wave.data, &wave.length) == nullptr) return Damaged(name);
-    std::optional<std::vector<int16_t>> samples = ToDeviceFormat(wave);
-    if (!samples) return Damaged(name);
-    return std::move(*samples);
+    const std::size_t count = frames == 0 ? 0 : static_cast<std::size_t>(
+        std::llround(static_cast<double>(frames) * kAudioSampleRate / f.rate));
+    std::vector<int16_t> out(count);
+    const double step = static_cast<double>(f.rate) / kAudioSampleRate;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double at = static_cast<double>(i) * step;
+        const std::size_t k = std::min(static_cast<std::size_t>(at), frames - 1);
+        const double next = k + 1 < frames ? mono[k + 1] : mono[k];
+        const double value = mono[k] + (next - mono[k]) * (at - static_cast<double>(k));
+        out[i] = static_cast<int16_t>(std::clamp(std::lround(value * 32768.0), -32768L, 32767L));
+    }
+    return out;
 }
 
 }  // namespace
 
 Result<WaveSamples> LoadWaveFile(const std::string& path) {
-    std::error_code ignored;
-    if (!std::filesystem::exists(path, ignored)) return Outcome::Failed(path + ": " + std::strerror(ENOENT), ENOENT);
-    return FromStream(SDL_RWFromFile(path.c_str(), "rb"), path);
+    const Result<std::string> file = ReadFileText(path);
+    if (!file) return Outcome::Failed(path + ": " + file.Why().reason, file.Why().errorNumber);
+    return DecodeWave({reinterpret_cast<const std::uint8_t*>(file->data()), file->size()}, path);
 }
 
 Result<WaveSamples> DecodeWave(std::span<const std::uint8_t> bytes, const std::string& name) {
-    return FromStream(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), name);
+    std::size_t at = 0;
+    if (bytes.size() >= 12 && std::memcmp(bytes.data(), "RIFF", 4) == 0 && std::memcmp(bytes.data() + 8, "WAVE", 4) == 0)
+        at = 12;
+    else if (bytes.size() >= 4 && std::memcmp(bytes.data(), "WAVE", 4) == 0)
+        at = 4;
+    else
+        return Damaged(name, "not a WAVE file");
+    std::optional<Format> format;
+    for (; at + 8 <= bytes.size();) {
+        const std::uint8_t* header = bytes.data() + at;
+        const std::uint32_t length = Le(header + 4, 4);
+        if (bytes.size() - at - 8 < length) return Damaged(name, "a chunk of the WAVE file is longer than the file");
+        const std::uint8_t* body = header + 8;
+        if (std::memcmp(header, "fmt ", 4) == 0 && length >= 16) {
+            format = Format{static_cast<std::uint16_t>(Le(body, 2)), static_cast<std::uint16_t>(Le(body + 2, 2)),
+                            static_cast<std::uint16_t>(Le(body + 14, 2)), Le(body + 4, 4)};
+        } else if (std::memcmp(header, "data", 4) == 0) {
+            if (!format) return Damaged(name, "the samples come before their format");
+            if (!Supported(*format)) return Damaged(name, "unsupported WAVE format");
+            const std::size_t frameBytes = std::size_t{format->channels} * (format->bits / 8);
+            if (length / frameBytes > std::uint64_t{kLongestSeconds} * format->rate)
+                return Damaged(name, "the sound would last longer than 60 seconds");
+            return ToDeviceFormat(bytes.subspan(at + 8, length), *format);
+        }
+        at += 8 + std::size_t{length} + (length & 1);
+    }
+    return Damaged(name, "the WAVE file has no samples");
 }

@@ -50,9 +50,9 @@ web_layer(tresolo_support SOURCES ${TRESOLO_SUPPORT_SOURCES})
 web_layer(tresolo_codecs SOURCES ${TRESOLO_CODECS_SOURCES})
 target_link_libraries(tresolo_codecs PUBLIC tresolo_support wasm_jpeg)
 web_layer(tresolo_platform SOURCES ${TRESOLO_PLATFORM_SOURCES}
-          WITHOUT platform/launch_viewer.cpp platform/audio_device.cpp platform/wave_file.cpp
+          WITHOUT platform/launch_viewer.cpp platform/audio_device.cpp
           WITH web/platform/launch_viewer.cpp web/platform/link.cpp web/platform/file_sync.cpp
-               web/platform/audio_device.cpp web/platform/wave_file.cpp)
+               web/platform/audio_device.cpp)
 target_compile_definitions(tresolo_platform PRIVATE TRESOLO_DATA_FROM_PROGRAM="../share/games/tresolo")
 target_link_libraries(tresolo_platform PUBLIC tresolo_support)
 web_layer(tresolo_toolkit SOURCES ${TRESOLO_TOOLKIT_SOURCES}

@@ -8,10 +8,13 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <thread>
 
 #include "platform/audio_device.h"
+#include "platform/audio_voices.h"
 #include "platform/tone.h"
+#include "platform/wave_file.h"
 #include "platform/wave_playback.h"
 
 namespace {
@@ -138,6 +141,28 @@ TEST_F(AudioOutput, OtherFormatsAreConvertedToTheDeviceFormat) {
     const Result<WaveSamples> wave = LoadWaveFile(Write("stereo8.wav", WaveBytes(11025, 2, 8, 1102)));
     ASSERT_TRUE(wave) << wave.Why().reason;
     EXPECT_NEAR(static_cast<double>(wave->size()), 4408.0, 50.0);
+}
+
+// One reader serves the desktop and the page: samples at the device's rate keep their values,
+// channels are averaged, 8-bit samples are centred on 128, and the shipped coin sound reads.
+TEST_F(AudioOutput, SamplesKeepTheirValues) {
+    std::string mono = WaveBytes(kAudioSampleRate, 1, 16, 3);
+    mono.replace(44, 6, "\x00\x80\xFF\x7F\x34\x12", 6);
+    const Result<WaveSamples> same = DecodeWave(std::span(reinterpret_cast<const std::uint8_t*>(mono.data()), mono.size()), "m");
+    ASSERT_TRUE(same) << same.Why().reason;
+    EXPECT_EQ(*same, (WaveSamples{-32768, 32767, 0x1234}));
+
+    std::string stereo8 = WaveBytes(kAudioSampleRate, 2, 8, 2);
+    stereo8.replace(44, 4, "\x80\xFF\x00\x80", 4);
+    const Result<WaveSamples> mixed = DecodeWave(std::span(reinterpret_cast<const std::uint8_t*>(stereo8.data()), stereo8.size()), "s");
+    ASSERT_TRUE(mixed) << mixed.Why().reason;
+    ASSERT_EQ(mixed->size(), 2u);
+    EXPECT_EQ((*mixed)[0], 127 * 256 / 2);  // (0 + 127/128) / 2
+    EXPECT_EQ((*mixed)[1], -16384);
+
+    const Result<WaveSamples> coin = LoadWaveFile(std::string(TRESOLO_SOURCE_DIR) + "/assets/Muenze.WAV");
+    ASSERT_TRUE(coin) << coin.Why().reason;
+    EXPECT_GT(coin->size(), static_cast<std::size_t>(kAudioSampleRate / 10));
 }
 
 }  // namespace
