@@ -6,6 +6,7 @@ set(TRESOLO_SUPPORT_SOURCES
     ${CMAKE_SOURCE_DIR}/support/atomic_file.cpp
     ${CMAKE_SOURCE_DIR}/support/decimal_mask.cpp
     ${CMAKE_SOURCE_DIR}/support/euro_decimal.cpp
+    ${CMAKE_SOURCE_DIR}/support/failure_reasons.cpp
     ${CMAKE_SOURCE_DIR}/support/ini_document.cpp
     ${CMAKE_SOURCE_DIR}/support/prefault.cpp
     ${CMAKE_SOURCE_DIR}/support/profile_string.cpp

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "game/combination_table.h"
+#include "support/failure_reasons.h"
 #include "machine/form1.h"
 #include "statistics/history_file.h"
 #include "statistics/history_schema.h"
@@ -23,12 +24,12 @@ constexpr const char* kPlaysOn = " Tresolo spielt ohne Aufzeichnung weiter.";
 
 std::string Reason(const SqlError& e) {
     switch (e.Code()) {
-        case SQLITE_FULL: return "der Datenträger ist voll";
-        case SQLITE_READONLY: return "die Datei ist schreibgeschützt";
-        case SQLITE_CANTOPEN: return "sie lässt sich nicht öffnen oder anlegen, der Ordner ist vielleicht schreibgeschützt";
+        case SQLITE_FULL: return std::string(ReasonText(FailureReason::DiskFull));
+        case SQLITE_READONLY: return std::string(ReasonText(FailureReason::ReadOnlyFile));
+        case SQLITE_CANTOPEN: return std::string(ReasonText(FailureReason::CannotOpen));
         case SQLITE_BUSY:
-        case SQLITE_LOCKED: return "ein anderes Programm hält sie gesperrt";
-        case SQLITE_IOERR: return "Lese- oder Schreibfehler";
+        case SQLITE_LOCKED: return std::string(ReasonText(FailureReason::HeldByAnother));
+        case SQLITE_IOERR: return std::string(ReasonText(FailureReason::InputOutput));
         default: return "SQLite-Fehler " + std::to_string(e.Code());
     }
 }
@@ -119,8 +120,8 @@ void PlayRecorder::Broken(const std::exception& e) {
     history_.reset();
     const auto* sql = dynamic_cast<const SqlError*>(&e);
     if (!sql || !sql->Damaged()) {
-        Fail("Die Spielstatistik kann nicht geschrieben werden: " + Shown() + " (" +
-             (sql ? Reason(*sql) : std::string(e.what())) + ")." + kPlaysOn);
+        Fail("Die Spielstatistik " + Shown() + " kann nicht geschrieben werden: " +
+             (sql ? Reason(*sql) : std::string(e.what())) + "." + kPlaysOn);
         return;
     }
     const Result<std::filesystem::path> moved = MoveAside(file_, Now());

@@ -100,7 +100,7 @@ TEST_F(OwnDisk, ReadOnlyFolderIsSaidOnce) {
     ReadOnly();
     s.Play();
     ASSERT_EQ(s.Boxes().size(), 1u);
-    EXPECT_NE(s.Boxes()[0].second.find("Die Spielstatistik kann nicht geschrieben werden: " + HistoryIn(s).string()),
+    EXPECT_NE(s.Boxes()[0].second.find("Die Spielstatistik " + HistoryIn(s).string() + " kann nicht geschrieben werden: "),
               std::string::npos);
     s.ExpectPlayWentOn();
     EXPECT_FALSE(std::filesystem::exists(HistoryIn(s)));
@@ -113,7 +113,7 @@ TEST_F(OwnDisk, DiskFillingUpWhilePlayingIsSaidOnce) {
     Fill();
     s.Play();
     ASSERT_EQ(s.Boxes().size(), 1u);
-    EXPECT_NE(s.Boxes()[0].second.find("(der Datenträger ist voll). Tresolo spielt ohne Aufzeichnung weiter."),
+    EXPECT_NE(s.Boxes()[0].second.find("kann nicht geschrieben werden: Der Datenträger ist voll. Tresolo spielt ohne Aufzeichnung weiter."),
               std::string::npos);
     EXPECT_EQ(s.Credit(), "6,60");
     EXPECT_EQ(Recorder(*s.f).Session().Games(), 2);
