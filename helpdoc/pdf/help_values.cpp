@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpdoc/pdf/help_values.h"
 
+#include <vector>
+
 #include "game/reel_positions.h"
 #include "helpdoc/player_return.h"
 #include "helpdoc/win_plan.h"
 #include "machine/game_rules.h"
+#include "machine/money_pieces.h"
 
 namespace {
 
@@ -51,6 +54,24 @@ Fraction LargestMoneyStep() {
     return largest;
 }
 
+// "20 und 10 Cent": the coins a full credit still takes, their unit said once when they share it.
+std::string CoinsAboveTheLimit() {
+    std::vector<std::string> amounts;
+    bool allCents = true;
+    for (const MoneyPiece& piece : kMoneyPieces)
+        if (!piece.limitChecked) {
+            amounts.push_back(SpokenAmount(piece.amount));
+            allCents = allCents && CentsOfAmount(piece.amount) < 100;
+        }
+    std::string text;
+    for (std::size_t i = 0; i < amounts.size(); ++i) {
+        std::string amount = amounts[i];
+        if (allCents && i + 1 < amounts.size()) amount.erase(amount.find(' '));
+        text += (i == 0 ? "" : i + 1 == amounts.size() ? " und " : ", ") + amount;
+    }
+    return text;
+}
+
 }  // namespace
 
 std::map<std::string, std::string> HelpValues() {
@@ -71,6 +92,9 @@ std::map<std::string, std::string> HelpValues() {
     v["fang_chance"] = std::to_string(kOwnCatchChance);
     v["groesste_geldstufe"] = Euro(LargestMoneyStep(), 2);
     v["groesster_einzelgewinn"] = Euro(Fraction(2) * LargestMoneyStep(), 2);
+    v["groesster_schein"] = SpokenAmount(kMoneyPieces.front().amount);
+    v["kleinstes_geld"] = SpokenAmount(kSmallestAmount);
+    v["muenzen_ueber_limit"] = CoinsAboveTheLimit();
     AddPlayer(v, "laufen", Player::LetsLaddersRun);
     AddPlayer(v, "fangen", Player::CatchesEveryStep);
     return v;
