@@ -50,6 +50,9 @@ void TMenueDlg::AskPlayerName() {
         if (dlg.ShowModal() == mrOk) name = dlg.Edit1->Text();
         blank = Blank(name);
     }
+    // Kept at once, as the cash box is with every move: the end's save may not land (a page
+    // going away, a kill), and the next start offers this name.
+    if (!blank) Form1->SavePlayerName();
 }
 
 void TNameEingabeDlg::OKBtnClick(TObject*) {

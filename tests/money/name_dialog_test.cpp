@@ -53,6 +53,8 @@ TEST_F(NameDialog, NameIsCutToTwentyCharacters) {
     g.Run(200);
     EXPECT_TRUE(MenueDlg->IsShown());
     EXPECT_EQ(f.Program.SpielerName, "Jürgen-Müller-Lüdens");
+    // Kept when taken: a page that goes away or a killed process never reaches the end's save.
+    EXPECT_EQ(g.Ini("SpielerName"), "Jürgen-Müller-Lüdens");
 }
 
 }  // namespace
