@@ -62,6 +62,14 @@ cmake_build() {
 }
 
 built() { [ -f "$prefix/.$1.stamp" ]; }
+
+# --fetch: only download the sources still needed (no compiler work), e.g. beside another build.
+if [ "${1:-}" = "--fetch" ]; then
+  built freetype || fetch freetype
+  built libjpeg-turbo || fetch libjpeg-turbo
+  built sqlite || fetch sqlite3
+  exit 0
+fi
 mark() { touch "$prefix/.$1.stamp"; }
 
 if ! built freetype; then
