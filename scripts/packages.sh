@@ -4,7 +4,7 @@ BUILD_PACKAGES=(cmake g++ make pkg-config libsdl2-dev libx11-dev libfreetype-dev
                 libjpeg62-turbo-dev libcairo2-dev libpango1.0-dev libsqlite3-dev fonts-liberation xdg-utils)
 TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth xdotool
                imagemagick faketime poppler-utils dpkg-dev file desktop-file-utils appstream
-               lintian)
+               lintian sqlite3)
 # The libFuzzer targets (scripts/fuzz) need clang and its sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-dev)
 # The browser build (scripts/web): emscripten, its optimiser's parser, the tools that make the
