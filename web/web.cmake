@@ -88,8 +88,10 @@ set(fonts /usr/share/fonts/truetype/liberation)
 # The libraries' functions stay out of Asyncify's rewriting (web/library_functions.sh).
 set(library_functions ${CMAKE_BINARY_DIR}/library_functions.txt)
 set(wasm_libraries ${w}/lib/libfreetype.a ${w}/lib/libjpeg.a ${w}/lib/libsqlite3.a)
+# emscripten's own nm reads wasm objects; the system's nm (CMAKE_NM without LLVM installed) does not.
+find_program(TRESOLO_WASM_NM NAMES emnm llvm-nm REQUIRED)
 add_custom_command(OUTPUT ${library_functions}
-                   COMMAND ${CMAKE_SOURCE_DIR}/web/library_functions.sh ${CMAKE_NM} ${library_functions} ${wasm_libraries}
+                   COMMAND ${CMAKE_SOURCE_DIR}/web/library_functions.sh ${TRESOLO_WASM_NM} ${library_functions} ${wasm_libraries}
                    DEPENDS ${CMAKE_SOURCE_DIR}/web/library_functions.sh ${wasm_libraries})
 add_custom_target(tresolo_library_functions DEPENDS ${library_functions})
 add_dependencies(tresolo tresolo_library_functions)
