@@ -121,7 +121,18 @@ Object.assign(TresoloPage, {
     }
     FS.mount(IDBFS, {}, TRESOLO_HOME);
     addRunDependency('tresolo-storage');
+    this.readStorage(4);
+  },
+
+  // After a reload the page before may still be writing its folder while this one reads it: a
+  // read that meets an entry removed under it fails, and is tried again (each try takes what
+  // the database holds then) before the page plays from memory.
+  readStorage(triesLeft) {
     FS.syncfs(true, (error) => {
+      if (error && triesLeft > 0) {
+        setTimeout(() => this.readStorage(triesLeft - 1), 250);
+        return;
+      }
       if (error) {
         console.warn('tresolo: Speicher im Browser nicht lesbar: ' + (error.message || error.name || error));
         this.noStorage();

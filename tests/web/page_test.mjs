@@ -28,8 +28,12 @@ const PHONE = {width: 360, height: 740, deviceScaleFactor: 3, isMobile: true, ha
 const TABLET = {width: 1180, height: 820, deviceScaleFactor: 2, isMobile: true, hasTouch: true, isLandscape: true};
 const pause = (ms) => new Promise((r) => setTimeout(r, ms));
 
+// What the pages said on their console, shown when a step fails.
+const said = [];
+
 function fail(message) {
   console.error('FAIL: ' + message);
+  if (said.length) console.error('The pages said:\n  ' + said.slice(-12).join('\n  '));
   process.exit(1);
 }
 
@@ -77,7 +81,10 @@ async function open(browser, url, viewport = DESKTOP) {
   await page.setViewport(viewport);
   page.errors = [];
   page.on('pageerror', (e) => page.errors.push(String(e)));
-  page.on('console', (m) => { if (m.type() === 'error') page.errors.push(m.text()); });
+  page.on('console', (m) => {
+    if (m.type() === 'error') page.errors.push(m.text());
+    if (m.type() === 'error' || m.type() === 'warn') said.push(m.text());
+  });
   await page.goto(url, {waitUntil: 'load'});
   await painted(page);
   return page;
