@@ -16,7 +16,7 @@ namespace {
 // The coin sound lasts half a second; a header that makes the samples last longer than
 // this is damaged.
 constexpr std::uint32_t kLongestSeconds = 60;
-constexpr std::uint16_t kPcm = 1, kFloat = 3;
+constexpr std::uint16_t kPcm = 1, kFloat = 3, kExtensible = 0xFFFE;
 
 struct Format {
     std::uint16_t tag = 0, channels = 0, bits = 0;
@@ -102,6 +102,8 @@ Result<WaveSamples> DecodeWave(std::span<const std::uint8_t> bytes, const std::s
         if (std::memcmp(header, "fmt ", 4) == 0 && length >= 16) {
             format = Format{static_cast<std::uint16_t>(Le(body, 2)), static_cast<std::uint16_t>(Le(body + 2, 2)),
                             static_cast<std::uint16_t>(Le(body + 14, 2)), Le(body + 4, 4)};
+            // The extensible header names its real format in the first bytes of its sub-format.
+            if (format->tag == kExtensible && length >= 40) format->tag = static_cast<std::uint16_t>(Le(body + 24, 2));
         } else if (std::memcmp(header, "data", 4) == 0) {
             if (!format) return Damaged(name, "the samples come before their format");
             if (!Supported(*format)) return Damaged(name, "unsupported WAVE format");

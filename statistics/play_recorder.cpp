@@ -5,16 +5,17 @@
 
 #include <algorithm>
 #include <iostream>
+#include <optional>
 #include <system_error>
 #include <utility>
 
 #include "game/combination_table.h"
-#include "support/failure_reasons.h"
 #include "machine/form1.h"
 #include "statistics/history_file.h"
 #include "statistics/history_schema.h"
 #include "statistics/local_stamp.h"
 #include "statistics/money_text.h"
+#include "support/failure_reasons.h"
 #include "toolkit/application.h"
 #include "toolkit/dialogs.h"
 
@@ -23,15 +24,18 @@ namespace {
 constexpr const char* kPlaysOn = " Tresolo spielt ohne Aufzeichnung weiter.";
 
 std::string Reason(const SqlError& e) {
-    switch (e.Code()) {
-        case SQLITE_FULL: return std::string(ReasonText(FailureReason::DiskFull));
-        case SQLITE_READONLY: return std::string(ReasonText(FailureReason::ReadOnlyFile));
-        case SQLITE_CANTOPEN: return std::string(ReasonText(FailureReason::CannotOpen));
-        case SQLITE_BUSY:
-        case SQLITE_LOCKED: return std::string(ReasonText(FailureReason::HeldByAnother));
-        case SQLITE_IOERR: return std::string(ReasonText(FailureReason::InputOutput));
-        default: return "SQLite-Fehler " + std::to_string(e.Code());
-    }
+    const std::optional<FailureReason> reason = [&]() -> std::optional<FailureReason> {
+        switch (e.Code()) {
+            case SQLITE_FULL: return FailureReason::DiskFull;
+            case SQLITE_READONLY: return FailureReason::ReadOnlyFile;
+            case SQLITE_CANTOPEN: return FailureReason::CannotOpen;
+            case SQLITE_BUSY:
+            case SQLITE_LOCKED: return FailureReason::HeldByAnother;
+            case SQLITE_IOERR: return FailureReason::InputOutput;
+            default: return std::nullopt;
+        }
+    }();
+    return reason ? std::string(ReasonText(*reason)) : "SQLite-Fehler " + std::to_string(e.Code());
 }
 
 int PictureOn(const BildAufWalzeTable& table, Reel reel) {

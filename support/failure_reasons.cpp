@@ -4,6 +4,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -35,17 +36,20 @@ static_assert(InEnumOrder(), "one text per reason, in the enum's order");
 std::string_view ReasonText(FailureReason reason) { return kTexts[static_cast<std::size_t>(reason)].second; }
 
 std::string ReasonOfErrno(int errorNumber) {
-    switch (errorNumber) {
-        case ENOSPC: return std::string(ReasonText(FailureReason::DiskFull));
-        case EDQUOT: return std::string(ReasonText(FailureReason::QuotaUsed));
-        case EROFS: return std::string(ReasonText(FailureReason::ReadOnlyDisk));
-        case EACCES:
-        case EPERM: return std::string(ReasonText(FailureReason::NoPermission));
-        case ENOENT: return std::string(ReasonText(FailureReason::FolderMissing));
-        case ENOTDIR: return std::string(ReasonText(FailureReason::NotAFolder));
-        case EISDIR: return std::string(ReasonText(FailureReason::FolderInItsPlace));
-        case EIO: return std::string(ReasonText(FailureReason::InputOutput));
-        case 0: return std::string(ReasonText(FailureReason::Unreadable));
-        default: return std::strerror(errorNumber);
-    }
+    const std::optional<FailureReason> reason = [&]() -> std::optional<FailureReason> {
+        switch (errorNumber) {
+            case ENOSPC: return FailureReason::DiskFull;
+            case EDQUOT: return FailureReason::QuotaUsed;
+            case EROFS: return FailureReason::ReadOnlyDisk;
+            case EACCES:
+            case EPERM: return FailureReason::NoPermission;
+            case ENOENT: return FailureReason::FolderMissing;
+            case ENOTDIR: return FailureReason::NotAFolder;
+            case EISDIR: return FailureReason::FolderInItsPlace;
+            case EIO: return FailureReason::InputOutput;
+            case 0: return FailureReason::Unreadable;
+            default: return std::nullopt;
+        }
+    }();
+    return reason ? std::string(ReasonText(*reason)) : std::strerror(errorNumber);
 }

@@ -160,6 +160,27 @@ TEST_F(AudioOutput, SamplesKeepTheirValues) {
     EXPECT_EQ((*mixed)[0], 127 * 256 / 2);  // (0 + 127/128) / 2
     EXPECT_EQ((*mixed)[1], -16384);
 
+    // The same samples under the extensible header (as many editors write 16-bit files).
+    std::string extensible = "RIFF" + std::string(4, '\0') + "WAVEfmt ";
+    PutLE(extensible, 40, 4);
+    PutLE(extensible, 0xFFFE, 2);
+    PutLE(extensible, 1, 2);
+    PutLE(extensible, kAudioSampleRate, 4);
+    PutLE(extensible, kAudioSampleRate * 2, 4);
+    PutLE(extensible, 2, 2);
+    PutLE(extensible, 16, 2);
+    PutLE(extensible, 22, 2);  // the extension's size
+    PutLE(extensible, 16, 2);  // valid bits
+    PutLE(extensible, 4, 4);   // centre speaker
+    PutLE(extensible, 1, 2);   // the sub-format: PCM, then the rest of its identifier
+    extensible += std::string("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
+    extensible += "data";
+    PutLE(extensible, 6, 4);
+    extensible += std::string("\x00\x80\xFF\x7F\x34\x12", 6);
+    const Result<WaveSamples> same2 = DecodeWave(std::span(reinterpret_cast<const std::uint8_t*>(extensible.data()), extensible.size()), "x");
+    ASSERT_TRUE(same2) << same2.Why().reason;
+    EXPECT_EQ(*same2, *same);
+
     const Result<WaveSamples> coin = LoadWaveFile(std::string(TRESOLO_SOURCE_DIR) + "/assets/Muenze.WAV");
     ASSERT_TRUE(coin) << coin.Why().reason;
     EXPECT_GT(coin->size(), static_cast<std::size_t>(kAudioSampleRate / 10));
