@@ -3,6 +3,7 @@
 // A plain 24-bit picture: rows top to bottom, three bytes per pixel in the order
 // blue, green, red, no padding between rows.
 #include <cstdint>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -28,8 +29,8 @@ public:
             PrefaultForWriting(fresh.data(), bytes);
             data_ = std::move(fresh);
         }
-        data_.assign(bytes, 0);
-        if (fill != Bgr{}) this->fill(fill);
+        data_.resize(bytes);
+        this->fill(fill);
     }
     int width() const { return width_; }
     int height() const { return height_; }
@@ -49,9 +50,21 @@ public:
         std::uint8_t* p = scanLine(y) + x * 3;
         p[0] = c.b; p[1] = c.g; p[2] = c.r;
     }
+    // A grey is one byte repeated; a colour is its first pixel copied in doubling blocks, so
+    // both run as block writes rather than a loop over the bytes.
     void fill(Bgr c) {
-        for (std::size_t i = 0; i < data_.size(); i += 3) {
-            data_[i] = c.b; data_[i + 1] = c.g; data_[i + 2] = c.r;
+        const std::size_t size = data_.size();
+        if (size == 0) return;
+        if (c.b == c.g && c.g == c.r) {
+            std::memset(data_.data(), c.b, size);
+            return;
+        }
+        std::uint8_t* p = data_.data();
+        p[0] = c.b; p[1] = c.g; p[2] = c.r;
+        for (std::size_t done = 3; done < size;) {
+            const std::size_t n = done < size - done ? done : size - done;
+            std::memcpy(p + done, p, n);
+            done += n;
         }
     }
     friend bool operator==(const PixelBuffer&, const PixelBuffer&) = default;

@@ -17,6 +17,7 @@ set(TRESOLO_CODECS_TEST_SOURCES
     codecs/bmp_test.cpp
     codecs/jpeg_test.cpp
     codecs/lanczos_test.cpp
+    codecs/pixel_buffer_test.cpp
     codecs/picture_file_test.cpp
     codecs/picture_prefetch_test.cpp
 )
