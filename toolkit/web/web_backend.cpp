@@ -21,7 +21,7 @@ EM_JS(void, tresolo_raise_window, (int id, int focus), { TresoloPage.raise(id, !
 EM_JS(void, tresolo_want_text, (int id, int wanted), { TresoloPage.wantText(id, !!wanted); });
 EM_JS(void, tresolo_request_frame, (), { TresoloPage.requestFrame(); });
 EM_JS(int, tresolo_canvas_multiple, (int id), { return TresoloPage.canvasMultipleOf(id); });
-EM_JS(void, tresolo_present, (int id, const std::uint8_t* rgba, int left, int top, int width, int height),
+EM_JS(void, tresolo_present, (int id, const std::uint32_t* rgba, int left, int top, int width, int height),
       { TresoloPage.present(id, rgba, left, top, width, height); });
 EM_JS(int, tresolo_take_event, (int* fields, char* text, int capacity),
       { return TresoloPage.takeEvent(fields, text, capacity); });
@@ -150,20 +150,25 @@ void WebBackend::Draw(WindowId id, Presented& p, const TRect& rect) {
     for (int y = d.Top; y < d.Bottom; ++y)
         std::memcpy(p.shown.scanLine(y) + d.Left * 3, frame.scanLine(y) + d.Left * 3, static_cast<std::size_t>(d.Width()) * 3);
     const int k = std::max(1, tresolo_canvas_multiple(static_cast<int>(id)));
-    const std::size_t rowBytes = static_cast<std::size_t>(d.Width()) * k * 4;
-    rgba_.resize(rowBytes * d.Height() * k);
-    std::uint8_t* out = rgba_.data();
+    const std::size_t row = static_cast<std::size_t>(d.Width()) * k;
+    // Every pixel is written below: the buffer only grows, and is not cleared first.
+    const std::size_t pixels = row * d.Height() * k;
+    if (rgbaCapacity_ < pixels) {
+        rgba_.reset(new std::uint32_t[pixels]);
+        rgbaCapacity_ = pixels;
+    }
+    std::uint32_t* out = rgba_.get();
     for (int y = d.Top; y < d.Bottom; ++y) {
         const std::uint8_t* in = frame.scanLine(y) + d.Left * 3;
-        std::uint8_t* row = out;
+        const std::uint32_t* first = out;
         for (int x = d.Left; x < d.Right; ++x, in += 3) {
-            // One store per canvas pixel: R, G, B, A in memory order (WebAssembly is little-endian).
+            // R, G, B, A in memory order (WebAssembly is little-endian).
             const std::uint32_t rgba = in[2] | in[1] << 8 | in[0] << 16 | 0xff000000u;
-            for (int i = 0; i < k; ++i, out += 4) std::memcpy(out, &rgba, 4);
+            for (int i = 0; i < k; ++i) *out++ = rgba;
         }
-        for (int i = 1; i < k; ++i, out += rowBytes) std::memcpy(out, row, rowBytes);
+        for (int i = 1; i < k; ++i, out += row) std::memcpy(out, first, row * 4);
     }
-    tresolo_present(static_cast<int>(id), rgba_.data(), d.Left * k, d.Top * k, d.Width() * k, d.Height() * k);
+    tresolo_present(static_cast<int>(id), rgba_.get(), d.Left * k, d.Top * k, d.Width() * k, d.Height() * k);
 }
 
 std::optional<InputEvent> WebBackend::PollEvent() {

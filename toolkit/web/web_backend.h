@@ -7,6 +7,7 @@
 // part once, and only where the pixels differ from what the canvas shows.
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "toolkit/damage.h"
@@ -46,7 +47,8 @@ private:
     void Draw(WindowId id, Presented& p, const TRect& rect);
 
     std::map<WindowId, Presented> presented_;
-    std::vector<std::uint8_t> rgba_;  // one dirty rectangle as the canvas takes it
+    std::unique_ptr<std::uint32_t[]> rgba_;  // one dirty rectangle as the canvas takes it
+    std::size_t rgbaCapacity_ = 0;
 };
 
 // The page's clock; a sleep lets the browser run meanwhile.
