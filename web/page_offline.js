@@ -8,20 +8,26 @@
 
 Object.assign(TresoloPage, {
   // Holds the program's start while the page asks whether a new version waits: if one does, it
-  // takes over and the page loads again.
+  // takes over and the page loads again. Should the browser not let it within a while, the page
+  // starts the version it has, and the new one is taken at a later start.
   holdForNewVersion() {
     const workers = navigator.serviceWorker;
     if (!workers || !workers.controller) return;
+    const settle = () => removeRunDependency('tresolo-version');
     addRunDependency('tresolo-version');
     workers.getRegistration().then((registration) => {
-      if (!registration || !registration.waiting) {
-        removeRunDependency('tresolo-version');
-        return;
-      }
-      workers.addEventListener('controllerchange', () => location.reload());
+      if (!registration || !registration.waiting) return settle();
+      const reload = () => location.reload();
+      workers.addEventListener('controllerchange', reload);
       registration.waiting.postMessage('take-over');
-    }).catch(() => removeRunDependency('tresolo-version'));
+      setTimeout(() => {
+        workers.removeEventListener('controllerchange', reload);
+        console.warn('tresolo: die neue Version l\u00e4dt beim n\u00e4chsten Start');
+        settle();
+      }, this.takeOverWait);
+    }).catch(settle);
   },
+  takeOverWait: 15000,
 
   // After the first paint: the worker is registered; one that was there already keeps the rest
   // of the page's files (the help) and looks for a new version.

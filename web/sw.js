@@ -41,6 +41,9 @@ self.addEventListener('fetch', (event) => {
   if (request.method !== 'GET' && request.method !== 'HEAD') return;
   event.respondWith(caches.open(CACHE).then((cache) =>
     cache.match(request, {ignoreSearch: true, ignoreMethod: true}).then((kept) => {
+      // A HEAD gets the kept file's headers only: a body nobody reads would hold this version
+      // busy, and a waiting one could not take over.
+      if (kept && request.method === 'HEAD') return new Response(null, {status: kept.status, headers: kept.headers});
       if (kept) return kept;
       return fetch(request).then((response) => {
         if (request.method === 'GET' && response.status === 200 && isLater(request.url))
