@@ -4,7 +4,8 @@
 //    worker have what they keep), as sent (chromium asks for brotli only over https) and as a
 //    client asking for brotli and gzip would get them (the smallest copy of each file fetched);
 //  - navigation to the first painted frame, median of fresh profiles, and again at the next
-//    start of the same profile (from the service worker's cache where the page has one);
+//    start of the same profile (from the service worker's cache where the page has one), with
+//    the medians of the start's steps the page marks;
 //  - the whole browser's processor share (every process it started, from /proc) in the attract
 //    mode, with the tab hidden, and for a blank page;
 //  - how much of a phone's width (360×740, touch, pixel ratio 3) the machine fills.
@@ -79,6 +80,16 @@ async function open(browser, viewport = DESKTOP) {
 
 const paintedAt = (page) => page.evaluate(() => Number(document.body.dataset.painted));
 
+// The start's steps the page marks (tresolo-script, -storage, -main, -painted) and
+// the end of the program's code's download, in ms from the navigation.
+const steps = (page) => page.evaluate(() => {
+  const at = {};
+  for (const m of performance.getEntriesByType('mark')) if (m.name.startsWith('tresolo-')) at[m.name.slice(8)] = m.startTime;
+  const wasm = performance.getEntriesByType('resource').find((e) => e.name.split('?')[0].endsWith('/tresolo.wasm'));
+  if (wasm) at.wasmFetched = wasm.responseEnd;
+  return at;
+});
+
 // Until the page's service worker has taken it (its files are kept then); a page without one
 // is given three seconds for whatever it fetches after its first paint.
 async function settled(page) {
@@ -117,16 +128,25 @@ async function visit(first) {
   let browser = await launch(profile);
   const page = await open(browser);
   const fresh = await paintedAt(page);
+  const freshSteps = await steps(page);
   const keeps = await settled(page);
   const bytes = first ? loggedBytes() : null;
   await browser.close();
   browser = await launch(profile);
-  const again = await paintedAt(await open(browser));
+  const next = await open(browser);
+  const again = await paintedAt(next);
+  const againSteps = await steps(next);
   await browser.close();
-  return {fresh, again, bytes, keeps};
+  return {fresh, again, bytes, keeps, freshSteps, againSteps};
 }
 
 const median = (v) => v.slice().sort((a, b) => a - b)[v.length >> 1];
+// Each step's median over the starts that marked it.
+function stepMedians(all) {
+  const names = [...new Set(all.flatMap((s) => Object.keys(s)))];
+  const sorted = names.map((n) => [n, Math.round(median(all.filter((s) => n in s).map((s) => s[n])))]);
+  return Object.fromEntries(sorted.sort((a, b) => a[1] - b[1]));
+}
 const visits = [];
 for (let i = 0; i < starts; ++i) visits.push(await visit(i === 0));
 
@@ -167,6 +187,8 @@ console.log(JSON.stringify({
   firstPaintMedianMs: Math.round(median(visits.map((v) => v.fresh))),
   nextStartPaintMs: visits.map((v) => Math.round(v.again)),
   nextStartPaintMedianMs: Math.round(median(visits.map((v) => v.again))),
+  firstVisitStepsMs: stepMedians(visits.map((v) => v.freshSteps)),
+  nextStartStepsMs: stepMedians(visits.map((v) => v.againSteps)),
   attractPercentOfACore: attract,
   hiddenPercentOfACore: hidden,
   hiddenState,

@@ -10,7 +10,13 @@ var TRESOLO_HOME = '/tresolo-home';
 var TRESOLO_DOWNLOADS = '/downloads';
 // TRESOLO_DATA, the program's own data folder, comes from the build (page_data.js).
 
-var TresoloPage = {};
+var TresoloPage = {
+  // The start's steps on the page's timeline (performance.mark), for the page's report.
+  mark(step) {
+    if (typeof performance !== 'undefined' && performance.mark) performance.mark('tresolo-' + step);
+  },
+};
+TresoloPage.mark('script');
 
 var Module = typeof Module !== 'undefined' ? Module : {};
 // Before the program's code is compiled, so that storage, help and version are asked for
@@ -22,7 +28,10 @@ Module.preInit = (Module.preInit || []).concat([() => {
   TresoloPage.watchWrites();
   FS.chdir(TRESOLO_DOWNLOADS);
 }]);
-Module.onRuntimeInitialized = () => { TresoloPage.running = true; };
+Module.onRuntimeInitialized = () => {
+  TresoloPage.mark('main');
+  TresoloPage.running = true;
+};
 
 document.addEventListener('keydown', (e) => TresoloPage.keyEvent(e, true));
 document.addEventListener('keyup', (e) => TresoloPage.keyEvent(e, false));

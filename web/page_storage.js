@@ -139,6 +139,7 @@ Object.assign(TresoloPage, {
       } else {
         this.storage = 'idb';
       }
+      this.mark('storage');
       removeRunDependency('tresolo-storage');
     });
   },

@@ -149,6 +149,7 @@ Object.assign(TresoloPage, {
     win.context.putImageData(new ImageData(pixels, width, height), left, top);
     if (!this.painted) {
       this.painted = true;
+      this.mark('painted');
       document.body.dataset.painted = String(performance.now());
       this.paintedFirst();
     }
