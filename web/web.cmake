@@ -12,10 +12,8 @@ list(APPEND CMAKE_PREFIX_PATH ${TRESOLO_WASM_PREFIX})
 set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
 # Our warnings and the exceptions go with tresolo_options, which every layer links, as on the
 # desktop; the libraries of web/third_party.sh keep their own flags.
-# Block moves and fills are single instructions, and a float turns into an integer without a
-# check per conversion (every browser since 2021).
-target_compile_options(tresolo_options INTERFACE -fexceptions -mbulk-memory -mnontrapping-fptoint)
-target_link_options(tresolo_options INTERFACE -fexceptions -mbulk-memory -mnontrapping-fptoint)
+target_compile_options(tresolo_options INTERFACE -fexceptions)
+target_link_options(tresolo_options INTERFACE -fexceptions)
 set(web_link_options -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sALLOW_MEMORY_GROWTH=1 -sMAXIMUM_MEMORY=268435456 -sTOTAL_STACK=1048576
 -sFORCE_FILESYSTEM=1 -lidbfs.js)
 
