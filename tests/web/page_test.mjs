@@ -8,7 +8,7 @@
 // Usage: node page_test.mjs PAGE_DIR OUT_DIR   (NODE_PATH names puppeteer-core's folder)
 import {createRequire} from 'node:module';
 import {spawn, execFileSync} from 'node:child_process';
-import {mkdtempSync, readFileSync, writeFileSync} from 'node:fs';
+import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {dirname, join} from 'node:path';
 import {fileURLToPath} from 'node:url';
@@ -404,6 +404,20 @@ if (!notice.includes('Spielername und Kasse nicht')) fail('no notice without Ind
 
 const phoneShare = await playsByTouch(browser, url, PHONE, 'width', 'phone');
 const tabletShare = await playsByTouch(browser, url, TABLET, 'height', 'tablet');
+
+// A new version the browser keeps waiting (its worker never takes over): the next start plays
+// the version it has after a while instead of staying empty.
+writeFileSync(join(folder, 'index.html'), readFileSync(join(folder, 'index.html'), 'utf8').replace('tresoloMark = 2', 'tresoloMark = 3'));
+execFileSync('python3', [join(web, 'seal_page.py'), folder]);
+const worker = join(folder, 'sw.js');
+writeFileSync(worker, readFileSync(worker, 'utf8').replace('self.skipWaiting()', 'void 0'));
+for (const copy of ['sw.js.br', 'sw.js.gz']) rmSync(join(folder, copy), {force: true});
+const held = await open(browser, url);
+await until('the version that stays waiting was never found', () => held.evaluate(() =>
+  navigator.serviceWorker.getRegistration().then((r) => !!(r && r.waiting))), 60);
+await held.reload({waitUntil: 'load'});
+await until('a version that does not take over left the page empty', () => held.evaluate(() => document.body.dataset.painted), 40);
+if ((await held.evaluate(() => window.tresoloMark)) !== 2) fail('the start did not play the version it had');
 await browser.close();
 console.log(JSON.stringify({firstPaintMs: Math.round(firstPaintMs), cashBox: afterRestart.ka, desktopShare,
                             phoneShare, tabletShare}));
