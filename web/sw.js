@@ -41,8 +41,7 @@ self.addEventListener('fetch', (event) => {
   if (request.method !== 'GET' && request.method !== 'HEAD') return;
   event.respondWith(caches.open(CACHE).then((cache) =>
     cache.match(request, {ignoreSearch: true, ignoreMethod: true}).then((kept) => {
-      // A HEAD gets the kept file's headers only: a body nobody reads would hold this version
-      // busy, and a waiting one could not take over.
+      // A HEAD gets the kept file's headers only, as a server answers it.
       if (kept && request.method === 'HEAD') return new Response(null, {status: kept.status, headers: kept.headers});
       if (kept) return kept;
       return fetch(request).then((response) => {

@@ -151,13 +151,10 @@ void WebBackend::Draw(WindowId id, Presented& p, const TRect& rect) {
         std::memcpy(p.shown.scanLine(y) + d.Left * 3, frame.scanLine(y) + d.Left * 3, static_cast<std::size_t>(d.Width()) * 3);
     const int k = std::max(1, tresolo_canvas_multiple(static_cast<int>(id)));
     const std::size_t row = static_cast<std::size_t>(d.Width()) * k;
-    // Every pixel is written below: the buffer only grows, and is not cleared first.
+    // Every pixel is written below: the buffer only grows, so it is cleared only when it does.
     const std::size_t pixels = row * d.Height() * k;
-    if (rgbaCapacity_ < pixels) {
-        rgba_.reset(new std::uint32_t[pixels]);
-        rgbaCapacity_ = pixels;
-    }
-    std::uint32_t* out = rgba_.get();
+    if (rgba_.size() < pixels) rgba_.resize(pixels);
+    std::uint32_t* out = rgba_.data();
     for (int y = d.Top; y < d.Bottom; ++y) {
         const std::uint8_t* in = frame.scanLine(y) + d.Left * 3;
         const std::uint32_t* first = out;
@@ -168,7 +165,7 @@ void WebBackend::Draw(WindowId id, Presented& p, const TRect& rect) {
         }
         for (int i = 1; i < k; ++i, out += row) std::memcpy(out, first, row * 4);
     }
-    tresolo_present(static_cast<int>(id), rgba_.get(), d.Left * k, d.Top * k, d.Width() * k, d.Height() * k);
+    tresolo_present(static_cast<int>(id), rgba_.data(), d.Left * k, d.Top * k, d.Width() * k, d.Height() * k);
 }
 
 std::optional<InputEvent> WebBackend::PollEvent() {

@@ -7,7 +7,6 @@
 // part once, and only where the pixels differ from what the canvas shows.
 #include <cstdint>
 #include <map>
-#include <memory>
 #include <vector>
 
 #include "toolkit/damage.h"
@@ -47,8 +46,7 @@ private:
     void Draw(WindowId id, Presented& p, const TRect& rect);
 
     std::map<WindowId, Presented> presented_;
-    std::unique_ptr<std::uint32_t[]> rgba_;  // one dirty rectangle as the canvas takes it
-    std::size_t rgbaCapacity_ = 0;
+    std::vector<std::uint32_t> rgba_;  // one dirty rectangle as the canvas takes it
 };
 
 // The page's clock; a sleep lets the browser run meanwhile.
